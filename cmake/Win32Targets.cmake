@@ -1,0 +1,48 @@
+# The Win32 program, its Win32-side tests and the fixture programs of the end-to-end tests.
+enable_language(RC)
+
+set(DASHMARKS_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+file(GLOB DASHMARKS_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+list(FILTER DASHMARKS_WIN32_SOURCES EXCLUDE REGEX ".*/win_main\\.cpp$")
+add_library(dashmarks_win32 STATIC ${DASHMARKS_WIN32_SOURCES})
+target_link_libraries(dashmarks_win32 PUBLIC dashmarks_core)
+target_compile_definitions(dashmarks_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                                  _WIN32_WINNT=0x0601 WINVER=0x0601)
+target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32 advapi32)
+
+add_executable(Dashmarks WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/win_main.cpp
+                               ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
+target_link_libraries(Dashmarks PRIVATE dashmarks_win32)
+target_link_options(Dashmarks PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode $<$<NOT:$<CONFIG:Debug>>:-s>)
+set_target_properties(Dashmarks PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Help page shipped beside the program.
+if(EXISTS ${CMAKE_SOURCE_DIR}/res/Dashmarks.html)
+  configure_file(${CMAKE_SOURCE_DIR}/res/Dashmarks.html ${CMAKE_BINARY_DIR}/Dashmarks.html COPYONLY)
+endif()
+
+# GoogleTest, cross-built from Debian's sources.
+set(DASHMARKS_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${DASHMARKS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+file(GLOB DASHMARKS_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(win32_tests ${DASHMARKS_WIN32_TESTS} ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
+target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(win32_tests PRIVATE dashmarks_win32 gtest gtest_main)
+target_link_options(win32_tests PRIVATE ${DASHMARKS_STATIC_RUNTIME})
+target_compile_options(gtest PRIVATE -w)
+target_compile_options(gtest_main PRIVATE -w)
+
+# Fixture programs used by the end-to-end tests: one executable per source file.
+file(GLOB DASHMARKS_FIXTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixtures/*.cpp)
+foreach(fixture ${DASHMARKS_FIXTURES})
+  get_filename_component(name ${fixture} NAME_WE)
+  add_executable(${name} ${fixture})
+  target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  target_link_libraries(${name} PRIVATE user32 gdi32 shell32 ole32 comdlg32 comctl32 advapi32)
+  target_link_options(${name} PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+endforeach()
