@@ -1,0 +1,65 @@
+#pragma once
+// The desktop as the tray application sees it: the services its Win32 layer provides. Each
+// group is small; tests stand in for all of them with one recording fake.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "ui/main/configure_menu.h"
+#include "ui/main/folders_menu.h"
+
+namespace dm {
+
+// The notification-area icon. Every add and modify sends a full fill of the icon record.
+class TrayIcon {
+ public:
+  virtual ~TrayIcon() = default;
+  virtual void Add(const std::string& tip) = 0;
+  virtual void Modify(const std::string& tip) = 0;
+  virtual void Delete() = 0;
+};
+
+// The one-shot ClickTimer of the main window.
+class ClickTimer {
+ public:
+  virtual ~ClickTimer() = default;
+  virtual void SetInterval(int milliseconds) = 0;
+  virtual void Enable() = 0;
+  virtual void Disable() = 0;
+};
+
+// The program's process and its place in the session.
+class ProcessServices {
+ public:
+  virtual ~ProcessServices() = default;
+  virtual bool AnotherCopyRunning() = 0;
+  virtual void Beep() = 0;
+  virtual void SetPriorityClass(int priorityClass) = 0;
+  virtual int ProfileInt(std::string_view section, std::string_view key, int defaultValue) = 0;
+  virtual void ProcessPendingMessages() = 0;
+  // Closes the main window as the program itself (the close saves nothing).
+  virtual void CloseMainWindow() = 0;
+  // Ends the program at once; the real one does not return.
+  virtual void EndProgram() = 0;
+};
+
+// The windows and pop-up menus the tray opens.
+class TrayWindows {
+ public:
+  virtual ~TrayWindows() = default;
+  // Pops up the Folders menu at the pointer; returns the chosen mnuPath index, 0 for none.
+  virtual std::size_t PopUpFoldersMenu(const FoldersMenu& menu) = 0;
+  // Pops up the Configure menu at the pointer with "&List..." as the bold default entry.
+  virtual ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) = 0;
+  virtual void ShowEditor() = 0;
+  virtual bool EditorVisible() = 0;
+  // Commits an open editor's list to the Folders menu without closing it.
+  virtual void CommitEditorIfOpen() = 0;
+  virtual void CloseEditor() = 0;
+  // Shows the About box modally with the 64-character information line.
+  virtual void ShowAboutBox(const std::string& aboutInfoText) = 0;
+  virtual void CloseAboutBox() = 0;
+};
+
+}  // namespace dm

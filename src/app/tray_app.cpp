@@ -1,0 +1,102 @@
+#include "app/tray_app.h"
+
+#include "app/startup_settings.h"
+#include "store/path_list_store.h"
+#include "store/settings_keys.h"
+#include "ui/about/about_info_text.h"
+
+namespace dm {
+
+bool TrayApp::Start() {
+  if (s_.process.AnotherCopyRunning()) {
+    s_.process.CloseMainWindow();
+    s_.process.Beep();
+    return false;
+  }
+  LoadPathList(s_.store, mnuFolders_, PathCount_);
+  mnuMain_.SetClipboardChecked(ClipboardOptionFromText(ReadSetting(
+      s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
+  s_.icon.Add(TrayTipText(PathCount_));
+  s_.process.SetPriorityClass(PriorityClassFromText(
+      ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kPriority, keys::kPriorityDefault)));
+  s_.timer.SetInterval(s_.process.ProfileInt(keys::kProfileSection, keys::kDoubleClickSpeed,
+                                             keys::kDoubleClickSpeedDefault));
+  return true;
+}
+
+void TrayApp::OnTrayNotification(int mouseMessage) {
+  TrayMessage_ = mouseMessage;
+  if (TrayBusy_) return;
+  TrayBusy_ = true;
+  switch (TrayMessage_) {
+    case kLeftButtonUp:
+      s_.timer.Enable();
+      break;
+    case kLeftButtonDoubleClick:
+      s_.timer.Disable();
+      s_.windows.ShowEditor();
+      break;
+    case kRightButtonUp:
+      if (!s_.windows.EditorVisible()) OnConfigureCommand(s_.windows.PopUpConfigureMenu(mnuMain_));
+      break;
+    default:
+      break;
+  }
+  TrayBusy_ = false;
+}
+
+void TrayApp::OnClickTimerTick() {
+  // Stopped before the menu opens: a tick dispatched by the menu's own loop cannot open a second.
+  s_.timer.Disable();
+  if (PathCount_ > 0 && !s_.windows.EditorVisible()) {
+    OnPathChosen(s_.windows.PopUpFoldersMenu(mnuFolders_));
+  }
+}
+
+void TrayApp::OnPathChosen(std::size_t index) {
+  if (index == 0 || index > PathCount_) return;
+  s_.delivery.DeliverPath(mnuFolders_.Caption(index), mnuMain_.ClipboardChecked());
+}
+
+void TrayApp::OnConfigureCommand(ConfigureCommand command) {
+  switch (command) {
+    case ConfigureCommand::List:
+      s_.windows.ShowEditor();
+      break;
+    case ConfigureCommand::Clipboard:
+      mnuMain_.ToggleClipboard();
+      break;
+    case ConfigureCommand::About:
+      AboutInfoText_ = AboutInfoText(PathCount_);
+      s_.windows.ShowAboutBox(AboutInfoText_);
+      break;
+    case ConfigureCommand::Exit:
+      SaveAndExit();
+      break;
+    case ConfigureCommand::None:
+      break;
+  }
+}
+
+void TrayApp::OnClose(CloseReason reason) {
+  if (CloseSaves(reason)) SaveAndExit();
+}
+
+void TrayApp::SaveAndExit() {
+  // The save stores exactly what an open editor shows: its list is committed to the Folders menu
+  // first, or a deleted path would be saved and the last one lost.
+  s_.windows.CommitEditorIfOpen();
+  SavePathList(s_.store, mnuFolders_, PathCount_, mnuMain_.ClipboardChecked(),
+               [this] { s_.process.ProcessPendingMessages(); });
+  s_.icon.Delete();
+  s_.windows.CloseAboutBox();
+  s_.windows.CloseEditor();
+  s_.process.ProcessPendingMessages();
+  s_.process.EndProgram();
+}
+
+void TrayApp::OnTaskbarCreated() { s_.icon.Add(TrayTipText(PathCount_)); }
+
+void TrayApp::RefreshTrayIcon() { s_.icon.Modify(TrayTipText(PathCount_)); }
+
+}  // namespace dm

@@ -1,0 +1,98 @@
+#pragma once
+// Stands in for the tray application's desktop: icon, timer, process, menus and windows. Every
+// call lands in one ordered log; menus answer with scripted choices.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/app_services.h"
+#include "app/path_delivery.h"
+
+namespace dm::test {
+
+class RecordingTrayDesktop final : public TrayIcon,
+                                   public ClickTimer,
+                                   public ProcessServices,
+                                   public TrayWindows,
+                                   public PathDelivery {
+ public:
+  std::vector<std::string> log;
+
+  // Scripted state and answers.
+  bool anotherCopy = false;
+  bool editorVisible = false;
+  bool aboutOpen = false;
+  std::map<std::string, int> profile;  // "Windows\\DoubleClickSpeed" -> value
+  std::deque<std::size_t> folderChoices;
+  std::deque<ConfigureCommand> configureChoices;
+  // Runs while a menu is on screen, as the menu's own message loop would dispatch messages.
+  std::function<void()> whileMenuOpen;
+  std::function<void()> whileAboutOpen;
+
+  void Add(const std::string& tip) override { log.push_back("icon add: " + tip); }
+  void Modify(const std::string& tip) override { log.push_back("icon modify: " + tip); }
+  void Delete() override { log.push_back("icon delete"); }
+
+  void SetInterval(int ms) override { log.push_back("timer interval " + std::to_string(ms)); }
+  void Enable() override { log.push_back("timer on"); }
+  void Disable() override { log.push_back("timer off"); }
+
+  bool AnotherCopyRunning() override { return anotherCopy; }
+  void Beep() override { log.push_back("beep"); }
+  void SetPriorityClass(int p) override { log.push_back("priority " + std::to_string(p)); }
+  int ProfileInt(std::string_view section, std::string_view key, int def) override {
+    auto it = profile.find(std::string(section) + "\\" + std::string(key));
+    return it == profile.end() ? def : it->second;
+  }
+  void ProcessPendingMessages() override { log.push_back("pump"); }
+  void CloseMainWindow() override { log.push_back("close main window"); }
+  void EndProgram() override { log.push_back("end"); }
+
+  std::size_t PopUpFoldersMenu(const FoldersMenu& menu) override {
+    log.push_back("folders menu (" + std::to_string(menu.HighestIndex()) + " paths)");
+    if (whileMenuOpen) whileMenuOpen();
+    if (folderChoices.empty()) return 0;
+    auto choice = folderChoices.front();
+    folderChoices.pop_front();
+    return choice;
+  }
+  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) override {
+    log.push_back(std::string("configure menu, clipboard ") + (menu.ClipboardChecked() ? "checked" : "clear"));
+    if (whileMenuOpen) whileMenuOpen();
+    if (configureChoices.empty()) return ConfigureCommand::None;
+    auto choice = configureChoices.front();
+    configureChoices.pop_front();
+    return choice;
+  }
+  void ShowEditor() override {
+    log.push_back("show editor");
+    editorVisible = true;
+  }
+  bool EditorVisible() override { return editorVisible; }
+  void CommitEditorIfOpen() override {
+    if (editorVisible) log.push_back("commit editor");
+  }
+  void CloseEditor() override {
+    if (editorVisible) log.push_back("close editor");
+    editorVisible = false;
+  }
+  void ShowAboutBox(const std::string& text) override {
+    log.push_back("about [" + text + "]");
+    aboutOpen = true;
+    if (whileAboutOpen) whileAboutOpen();
+    aboutOpen = false;
+  }
+  void CloseAboutBox() override {
+    if (aboutOpen) log.push_back("close about");
+    aboutOpen = false;
+  }
+
+  void DeliverPath(const std::string& path, bool clipboardMode) override {
+    log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys"));
+  }
+};
+
+}  // namespace dm::test

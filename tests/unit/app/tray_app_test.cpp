@@ -1,0 +1,349 @@
+// The tray application: start-up decisions, click recognition, the Configure commands and the
+// one shutdown routine, each checked as the log of what it asked of the desktop.
+
+#include "app/tray_app.h"
+
+#include <gtest/gtest.h>
+
+#include "support/memory_settings_store.h"
+#include "support/recording_tray_desktop.h"
+
+namespace dm {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class TrayAppTest : public testing::Test {
+ protected:
+  test::MemorySettingsStore store;
+  test::RecordingTrayDesktop desktop;
+  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, desktop}};
+
+  void SeedPaths(std::initializer_list<std::string> paths) {
+    store.Seed("Amount", std::to_string(paths.size()));
+    int i = 0;
+    for (const auto& p : paths) store.Seed("Path" + std::to_string(++i), p);
+  }
+  void StartClean() {
+    ASSERT_TRUE(app.Start());
+    desktop.log.clear();
+    store.ClearLog();
+  }
+  void Notify(std::initializer_list<int> messages) {
+    for (int m : messages) app.OnTrayNotification(m);
+  }
+};
+
+// --- start-up ---------------------------------------------------------------------------------
+
+TEST_F(TrayAppTest, StartUpLoadsThenReadsOptionAddsIconSetsPriorityAndInterval) {
+  SeedPaths({"C:\\A\\", "C:\\B\\", "C:\\C\\"});
+  desktop.profile["Windows\\DoubleClickSpeed"] = 500;
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path1", "read Path2", "read Path3", "read Clipboard",
+                              "read Priority"}));
+  EXPECT_EQ(desktop.log, (Log{"icon add: 3 Dashmarks", "priority 32", "timer interval 500"}));
+  EXPECT_TRUE(store.Changes().empty());
+}
+
+TEST_F(TrayAppTest, FirstRunHasNoPathsClipboardOnNormalPriorityAndDefaultInterval) {
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(desktop.log, (Log{"icon add: 0 Dashmarks", "priority 32", "timer interval 320"}));
+  EXPECT_TRUE(app.Configure().ClipboardChecked());
+  EXPECT_EQ(app.PathCount(), 0);
+}
+
+TEST_F(TrayAppTest, SecondCopyClosesBeepsAndTouchesNoSetting) {
+  desktop.anotherCopy = true;
+  EXPECT_FALSE(app.Start());
+  EXPECT_EQ(desktop.log, (Log{"close main window", "beep"}));
+  EXPECT_TRUE(store.Log().empty());
+}
+
+struct OptionCase {
+  const char* stored;  // nullptr: key absent
+  bool clipboard;
+};
+
+std::ostream& operator<<(std::ostream& out, const OptionCase& c) {
+  return out << "Clipboard " << (c.stored ? '"' + std::string(c.stored) + '"' : std::string("absent")) << " -> "
+             << (c.clipboard ? "on" : "off");
+}
+
+class ClipboardOptionAtStart : public TrayAppTest, public testing::WithParamInterface<OptionCase> {};
+
+TEST_P(ClipboardOptionAtStart, ReadsTheStoredText) {
+  if (GetParam().stored) store.Seed("Clipboard", GetParam().stored);
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(app.Configure().ClipboardChecked(), GetParam().clipboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredText, ClipboardOptionAtStart,
+                         testing::Values(OptionCase{nullptr, true}, OptionCase{"True", true},
+                                         OptionCase{"False", false}, OptionCase{"false", false},
+                                         OptionCase{" FALSE ", false}, OptionCase{"", true},
+                                         OptionCase{"maybe", true}, OptionCase{"0", true}));
+
+struct PriorityCase {
+  const char* stored;
+  int applied;
+};
+
+std::ostream& operator<<(std::ostream& out, const PriorityCase& c) {
+  return out << "Priority " << (c.stored ? '"' + std::string(c.stored) + '"' : std::string("absent")) << " -> "
+             << c.applied;
+}
+
+class PriorityAtStart : public TrayAppTest, public testing::WithParamInterface<PriorityCase> {};
+
+TEST_P(PriorityAtStart, OnlyNormalIdleAndHighAreAccepted) {
+  if (GetParam().stored) store.Seed("Priority", GetParam().stored);
+  ASSERT_TRUE(app.Start());
+  EXPECT_NE(std::find(desktop.log.begin(), desktop.log.end(), "priority " + std::to_string(GetParam().applied)),
+            desktop.log.end());
+  EXPECT_TRUE(store.Changes().empty()) << "Priority is never written";
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredText, PriorityAtStart,
+                         testing::Values(PriorityCase{nullptr, 32}, PriorityCase{"32", 32}, PriorityCase{"64", 64},
+                                         PriorityCase{"128", 128}, PriorityCase{"256", 32}, PriorityCase{"0", 32},
+                                         PriorityCase{"100", 32}, PriorityCase{"high", 32},
+                                         PriorityCase{"64.0", 32}, PriorityCase{"", 32}));
+
+// --- click recognition ------------------------------------------------------------------------
+
+TEST_F(TrayAppTest, SingleClickWithPathsOpensTheFoldersMenuAfterTheTick) {
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  StartClean();
+  Notify({513, 514});
+  EXPECT_EQ(desktop.log, (Log{"timer on"}));
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (2 paths)"}));
+}
+
+TEST_F(TrayAppTest, SingleClickWithoutPathsShowsNothingAndStopsTheTimer) {
+  StartClean();
+  Notify({513, 514});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off"}));
+}
+
+TEST_F(TrayAppTest, DoubleClickOpensTheEditorAndNoFoldersMenuFollows) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  Notify({513, 514, 515, 514});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "show editor", "timer on", "timer off"}));
+}
+
+TEST_F(TrayAppTest, RightClickShowsTheConfigureMenuUnlessTheEditorIsVisible) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  Notify({516, 517});
+  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked"}));
+  desktop.log.clear();
+  desktop.editorVisible = true;
+  Notify({516, 517, 513, 514});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off"}));
+}
+
+TEST_F(TrayAppTest, OtherNotificationsAreIgnoredButRemembered) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  for (int m : {512, 513, 516, 518, 519, 0, -1, 0x00050010}) {
+    app.OnTrayNotification(m);
+    EXPECT_EQ(app.TrayMessage(), m);
+  }
+  EXPECT_TRUE(desktop.log.empty());
+  EXPECT_FALSE(app.TrayBusy());
+}
+
+TEST_F(TrayAppTest, NotificationsWhileTheConfigureMenuIsOpenAreDropped) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.whileMenuOpen = [&] {
+    Notify({513, 514, 515, 517});
+    EXPECT_TRUE(app.TrayBusy());
+    EXPECT_EQ(app.TrayMessage(), 517);
+  };
+  Notify({517});
+  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked"}));
+  EXPECT_FALSE(app.TrayBusy());
+}
+
+TEST_F(TrayAppTest, NotificationsWhileTheFoldersMenuIsOpenAreAnswered) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  Notify({514});
+  desktop.whileMenuOpen = [&] {
+    desktop.whileMenuOpen = nullptr;
+    Notify({514});
+  };
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "timer on"}));
+}
+
+TEST_F(TrayAppTest, TwoSingleClicksFurtherApartThanTheIntervalEachOpenTheMenu) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  for (int click = 0; click < 2; ++click) {
+    Notify({513, 514});
+    app.OnClickTimerTick();
+  }
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "timer on", "timer off",
+                              "folders menu (1 paths)"}));
+}
+
+TEST_F(TrayAppTest, ATickDuringTheFoldersMenuCannotOpenASecondOne) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  Notify({514});
+  // The timer was stopped before the menu opened; a tick that was already queued finds it off and
+  // the menu's own loop would run it: it may open at most one menu at a time.
+  int depth = 0, deepest = 0;
+  desktop.whileMenuOpen = [&] {
+    ++depth;
+    deepest = std::max(deepest, depth);
+    EXPECT_EQ(desktop.log.back(), "folders menu (1 paths)");
+    EXPECT_EQ(desktop.log[desktop.log.size() - 2], "timer off");
+    --depth;
+  };
+  app.OnClickTimerTick();
+  EXPECT_EQ(deepest, 1);
+}
+
+TEST_F(TrayAppTest, ChoosingAPathDeliversItsCaptionInTheCurrentMode) {
+  SeedPaths({"C:\\A\\", "D:\\a%b^c&d\\"});
+  StartClean();
+  desktop.folderChoices = {2};
+  Notify({514});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log.back(), "deliver D:\\a%b^c&d\\ by clipboard");
+  app.OnConfigureCommand(ConfigureCommand::Clipboard);
+  desktop.folderChoices = {1};
+  Notify({514});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by keys");
+}
+
+TEST_F(TrayAppTest, ClosingTheFoldersMenuWithoutAChoiceDeliversNothing) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.folderChoices = {0};
+  Notify({514});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log.back(), "folders menu (1 paths)");
+}
+
+// --- Configure commands -----------------------------------------------------------------------
+
+TEST_F(TrayAppTest, ClipboardTogglesOnlyTheCheckMarkAndWritesNothing) {
+  StartClean();
+  desktop.configureChoices = {ConfigureCommand::Clipboard, ConfigureCommand::Clipboard};
+  Notify({517});
+  EXPECT_FALSE(app.Configure().ClipboardChecked());
+  Notify({517});
+  EXPECT_TRUE(app.Configure().ClipboardChecked());
+  EXPECT_TRUE(store.Changes().empty());
+}
+
+TEST_F(TrayAppTest, ListOpensTheEditor) {
+  StartClean();
+  desktop.configureChoices = {ConfigureCommand::List};
+  Notify({517});
+  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "show editor"}));
+}
+
+TEST_F(TrayAppTest, AboutShowsTheCountPaddedTo64AndDropsClicksMeanwhile) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.configureChoices = {ConfigureCommand::About};
+  desktop.whileAboutOpen = [&] { Notify({513, 514, 517}); };
+  Notify({517});
+  const std::string info = "1 Dashmarks are available" + std::string(64 - 25, ' ');
+  EXPECT_EQ(app.AboutInfo(), info);
+  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "about [" + info + "]"}));
+}
+
+TEST_F(TrayAppTest, ExitSavesRemovesTheIconAndEnds) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.configureChoices = {ConfigureCommand::Clipboard};
+  Notify({517});
+  desktop.configureChoices = {ConfigureCommand::Exit};
+  Notify({517});
+  EXPECT_EQ(store.Changes(), (Log{"write Path1=C:\\A\\", "write Clipboard=False"}));
+  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "configure menu, clipboard clear", "pump",
+                              "icon delete", "pump", "end"}));
+}
+
+TEST_F(TrayAppTest, ExitWithAnEmptyListLosesTheToggledOption) {
+  store.Seed("Clipboard", "True");
+  StartClean();
+  app.OnConfigureCommand(ConfigureCommand::Clipboard);
+  app.OnConfigureCommand(ConfigureCommand::Exit);
+  EXPECT_TRUE(store.Changes().empty());
+  EXPECT_EQ(store.Value("Clipboard"), "True");
+}
+
+// --- close rule and SaveAndExit ---------------------------------------------------------------
+
+struct CloseCase {
+  CloseReason reason;
+  bool saves;
+};
+
+std::ostream& operator<<(std::ostream& out, const CloseCase& c) {
+  static const char* names[] = {"window menu", "program", "end of session", "task list"};
+  return out << names[static_cast<int>(c.reason)] << (c.saves ? " saves" : " saves nothing");
+}
+
+class CloseRule : public TrayAppTest, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseRule, OnlyTheEndOfTheSessionAndTheTaskListSave) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  app.OnClose(GetParam().reason);
+  if (GetParam().saves) {
+    EXPECT_EQ(store.Changes(), (Log{"write Path1=C:\\A\\", "write Clipboard=True"}));
+    EXPECT_EQ(desktop.log.back(), "end");
+  } else {
+    EXPECT_TRUE(store.Log().empty());
+    EXPECT_TRUE(desktop.log.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reasons, CloseRule,
+                         testing::Values(CloseCase{CloseReason::WindowMenu, false},
+                                         CloseCase{CloseReason::Program, false},
+                                         CloseCase{CloseReason::EndSession, true},
+                                         CloseCase{CloseReason::TaskList, true}));
+
+TEST_F(TrayAppTest, SaveAndExitOrderWithTheEditorAndAboutOpen) {
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  StartClean();
+  desktop.editorVisible = true;
+  desktop.aboutOpen = true;
+  app.SaveAndExit();
+  EXPECT_EQ(desktop.log,
+            (Log{"commit editor", "pump", "icon delete", "close about", "close editor", "pump", "end"}));
+  EXPECT_EQ(store.Log(), (Log{"read Amount", "write Path1=C:\\A\\", "write Path2=C:\\B\\", "write Clipboard=True"}));
+}
+
+TEST_F(TrayAppTest, ShellRestartAddsTheIconAgainWithTheCurrentCount) {
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  StartClean();
+  app.OnTaskbarCreated();
+  EXPECT_EQ(desktop.log, (Log{"icon add: 2 Dashmarks"}));
+}
+
+TEST_F(TrayAppTest, RefreshShowsTheCountInTheTip) {
+  StartClean();
+  app.PathCount() = 7;
+  app.RefreshTrayIcon();
+  EXPECT_EQ(desktop.log, (Log{"icon modify: 7 Dashmarks"}));
+}
+
+}  // namespace
+}  // namespace dm
