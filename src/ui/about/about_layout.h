@@ -1,0 +1,68 @@
+#pragma once
+// frmAboutBox: window and control geometry in twips, and where the window opens.
+
+namespace dm {
+
+struct TwipsRect {
+  double left;
+  double top;
+  double width;
+  double height;
+};
+
+struct TwipsLine {
+  double x1;
+  double y1;
+  double x2;
+  double y2;
+};
+
+struct TwipsPoint {
+  double left;
+  double top;
+};
+
+// Control identifiers; cmdOK is the dialog's OK command (IDOK).
+enum class AboutControl : int {
+  cmdOK = 1,
+  AboutIcon = 100,
+  lblProgram,
+  lblAuthor,
+  lblCopyright,
+  txtURL,
+  txtMail,
+  lblInfo,
+  lblSpecific,
+  lblPhysMem,
+  lblMemory,
+};
+
+namespace about_layout {
+
+inline constexpr double kWindowWidth = 5100;  // outer size
+inline constexpr double kWindowHeight = 3840;
+
+inline constexpr TwipsRect kAboutIcon{240, 240, 480, 480};
+inline constexpr TwipsRect kProgram{1080, 240, 3855, 255};
+inline constexpr TwipsRect kAuthor{1080, 525, 1575, 255};
+inline constexpr TwipsRect kCopyright{1080, 840, 2895, 255};
+inline constexpr TwipsRect kUrl{1080, 1080, 3135, 255};
+inline constexpr TwipsRect kMail{1080, 1320, 1455, 255};
+inline constexpr TwipsRect kInfo{1080, 1800, 855, 255};
+inline constexpr TwipsRect kSpecific{1080, 2040, 3855, 255};
+inline constexpr TwipsRect kPhysMem{1080, 2520, 2895, 255};
+inline constexpr TwipsRect kMemory{4080, 2520, 855, 255};
+inline constexpr TwipsRect kOk{3840, 3320, 1095, 330};
+
+// The etched separator: a button-shadow line with a button-highlight line below it.
+inline constexpr TwipsLine kShadowLine{1080, 2385, 4920, 2385};     // Line2
+inline constexpr TwipsLine kHighlightLine{1095, 2400, 4920, 2400};  // Line1
+
+inline constexpr double kFontPoints = 8.25;  // MS Sans Serif; bold for the window, normal for controls
+
+}  // namespace about_layout
+
+// Top-left corner that centres a window on the screen, all in twips.
+TwipsPoint CentreOnScreen(double screenWidth, double screenHeight, double windowWidth, double windowHeight);
+
+}  // namespace dm

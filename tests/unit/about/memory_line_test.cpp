@@ -1,0 +1,90 @@
+#include "ui/about/memory_line.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/about/digit_grouping.h"
+
+namespace dm {
+namespace {
+
+const DigitGrouping kThousands = DigitGrouping::FromPattern(",", "3;0");
+
+TEST(MemoryLine, WholeKilobytesRoundedWithThousandsGrouping) {
+  struct Case {
+    std::uint64_t bytes;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {0, "0 KB"},
+      {511, "0 KB"},
+      {512, "1 KB"},
+      {1023, "1 KB"},
+      {1024, "1 KB"},
+      {1535, "1 KB"},
+      {1536, "2 KB"},
+      {1024ull * 999, "999 KB"},
+      {1024ull * 1000, "1,000 KB"},
+      {16777216, "16,384 KB"},
+      {4294967295ull, "4,194,304 KB"},
+      {4294967296ull, "4,194,304 KB"},
+      {17179869184ull, "16,777,216 KB"},
+      {25276137472ull, "24,683,728 KB"},
+      {1024ull * 1000000000000ull, "1,000,000,000,000 KB"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(MemoryLine(c.bytes, kThousands), c.expected) << c.bytes;
+  }
+}
+
+TEST(MemoryLine, UsesTheGivenSeparatorAndGroupSizes) {
+  struct Case {
+    const char* separator;
+    const char* pattern;
+    std::uint64_t bytes;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {".", "3;0", 16777216, "16.384 KB"},
+      {" ", "3;0", 17179869184ull, "16 777 216 KB"},
+      {"\xC2\xA0", "3;0", 16777216,
+       "16\xC2\xA0"
+       "384 KB"},
+      {",", "3;2;0", 17179869184ull, "1,67,77,216 KB"},
+      {",", "3;2;0", 1024ull * 123456789, "12,34,56,789 KB"},
+      {",", "3;2;0", 16777216, "16,384 KB"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(MemoryLine(c.bytes, DigitGrouping::FromPattern(c.separator, c.pattern)), c.expected)
+        << c.pattern << " " << c.bytes;
+  }
+}
+
+TEST(FormatGrouped, FollowsTheSystemGroupingNotation) {
+  struct Case {
+    const char* pattern;
+    std::uint64_t value;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"3;0", 0, "0"},
+      {"3;0", 999, "999"},
+      {"3;0", 1000, "1,000"},
+      {"3;0", 123456789, "123,456,789"},
+      {"3;0", 18446744073709551615ull, "18,446,744,073,709,551,615"},
+      {"3;2;0", 1000, "1,000"},
+      {"3;2;0", 100000, "1,00,000"},
+      {"3;2;0", 1234567890, "1,23,45,67,890"},
+      {"3", 1234567890, "1234567,890"},
+      {"3;2", 1234567890, "12345,67,890"},
+      {"0", 1234567890, "1234567890"},
+      {"", 1234567890, "1234567890"},
+      {"4;0", 1234567890, "12,3456,7890"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FormatGrouped(c.value, DigitGrouping::FromPattern(",", c.pattern)), c.expected)
+        << c.pattern << " " << c.value;
+  }
+}
+
+}  // namespace
+}  // namespace dm
