@@ -1,0 +1,60 @@
+#include "platform/win32/folder_browser.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "platform/win32/bindings.h"
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/unique_handle.h"
+#include "ui/list/editor_layout.h"
+
+namespace dm::win {
+
+namespace {
+
+using UniqueItemIdList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, ::CoTaskMemFree>>;
+
+// The browser needs COM in a single-threaded apartment on the calling thread. Joins the
+// apartment the thread is already in, or enters one for the duration of the browse.
+class ComApartment {
+ public:
+  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+constexpr std::size_t kPathBufferChars = 512;
+
+}  // namespace
+
+std::string BrowseForFolderPath(HWND owner) {
+  ComApartment apartment;
+
+  // The browser's title and its results are ANSI text.
+  const std::string title = Utf8ToAnsi(kBrowseForFolderTitle);
+  char displayName[MAX_PATH] = {};
+  BrowseInfoRecord info{};
+  info.hwndOwner = owner;
+  info.pidlRoot = nullptr;
+  info.pszDisplayName = displayName;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+
+  const UniqueItemIdList chosen(bindings::SHBrowseForFolderA(&info));
+  if (!chosen) return {};
+
+  std::string buffer(kPathBufferChars, ' ');
+  if (!bindings::SHGetPathFromIDListA(chosen.Get(), buffer.data())) return {};
+  buffer.resize(strnlen(buffer.data(), buffer.size()));
+  return AnsiToUtf8(buffer);
+}
+
+}  // namespace dm::win

@@ -1,0 +1,15 @@
+#pragma once
+// The system folder browser, as the editor's Add button runs it.
+
+#include <windows.h>
+
+#include <string>
+
+namespace dm::win {
+
+// Runs the folder browser owned by owner (file-system folders only) and returns the chosen
+// folder's path as UTF-8, or empty text when the user cancelled or chose a folder without a
+// file-system path.
+std::string BrowseForFolderPath(HWND owner);
+
+}  // namespace dm::win
