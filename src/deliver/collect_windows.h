@@ -1,0 +1,36 @@
+#pragma once
+// The search of the window tree for titled windows of a wanted class.
+
+#include <string_view>
+#include <vector>
+
+#include "platform/window_tree.h"
+
+namespace dm {
+
+class WindowSearch {
+ public:
+  // Titles and class names are read through buffers of this many characters, so at most one
+  // less takes part in a comparison.
+  static constexpr int kTextBufferChars = 255;
+
+  explicit WindowSearch(WindowTree& tree) : tree_(tree) {}
+
+  // Lists every descendant of start (0: the desktop), not start itself, whose title is not empty
+  // and matches titlePattern and whose class matches classPattern. The order: siblings in
+  // Z-order, each window after its own subtree. The outermost call resets list to the single
+  // empty slot 0; matches go to slots 1..n. Returns n. The whole tree is always walked.
+  int CollectWindows(std::vector<WindowHandle>& list, WindowHandle start, std::string_view titlePattern,
+                     std::string_view classPattern);
+
+  // Calls in progress (0 between searches) and matches of the current or last search.
+  int WalkDepth() const { return walkDepth_; }
+  int WalkCount() const { return walkCount_; }
+
+ private:
+  WindowTree& tree_;
+  int walkDepth_ = 0;
+  int walkCount_ = 0;
+};
+
+}  // namespace dm

@@ -1,0 +1,13 @@
+#pragma once
+// The mouse pointer's shape while the program works.
+
+namespace dm {
+
+class Pointer {
+ public:
+  virtual ~Pointer() = default;
+  virtual void ShowHourglass() = 0;
+  virtual void ShowDefault() = 0;
+};
+
+}  // namespace dm

@@ -1,0 +1,17 @@
+#pragma once
+// Bringing a top-level window to the foreground and confirming that it got there.
+
+#include "platform/activation.h"
+
+namespace dm::win {
+
+class Win32Activation : public Activation {
+ public:
+  // Refuses a hung window; otherwise asks for the foreground (borrowing the current foreground
+  // thread's input state when the plain request is not honoured) and waits a few seconds at most
+  // until the system reports window as the foreground window and window has handled activation.
+  bool Activate(WindowHandle window) override;
+  WindowHandle Foreground() override;
+};
+
+}  // namespace dm::win

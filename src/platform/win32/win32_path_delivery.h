@@ -1,0 +1,16 @@
+#pragma once
+// The path delivery wired to the system: window tree, SendInput keyboard, clipboard,
+// activation and the wait pointer.
+
+#include <memory>
+
+#include "app/path_delivery.h"
+
+namespace dm::win {
+
+// Call on the user-interface thread, as it runs the delivery on the thread that calls
+// DeliverPath (right after the Folders menu has closed, while the program may still set the
+// foreground window).
+std::unique_ptr<PathDelivery> MakeWin32PathDelivery();
+
+}  // namespace dm::win

@@ -1,0 +1,26 @@
+#pragma once
+// The system's window tree. Text is read without sending messages, so a hung window cannot
+// stall the search.
+
+#include "platform/window_tree.h"
+
+namespace dm::win {
+
+class Win32WindowTree : public WindowTree {
+ public:
+  WindowHandle Desktop() override;
+  WindowHandle FirstChild(WindowHandle window) override;
+  WindowHandle NextSibling(WindowHandle window) override;
+  std::string Text(WindowHandle window, int bufferChars) override;
+  std::string ClassName(WindowHandle window, int bufferChars) override;
+  bool IsVisible(WindowHandle window) override;
+  bool IsEnabled(WindowHandle window) override;
+  bool IsIconic(WindowHandle window) override;
+  // Another thread's window is restored asynchronously and awaited for a few seconds at most.
+  void ShowNoActivate(WindowHandle window) override;
+  bool HasControlIdInDescendants(WindowHandle window, int controlId) override;
+  WindowHandle TopLevelOf(WindowHandle window) override;
+  WindowHandle OwnerOf(WindowHandle window) override;
+};
+
+}  // namespace dm::win

@@ -1,0 +1,184 @@
+#include "support/fake_desktop.h"
+
+#include <algorithm>
+
+#include "deliver/utf8.h"
+
+namespace dm::test {
+namespace {
+
+std::string ModifierPrefix(std::uint8_t modifiers) {
+  std::string prefix;
+  if (modifiers & modifier::kCtrl) prefix += "Ctrl+";
+  if (modifiers & modifier::kAlt) prefix += "Alt+";
+  if (modifiers & modifier::kShift) prefix += "Shift+";
+  return prefix;
+}
+
+std::string KeyName(NamedKey key) {
+  static const char* const kNames[] = {"ENTER",  "BS",     "TAB",   "ESC",      "LEFT",     "RIGHT",
+                                       "UP",     "DOWN",   "HOME",  "END",      "PGUP",     "PGDN",
+                                       "INSERT", "DELETE", "BREAK", "CAPSLOCK", "NUMLOCK",  "SCROLLLOCK",
+                                       "PRTSC",  "HELP",   "ADD",   "SUBTRACT", "MULTIPLY", "DIVIDE"};
+  const auto index = static_cast<std::size_t>(key);
+  if (key >= NamedKey::kF1) return "F" + std::to_string(index - static_cast<std::size_t>(NamedKey::kF1) + 1);
+  return kNames[index];
+}
+
+// The first bufferChars - 1 characters of text.
+std::string Truncated(const std::string& text, int bufferChars) {
+  const std::u32string chars = DecodeUtf8(text).value_or(std::u32string());
+  std::string out;
+  for (std::size_t i = 0; i < chars.size() && i + 1 < static_cast<std::size_t>(bufferChars); ++i) {
+    AppendUtf8(out, chars[i]);
+  }
+  return out;
+}
+
+class FakeSnapshot : public ClipboardSnapshot {
+ public:
+  explicit FakeSnapshot(FakeDesktop::Formats formats) : formats(std::move(formats)) {}
+  FakeDesktop::Formats formats;
+};
+
+}  // namespace
+
+std::string DescribeKeys(const KeySequence& keys) {
+  std::string out;
+  bool inRun = false;
+  for (const KeyPress& press : keys) {
+    const bool plain = !press.named && press.modifiers == modifier::kNone;
+    if (plain && inRun) {
+      AppendUtf8(out, press.character);
+      continue;
+    }
+    if (inRun) out += '"';
+    inRun = false;
+    if (!out.empty()) out += ' ';
+    if (plain) {
+      out += '"';
+      AppendUtf8(out, press.character);
+      inRun = true;
+      continue;
+    }
+    out += ModifierPrefix(press.modifiers);
+    if (press.named) {
+      out += "{" + KeyName(press.key) + "}";
+    } else {
+      AppendUtf8(out, press.character);
+    }
+  }
+  if (inRun) out += '"';
+  return out;
+}
+
+FakeDesktop::FakeDesktop() { windows_[kDesktop] = Window{}; }
+
+WindowHandle FakeDesktop::Add(WindowHandle parent, std::string className, std::string title) {
+  if (parent == 0) parent = kDesktop;
+  const WindowHandle h = next_;
+  next_ += 4;
+  Window window;
+  window.parent = parent;
+  window.className = std::move(className);
+  window.title = std::move(title);
+  windows_[h] = std::move(window);
+  windows_.at(parent).children.push_back(h);
+  return h;
+}
+
+WindowHandle FakeDesktop::AddControl(WindowHandle parent, int controlId, std::string className) {
+  const WindowHandle h = Add(parent, std::move(className), "");
+  At(h).controlId = controlId;
+  return h;
+}
+
+WindowHandle FakeDesktop::AddFileDialog(std::string title) {
+  const WindowHandle dialog = Add(0, "#32770", std::move(title));
+  AddControl(dialog, 0x442, "Static");
+  AddControl(AddControl(dialog, 0x47C, "ComboBox"), 0x3E9, "Edit");
+  return dialog;
+}
+
+std::string FakeDesktop::Name(WindowHandle h) const {
+  if (h == 0) return "none";
+  const Window& window = windows_.at(h);
+  return window.title.empty() ? "#" + std::to_string(h) : window.title;
+}
+
+WindowHandle FakeDesktop::FirstChild(WindowHandle window) {
+  const auto& children = At(window).children;
+  return children.empty() ? 0 : children.front();
+}
+
+WindowHandle FakeDesktop::NextSibling(WindowHandle window) {
+  const auto& siblings = At(At(window).parent).children;
+  const auto it = std::find(siblings.begin(), siblings.end(), window);
+  return it + 1 == siblings.end() ? 0 : *(it + 1);
+}
+
+std::string FakeDesktop::Text(WindowHandle window, int bufferChars) {
+  ++titleReads;
+  return Truncated(At(window).title, bufferChars);
+}
+
+std::string FakeDesktop::ClassName(WindowHandle window, int bufferChars) {
+  return Truncated(At(window).className, bufferChars);
+}
+
+void FakeDesktop::ShowNoActivate(WindowHandle window) {
+  log.push_back("show-no-activate " + Name(window));
+  At(window).iconic = false;
+}
+
+bool FakeDesktop::HasControlIdInDescendants(WindowHandle window, int controlId) {
+  for (WindowHandle child : At(window).children) {
+    if (At(child).controlId == controlId || HasControlIdInDescendants(child, controlId)) return true;
+  }
+  return false;
+}
+
+WindowHandle FakeDesktop::TopLevelOf(WindowHandle window) {
+  while (At(window).parent != kDesktop) window = At(window).parent;
+  return window;
+}
+
+bool FakeDesktop::Send(const KeySequence& keys) {
+  log.push_back("keys " + DescribeKeys(keys) + " -> " + Name(foreground_));
+  if (++sends_ == stealForegroundAfterSend) foreground_ = intruder;
+  return true;
+}
+
+bool FakeDesktop::WaitUntilProcessed(WindowHandle target) {
+  log.push_back("wait " + Name(target));
+  return !waitTimesOut;
+}
+
+std::unique_ptr<ClipboardSnapshot> FakeDesktop::Save() {
+  log.push_back("clipboard save");
+  if (clipboardBusy) return nullptr;
+  return std::make_unique<FakeSnapshot>(clipboard);
+}
+
+bool FakeDesktop::SetText(const std::string& text) {
+  log.push_back("clipboard set " + text);
+  if (clipboardBusy) return false;
+  clipboard = {{"text", text}};
+  return true;
+}
+
+bool FakeDesktop::Restore(const ClipboardSnapshot& snapshot) {
+  log.push_back("clipboard restore");
+  if (clipboardBusy) return false;
+  clipboard = static_cast<const FakeSnapshot&>(snapshot).formats;
+  return true;
+}
+
+bool FakeDesktop::Activate(WindowHandle window) {
+  log.push_back("activate " + Name(window));
+  if (refuseActivation || !At(window).visible) return false;
+  foreground_ = window;
+  return true;
+}
+
+}  // namespace dm::test
