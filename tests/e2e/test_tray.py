@@ -1,0 +1,145 @@
+"""The tray icon as a person uses it: its tip, single, double and right clicks, the Configure
+commands, and every way the program ends."""
+import time
+
+from harness import check, TestFailure
+
+PATHS = ['C:\\windows\\', 'C:\\users\\', 'C:\\Program Files\\']
+
+
+def open_menu(d, button):
+    d.click_tray(button)
+    return d.wait_for(d.popup_menu, 10, 'a pop-up menu')
+
+
+def no_menu_for(d, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if d.popup_menu():
+            return False
+        time.sleep(0.1)
+    return True
+
+
+def test_tip_reads_the_number_of_paths(d):
+    d.reg_seed_paths(PATHS)
+    d.start_dashmarks()
+    tip = d.tray_tip()
+    check(tip == '3 Dashmarks', f'tip reads {tip!r}')
+    d.screenshot('tip')
+
+
+def test_single_click_with_paths_shows_the_folders_menu(d):
+    d.reg_seed_paths(PATHS)
+    d.start_dashmarks()
+    menu = open_menu(d, 1)
+    d.screenshot('folders-menu', menu)
+    # Heading plus three paths: four rows of equal height.
+    check(menu.height > 0, f'menu {menu}')
+    d.keys('esc')
+    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
+
+
+def test_single_click_without_paths_shows_nothing(d):
+    d.start_dashmarks()
+    d.click_tray(1)
+    check(no_menu_for(d, 1.5), 'a menu opened with an empty list')
+
+
+def test_right_click_shows_the_configure_menu(d):
+    d.reg_seed_paths(PATHS)
+    d.start_dashmarks()
+    menu = open_menu(d, 3)
+    d.screenshot('configure-menu', menu)
+    d.keys('esc')
+    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
+
+
+def test_menu_closes_when_the_user_clicks_elsewhere(d):
+    d.reg_seed_paths(PATHS)
+    d.start_dashmarks()
+    open_menu(d, 3)
+    d.move_pointer(900, 600)
+    d._xdotool('click', 1)
+    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close after a click elsewhere')
+
+
+def choose_configure(d, accelerator):
+    open_menu(d, 3)
+    d.keys(accelerator)
+    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
+
+
+def test_clipboard_toggled_then_exit_writes_false(d):
+    d.reg_seed_paths(PATHS)
+    process = d.start_dashmarks()
+    choose_configure(d, 'c')
+    choose_configure(d, 'x')
+    d.wait_exit(process, 15)
+    values = d.reg_values()
+    check(values.get('Clipboard') == 'False', f'registry holds {values}')
+    check(values.get('Amount') == '3' and values.get('Path3') == PATHS[2], f'paths changed: {values}')
+    check(not d.tray_window(), 'the icon is still shown after Exit')
+
+
+def test_clipboard_toggled_then_exit_with_no_paths_writes_nothing(d):
+    process = d.start_dashmarks()
+    choose_configure(d, 'c')
+    choose_configure(d, 'x')
+    d.wait_exit(process, 15)
+    values = d.reg_values()
+    check(values == {}, f'an empty list wrote {values}')
+
+
+def test_second_start_beeps_and_leaves_the_first_running(d):
+    d.reg_seed_paths(PATHS)
+    first = d.start_dashmarks()
+    second = d.spawn(d.exe)
+    d.wait_exit(second, 20, 'the second copy to end')
+    check(first.poll() is None, 'the first copy ended')
+    check(len(d.find_windows(cls='DashmarksMain')) == 1, 'two main windows')
+    open_menu(d, 3)
+    d.keys('esc')
+
+
+def test_close_from_the_task_list_saves(d):
+    d.reg_seed_paths(PATHS)
+    process = d.start_dashmarks()
+    choose_configure(d, 'c')
+    d.wine('taskkill', '/im', 'Dashmarks.exe', timeout=30)
+    d.wait_exit(process, 15, 'the program to end after the task list asked it to close')
+    check(d.reg_values().get('Clipboard') == 'False', f'not saved: {d.reg_values()}')
+
+
+def test_end_of_session_saves(d):
+    d.reg_seed_paths(PATHS)
+    process = d.start_dashmarks()
+    choose_configure(d, 'c')
+    d.wine('wineboot', '--end-session', timeout=60)
+    d.wait_exit(process, 20, 'the program to end with the session')
+    check(d.reg_values().get('Clipboard') == 'False', f'not saved: {d.reg_values()}')
+
+
+def test_forced_kill_saves_nothing(d):
+    d.reg_seed_paths(PATHS)
+    process = d.start_dashmarks()
+    choose_configure(d, 'c')
+    d.wine('taskkill', '/f', '/im', 'Dashmarks.exe', timeout=30)
+    d.wait_exit(process, 15)
+    check('Clipboard' not in d.reg_values(), f'a killed program saved: {d.reg_values()}')
+
+
+def test_shell_restart_adds_the_icon_again(d):
+    d.reg_seed_paths(PATHS)
+    d.start_dashmarks()
+    main = d.main_window()
+    # The tray forgets every icon when the shell restarts; remove ours the way the shell would
+    # lose it, then announce the new taskbar as the shell does.
+    tray_owner = d.find_windows(cls='Shell_TrayWnd')
+    check(tray_owner, 'no shell tray window')
+    rc, _ = d.helper('post', main.hwnd, 'TaskbarCreated', '0', '0')
+    check(rc == 0, 'could not post TaskbarCreated')
+    time.sleep(0.5)
+    check(d.tray_window(), 'no icon after the shell restarted')
+    open_menu(d, 3)
+    d.keys('esc')
