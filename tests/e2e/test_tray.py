@@ -133,13 +133,15 @@ def test_shell_restart_adds_the_icon_again(d):
     d.reg_seed_paths(PATHS)
     d.start_dashmarks()
     main = d.main_window()
-    # The tray forgets every icon when the shell restarts; remove ours the way the shell would
-    # lose it, then announce the new taskbar as the shell does.
-    tray_owner = d.find_windows(cls='Shell_TrayWnd')
-    check(tray_owner, 'no shell tray window')
+    hook = [w for w in d.children(main) if w.cls == 'DashmarksHook'][0]
+    # A restarting shell forgets every icon, then announces its new taskbar.
+    rc, _ = d.helper('tray-forget', hook.hwnd, '1')
+    check(rc == 0, 'could not take the icon out of the tray')
+    d.wait_for(lambda: not d.tray_window(), 10, 'the icon to leave the tray')
     rc, _ = d.helper('post', main.hwnd, 'TaskbarCreated', '0', '0')
     check(rc == 0, 'could not post TaskbarCreated')
-    time.sleep(0.5)
-    check(d.tray_window(), 'no icon after the shell restarted')
+    d.wait_for(d.tray_window, 10, 'the icon to come back')
+    tip = d.tray_tip()
+    check(tip == '3 Dashmarks', f'tip after the restart reads {tip!r}')
     open_menu(d, 3)
     d.keys('esc')
