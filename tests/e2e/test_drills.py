@@ -1,0 +1,91 @@
+"""Reliability drills: a storm of icon notifications, a hand-edited store, and a second start in the
+middle of an edit. Each drill writes its figures to drill.txt among its artefacts."""
+import re
+
+from harness import check
+
+
+def write_figures(d, text):
+    (d.test_dir() / 'drill.txt').write_text(text + '\n')
+    print('    ' + text)
+
+
+def test_a_thousand_random_notifications_leave_the_icon_answering(d):
+    d.reg_seed_paths(['C:\\windows\\', 'C:\\users\\'])
+    process = d.start_dashmarks()
+    main = d.main_window()
+    hook = [w for w in d.children(main) if w.cls == 'DashmarksHook'][0]
+    rc, out = d.helper('tray-storm', hook.hwnd, '1000', '20261210', timeout=300)
+    check(rc == 0, f'the storm did not finish: {out}')
+    write_figures(d, out.strip())
+    check(process.poll() is None, 'the program ended during the storm')
+    # Whatever the storm left open is closed as a user would: Esc for a menu, the editor closed.
+    for _ in range(3):
+        if d.popup_menu():
+            d.keys('esc')
+    for editor in d.find_windows(title='Dashmarks', visible=True, pid=main.pid):
+        d.helper('close', editor.hwnd)
+    d.wait_for(lambda: not d.popup_menu() and not d.find_windows(title='Dashmarks', visible=True, pid=main.pid),
+               10, 'menus and editor to close')
+    # The guard was released: the icon still answers a single and a right click.
+    d.click_tray(1)
+    d.wait_for(d.popup_menu, 10, 'the Folders menu after the storm')
+    d.screenshot('folders-menu-after-storm')
+    d.keys('esc')
+    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
+    d.click_tray(3)
+    d.wait_for(d.popup_menu, 10, 'the Configure menu after the storm')
+    d.keys('x')
+    d.wait_exit(process, 15)
+
+
+def test_a_hand_edited_store_starts_runs_and_exits_rewriting_only_what_the_program_owns(d):
+    d.reg_seed({
+        'Amount': '3', 'Path1': 'C:\\windows\\', 'Path3': 'C:\\users\\',  # Path2 missing
+        'Path4': 'beyond the count', 'Clipboard': 'perhaps', 'Priority': 'very high',
+        'Unrelated': 'kept as it is',
+    })
+    process = d.start_dashmarks()
+    d.click_tray(1)
+    d.wait_for(d.popup_menu, 10, 'the Folders menu')
+    d.screenshot('folders-menu-hand-edited')
+    d.keys('esc')
+    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
+    d.click_tray(3)
+    d.wait_for(d.popup_menu, 10, 'the Configure menu')
+    d.keys('x')
+    d.wait_exit(process, 15)
+    values = d.reg_values()
+    expected = {
+        'Amount': '3', 'Path1': 'C:\\windows\\', 'Path2': '', 'Path3': 'C:\\users\\',
+        'Path4': 'beyond the count', 'Clipboard': 'True', 'Priority': 'very high', 'Unrelated': 'kept as it is',
+    }
+    check(values == expected, f'store after the run: {values}')
+    write_figures(d, f'values after exit: {len(values)}, as expected')
+
+
+def test_bad_numbers_in_the_store_never_stop_the_program(d):
+    for amount in ['abc', '-1', '99999999999999999999', '300']:
+        d.reg_clear()
+        d.reg_seed({'Amount': amount, 'Path1': 'C:\\windows\\', 'Priority': '256', 'Clipboard': ''})
+        process = d.start_dashmarks()
+        tip = d.tray_tip()
+        expected = '255 Dashmarks' if amount == '300' else '0 Dashmarks'
+        check(tip == expected, f'Amount {amount!r}: tip {tip!r}')
+        d.kill(process)
+        d.sweep_tray()
+
+
+def test_a_second_start_during_an_edit_changes_nothing(d):
+    d.reg_seed_paths(['C:\\windows\\', 'C:\\users\\'])
+    first = d.start_dashmarks()
+    d.double_click_tray()
+    editor = d.wait_window(title='Dashmarks', visible=True, pid=first.pid and d.main_window().pid)
+    second = d.spawn(d.exe)
+    d.wait_exit(second, 20, 'the second copy to end')
+    check(first.poll() is None, 'the first copy ended')
+    check(d.find_windows(title='Dashmarks', visible=True), 'the editor closed')
+    d.helper('close', editor.hwnd)
+    d.wait_for(lambda: not d.find_windows(title='Dashmarks', visible=True), 10, 'the editor to close')
+    values = d.reg_values()
+    check(values.get('Amount') == '2' and 'Clipboard' not in values, f'the second copy wrote: {values}')
