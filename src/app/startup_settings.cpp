@@ -24,8 +24,8 @@ bool ClipboardOptionFromText(std::string_view text) { return TrimmedLower(text) 
 
 int PriorityClassFromText(std::string_view text) {
   const auto value = ParseWholeNumber(text);
-  if (value && (*value == kNormalPriorityClass || *value == kIdlePriorityClass ||
-                *value == kHighPriorityClass)) {
+  if (value &&
+      (*value == kNormalPriorityClass || *value == kIdlePriorityClass || *value == kHighPriorityClass)) {
     return static_cast<int>(*value);
   }
   return kNormalPriorityClass;

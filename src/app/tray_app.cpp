@@ -14,13 +14,13 @@ bool TrayApp::Start() {
     return false;
   }
   LoadPathList(s_.store, mnuFolders_, PathCount_);
-  mnuMain_.SetClipboardChecked(ClipboardOptionFromText(ReadSetting(
-      s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
+  mnuMain_.SetClipboardChecked(ClipboardOptionFromText(
+      ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
   s_.icon.Add(TrayTipText(PathCount_));
   s_.process.SetPriorityClass(PriorityClassFromText(
       ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kPriority, keys::kPriorityDefault)));
-  s_.timer.SetInterval(s_.process.ProfileInt(keys::kProfileSection, keys::kDoubleClickSpeed,
-                                             keys::kDoubleClickSpeedDefault));
+  s_.timer.SetInterval(
+      s_.process.ProfileInt(keys::kProfileSection, keys::kDoubleClickSpeed, keys::kDoubleClickSpeedDefault));
   return true;
 }
 

@@ -8,8 +8,8 @@ std::string ReadSetting(SettingsStore& store, std::string_view app, std::string_
   return std::string(defaultText);
 }
 
-void WriteSetting(SettingsStore& store, std::string_view app, std::string_view section,
-                  std::string_view key, std::string_view value) {
+void WriteSetting(SettingsStore& store, std::string_view app, std::string_view section, std::string_view key,
+                  std::string_view value) {
   store.Put(app, section, key, value);
 }
 

@@ -4,8 +4,7 @@
 
 namespace dm {
 
-void EditorFill(PathListBox& list, const PathListEdit& edit,
-                const std::function<void(unsigned)>& afterEach) {
+void EditorFill(PathListBox& list, const PathListEdit& edit, const std::function<void(unsigned)>& afterEach) {
   for (unsigned i = 1; i <= edit.pathCount; ++i) {
     list.Add(edit.menu.Caption(i));
     if (afterEach) afterEach(i);

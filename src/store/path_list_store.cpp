@@ -8,8 +8,8 @@ namespace dm {
 namespace {
 
 std::uint8_t ReadStoredCount(SettingsStore& store) {
-  return StoredCount(ReadSetting(store, keys::kApplication, keys::kSection, keys::kAmount,
-                                 keys::kAmountDefault));
+  return StoredCount(
+      ReadSetting(store, keys::kApplication, keys::kSection, keys::kAmount, keys::kAmountDefault));
 }
 
 }  // namespace

@@ -22,14 +22,13 @@ void MemorySettingsStore::Put(std::string_view app, std::string_view section, st
   values_[{std::string(app), std::string(section), std::string(key)}] = std::string(value);
 }
 
-void MemorySettingsStore::Remove(std::string_view app, std::string_view section,
-                                 std::string_view key) {
+void MemorySettingsStore::Remove(std::string_view app, std::string_view section, std::string_view key) {
   log_.push_back("delete " + Describe(app, section, key));
   values_.erase({std::string(app), std::string(section), std::string(key)});
 }
 
-void MemorySettingsStore::Seed(const std::string& key, const std::string& value,
-                               const std::string& app, const std::string& section) {
+void MemorySettingsStore::Seed(const std::string& key, const std::string& value, const std::string& app,
+                               const std::string& section) {
   values_[{app, section, key}] = value;
 }
 

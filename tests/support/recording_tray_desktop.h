@@ -60,7 +60,8 @@ class RecordingTrayDesktop final : public TrayIcon,
     return choice;
   }
   ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) override {
-    log.push_back(std::string("configure menu, clipboard ") + (menu.ClipboardChecked() ? "checked" : "clear"));
+    log.push_back(std::string("configure menu, clipboard ") +
+                  (menu.ClipboardChecked() ? "checked" : "clear"));
     if (whileMenuOpen) whileMenuOpen();
     if (configureChoices.empty()) return ConfigureCommand::None;
     auto choice = configureChoices.front();

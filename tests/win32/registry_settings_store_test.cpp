@@ -29,7 +29,8 @@ class RegistrySettingsStoreTest : public testing::Test {
 
   static DWORD ValueType(const wchar_t* name) {
     DWORD type = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSectionKey, name, RRF_RT_ANY, &type, nullptr, nullptr) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, kSectionKey, name, RRF_RT_ANY, &type, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
       return REG_NONE;
     }
     return type;

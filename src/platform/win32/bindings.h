@@ -4,6 +4,7 @@
 // returns its failure value (0 / nullptr / FALSE) with ERROR_PROC_NOT_FOUND, at that call.
 
 #include <windows.h>
+// After windows.h, which they build on:
 #include <shellapi.h>
 #include <shlobj.h>
 

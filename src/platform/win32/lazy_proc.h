@@ -19,7 +19,8 @@ class LazyProc {
       // Libraries the program loads here stay loaded for the rest of the run, so the
       // remembered address stays valid.
       if (library == nullptr) library = LoadLibraryW(module_);
-      if (library != nullptr) address_ = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name_)));
+      if (library != nullptr)
+        address_ = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name_)));
     }
     if (address_ == nullptr) SetLastError(ERROR_PROC_NOT_FOUND);
     return address_;

@@ -18,7 +18,8 @@ constexpr int kHookLeft = 480, kHookTop = 0, kHookSize = 480;
 
 TwipsScale ScreenScale() {
   HDC screen = GetDC(nullptr);
-  const TwipsScale scale = TwipsScale::FromDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
+  const TwipsScale scale =
+      TwipsScale::FromDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
   ReleaseDC(nullptr, screen);
   return scale;
 }
@@ -36,8 +37,7 @@ T* BoundObject(HWND window, UINT message, LPARAM lParam) {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery)
-    : instance_(instance),
-      app_(TrayAppServices{store, *this, *this, *this, *this, delivery}) {}
+    : instance_(instance), app_(TrayAppServices{store, *this, *this, *this, *this, delivery}) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -64,10 +64,12 @@ void MainWindow::RegisterClasses() {
 }
 
 bool MainWindow::Create() {
-  programIcon_.Reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_DASHMARKS), IMAGE_ICON, 32, 32, 0)));
+  programIcon_.Reset(
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_DASHMARKS), IMAGE_ICON, 32, 32, 0)));
   programIconSmall_.Reset(
       static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_DASHMARKS), IMAGE_ICON, 16, 16, 0)));
-  trayImage_.Reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 32, 32, 0)));
+  trayImage_.Reset(
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 32, 32, 0)));
   RegisterClasses();
 
   const TwipsScale scale = ScreenScale();
@@ -75,19 +77,19 @@ bool MainWindow::Create() {
   // as a tool window never listed in the taskbar.
   frmMain_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW, kClassName, L"",
                              WS_POPUP | WS_CAPTION | WS_SYSMENU, scale.ToPixelsX(kMainLeft),
-                             scale.ToPixelsY(kMainTop), scale.ToPixelsX(kMainWidth), scale.ToPixelsY(kMainHeight),
-                             nullptr, nullptr, instance_, this);
+                             scale.ToPixelsY(kMainTop), scale.ToPixelsX(kMainWidth),
+                             scale.ToPixelsY(kMainHeight), nullptr, nullptr, instance_, this);
   if (frmMain_ == nullptr) return false;
   picHook_ = CreateWindowExW(0, kHookClassName, L"", WS_CHILD | WS_VISIBLE, scale.ToPixelsX(kHookLeft),
-                             scale.ToPixelsY(kHookTop), scale.ToPixelsX(kHookSize), scale.ToPixelsY(kHookSize),
-                             frmMain_, nullptr, instance_, this);
+                             scale.ToPixelsY(kHookTop), scale.ToPixelsX(kHookSize),
+                             scale.ToPixelsY(kHookSize), frmMain_, nullptr, instance_, this);
   if (picHook_ == nullptr) return false;
   SendMessageW(frmMain_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_.Get()));
   SendMessageW(frmMain_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIconSmall_.Get()));
 
   icon_ = std::make_unique<NotifyIcon>(picHook_, trayImage_.Get());
-  editor_ = std::make_unique<ListWindow>(ListWindowContext{instance_, programIcon_.Get(), &app_.Folders(),
-                                                           &app_.PathCount(), [this] { app_.RefreshTrayIcon(); }});
+  editor_ = std::make_unique<ListWindow>(ListWindowContext{
+      instance_, programIcon_.Get(), &app_.Folders(), &app_.PathCount(), [this] { app_.RefreshTrayIcon(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   return app_.Start();
 }
@@ -186,7 +188,8 @@ void MainWindow::SetPriorityClass(int priorityClass) {
 }
 
 int MainWindow::ProfileInt(std::string_view section, std::string_view key, int defaultValue) {
-  return static_cast<int>(bindings::GetProfileIntA(Utf8ToAnsi(section).c_str(), Utf8ToAnsi(key).c_str(), defaultValue));
+  return static_cast<int>(
+      bindings::GetProfileIntA(Utf8ToAnsi(section).c_str(), Utf8ToAnsi(key).c_str(), defaultValue));
 }
 
 void MainWindow::ProcessPendingMessages() {

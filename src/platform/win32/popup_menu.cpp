@@ -15,7 +15,8 @@ UINT_PTR TrackAtPointer(HWND owner, HMENU menu) {
   POINT pointer{};
   GetCursorPos(&pointer);
   SetForegroundWindow(owner);
-  const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, pointer.x, pointer.y, 0, owner, nullptr);
+  const BOOL chosen =
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, pointer.x, pointer.y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
   return static_cast<UINT_PTR>(chosen);
 }
@@ -29,8 +30,8 @@ std::size_t TrackFoldersMenu(HWND owner, const FoldersMenu& model) {
     const MenuEntry& entry = model.mnuPath(i);
     // The caption goes in unescaped: an ampersand marks the accelerator in the displayed text.
     const std::wstring caption = Utf8ToWide(entry.caption);
-    AppendMenuW(menu.Get(), MF_STRING | (entry.enabled ? MF_ENABLED : MF_GRAYED),
-                kFirstPathCommand + i, caption.c_str());
+    AppendMenuW(menu.Get(), MF_STRING | (entry.enabled ? MF_ENABLED : MF_GRAYED), kFirstPathCommand + i,
+                caption.c_str());
   }
   const UINT_PTR command = TrackAtPointer(owner, menu.Get());
   if (command <= kFirstPathCommand || command > kFirstPathCommand + model.HighestIndex()) return 0;

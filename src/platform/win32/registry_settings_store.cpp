@@ -53,7 +53,8 @@ void RegistrySettingsStore::Put(std::string_view app, std::string_view section, 
   }
   UniqueRegistryKey created(raw);
   const std::wstring text = Utf8ToWide(value);
-  RegSetValueExW(created.Get(), Utf8ToWide(key).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+  RegSetValueExW(created.Get(), Utf8ToWide(key).c_str(), 0, REG_SZ,
+                 reinterpret_cast<const BYTE*>(text.c_str()),
                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 

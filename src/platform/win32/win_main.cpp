@@ -1,6 +1,7 @@
 // Dashmarks: the program's entry. Everything else begins when the hidden main window is created.
 
 #include <windows.h>
+// After windows.h, which it builds on:
 #include <objbase.h>
 
 #include "platform/win32/main_window.h"

@@ -17,8 +17,8 @@ class ConfigureMenu {
   static constexpr std::string_view kCaption = "Configure";
   // mnuList, mnuClipboard, CSep2, mnuAbout, mnuExit, top to bottom.
   static constexpr ConfigureMenuEntry kEntries[] = {
-      {ConfigureCommand::List, "&List..."},   {ConfigureCommand::Clipboard, "&Clipboard"},
-      {ConfigureCommand::None, ""},           {ConfigureCommand::About, "&About..."},
+      {ConfigureCommand::List, "&List..."}, {ConfigureCommand::Clipboard, "&Clipboard"},
+      {ConfigureCommand::None, ""},         {ConfigureCommand::About, "&About..."},
       {ConfigureCommand::Exit, "E&xit"},
   };
 

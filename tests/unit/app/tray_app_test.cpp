@@ -66,8 +66,8 @@ struct OptionCase {
 };
 
 std::ostream& operator<<(std::ostream& out, const OptionCase& c) {
-  return out << "Clipboard " << (c.stored ? '"' + std::string(c.stored) + '"' : std::string("absent")) << " -> "
-             << (c.clipboard ? "on" : "off");
+  return out << "Clipboard " << (c.stored ? '"' + std::string(c.stored) + '"' : std::string("absent"))
+             << " -> " << (c.clipboard ? "on" : "off");
 }
 
 class ClipboardOptionAtStart : public TrayAppTest, public testing::WithParamInterface<OptionCase> {};
@@ -90,8 +90,8 @@ struct PriorityCase {
 };
 
 std::ostream& operator<<(std::ostream& out, const PriorityCase& c) {
-  return out << "Priority " << (c.stored ? '"' + std::string(c.stored) + '"' : std::string("absent")) << " -> "
-             << c.applied;
+  return out << "Priority " << (c.stored ? '"' + std::string(c.stored) + '"' : std::string("absent"))
+             << " -> " << c.applied;
 }
 
 class PriorityAtStart : public TrayAppTest, public testing::WithParamInterface<PriorityCase> {};
@@ -99,14 +99,16 @@ class PriorityAtStart : public TrayAppTest, public testing::WithParamInterface<P
 TEST_P(PriorityAtStart, OnlyNormalIdleAndHighAreAccepted) {
   if (GetParam().stored) store.Seed("Priority", GetParam().stored);
   ASSERT_TRUE(app.Start());
-  EXPECT_NE(std::find(desktop.log.begin(), desktop.log.end(), "priority " + std::to_string(GetParam().applied)),
-            desktop.log.end());
+  EXPECT_NE(
+      std::find(desktop.log.begin(), desktop.log.end(), "priority " + std::to_string(GetParam().applied)),
+      desktop.log.end());
   EXPECT_TRUE(store.Changes().empty()) << "Priority is never written";
 }
 
 INSTANTIATE_TEST_SUITE_P(StoredText, PriorityAtStart,
-                         testing::Values(PriorityCase{nullptr, 32}, PriorityCase{"32", 32}, PriorityCase{"64", 64},
-                                         PriorityCase{"128", 128}, PriorityCase{"256", 32}, PriorityCase{"0", 32},
+                         testing::Values(PriorityCase{nullptr, 32}, PriorityCase{"32", 32},
+                                         PriorityCase{"64", 64}, PriorityCase{"128", 128},
+                                         PriorityCase{"256", 32}, PriorityCase{"0", 32},
                                          PriorityCase{"100", 32}, PriorityCase{"high", 32},
                                          PriorityCase{"64.0", 32}, PriorityCase{"", 32}));
 
@@ -328,7 +330,8 @@ TEST_F(TrayAppTest, SaveAndExitOrderWithTheEditorAndAboutOpen) {
   app.SaveAndExit();
   EXPECT_EQ(desktop.log,
             (Log{"commit editor", "pump", "icon delete", "close about", "close editor", "pump", "end"}));
-  EXPECT_EQ(store.Log(), (Log{"read Amount", "write Path1=C:\\A\\", "write Path2=C:\\B\\", "write Clipboard=True"}));
+  EXPECT_EQ(store.Log(),
+            (Log{"read Amount", "write Path1=C:\\A\\", "write Path2=C:\\B\\", "write Clipboard=True"}));
 }
 
 TEST_F(TrayAppTest, ShellRestartAddsTheIconAgainWithTheCurrentCount) {

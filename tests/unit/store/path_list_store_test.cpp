@@ -73,7 +73,8 @@ TEST(LoadPathList, MissingPathKeyBecomesAnEmptyEntryAndIsWrittenBackEmpty) {
 
   store.ClearLog();
   SavePathList(store, loaded.menu, loaded.count, true, {});
-  EXPECT_EQ(store.Changes(), (Log{"write Path1=A\\", "write Path2=", "write Path3=C\\", "write Clipboard=True"}));
+  EXPECT_EQ(store.Changes(),
+            (Log{"write Path1=A\\", "write Path2=", "write Path3=C\\", "write Clipboard=True"}));
 }
 
 struct BadAmountCase {
@@ -97,10 +98,11 @@ TEST_P(LoadPathListBadAmount, NeverStopsTheProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HandEditedStore, LoadPathListBadAmount,
-                         testing::Values(BadAmountCase{"abc", 0}, BadAmountCase{"", 0}, BadAmountCase{"2.5", 0},
-                                         BadAmountCase{"-4", 0}, BadAmountCase{"3x", 0},
-                                         BadAmountCase{" 2 ", 2}, BadAmountCase{"256", 255},
-                                         BadAmountCase{"99999999999999999999", 0}, BadAmountCase{"300", 255}));
+                         testing::Values(BadAmountCase{"abc", 0}, BadAmountCase{"", 0},
+                                         BadAmountCase{"2.5", 0}, BadAmountCase{"-4", 0},
+                                         BadAmountCase{"3x", 0}, BadAmountCase{" 2 ", 2},
+                                         BadAmountCase{"256", 255}, BadAmountCase{"99999999999999999999", 0},
+                                         BadAmountCase{"300", 255}));
 
 TEST(LoadPathList, AmountAbove255LeavesTheKeysBeyondUntouchedAtSave) {
   MemorySettingsStore store;
@@ -130,7 +132,8 @@ TEST(SavePathList, ShrinkToNothingDeletesEveryPathWritesZeroAndKeepsTheOption) {
   SeedPaths(store, 3, 3);
   store.Seed("Clipboard", "False");
   const int pumps = Save(store, {}, true);
-  EXPECT_EQ(store.Log(), (Log{"read Amount", "delete Path1", "delete Path2", "delete Path3", "write Amount=0"}));
+  EXPECT_EQ(store.Log(),
+            (Log{"read Amount", "delete Path1", "delete Path2", "delete Path3", "write Amount=0"}));
   EXPECT_EQ(store.Value("Clipboard"), "False");
   EXPECT_EQ(pumps, 0);
 }
@@ -164,8 +167,8 @@ TEST(SavePathList, GrowingWritesTheNewCountAndEveryPath) {
   MemorySettingsStore store;
   SeedPaths(store, 1, 1);
   Save(store, {"A\\", "B\\", "C\\"}, true);
-  EXPECT_EQ(store.Changes(),
-            (Log{"write Amount=3", "write Path1=A\\", "write Path2=B\\", "write Path3=C\\", "write Clipboard=True"}));
+  EXPECT_EQ(store.Changes(), (Log{"write Amount=3", "write Path1=A\\", "write Path2=B\\", "write Path3=C\\",
+                                  "write Clipboard=True"}));
 }
 
 TEST(SavePathList, BadStoredAmountIsReadAsZeroAndOverwritten) {
