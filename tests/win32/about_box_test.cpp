@@ -170,31 +170,53 @@ TEST(AboutBox, ShowsCaptionVersionInformationAndMemory) {
   EXPECT_EQ(shownKilobytes, (status.ullTotalPhys + 512) / 1024);
 }
 
-TEST(AboutBox, OpensCentredAtItsTwipsSizeWithControlsInPlace) {
+// The width in pixels of a control's text in the control's own font.
+int ControlTextWidth(HWND control) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return extent.cx;
+}
+
+TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
   AboutBox about;
-  RECT outer{};
+  RECT outer{}, client{};
   LONG style = 0;
   HWND focus = nullptr, ok = nullptr;
   LONG okStyle = 0, urlStyle = 0;
+  int memoryTextWidth = 0;
   struct Placed {
     AboutControl control;
     TwipsRect at;
     RECT actual;
   };
   Placed placed[] = {
+      {AboutControl::AboutIcon, about_layout::kAboutIcon, {}},
       {AboutControl::lblProgram, about_layout::kProgram, {}},
+      {AboutControl::lblAuthor, about_layout::kAuthor, {}},
+      {AboutControl::lblCopyright, about_layout::kCopyright, {}},
       {AboutControl::txtURL, about_layout::kUrl, {}},
+      {AboutControl::txtMail, about_layout::kMail, {}},
+      {AboutControl::lblInfo, about_layout::kInfo, {}},
       {AboutControl::lblSpecific, about_layout::kSpecific, {}},
+      {AboutControl::lblPhysMem, about_layout::kPhysMem, {}},
       {AboutControl::lblMemory, about_layout::kMemory, {}},
       {AboutControl::cmdOK, about_layout::kOk, {}},
   };
   const Seen seen = ShowAndInspect(about, AboutInfoText(0), [&](HWND box) {
     GetWindowRect(box, &outer);
+    GetClientRect(box, &client);
     style = GetWindowLongW(box, GWL_STYLE);
     focus = GetFocus();
     ok = GetDlgItem(box, IDOK);
     okStyle = GetWindowLongW(ok, GWL_STYLE);
     urlStyle = GetWindowLongW(GetDlgItem(box, static_cast<int>(AboutControl::txtURL)), GWL_STYLE);
+    memoryTextWidth = ControlTextWidth(GetDlgItem(box, static_cast<int>(AboutControl::lblMemory)));
     for (Placed& p : placed) {
       HWND control = GetDlgItem(box, static_cast<int>(p.control));
       GetWindowRect(control, &p.actual);
@@ -204,15 +226,27 @@ TEST(AboutBox, OpensCentredAtItsTwipsSizeWithControlsInPlace) {
   });
   ASSERT_NE(seen.box, nullptr);
 
+  // The client area is the one the layout needs for this machine's memory figure: every control
+  // with the left edge's margin on the right and below, the OK button wholly inside.
   const TwipsScale scale = ScreenScale();
-  const int width = scale.ToPixelsX(about_layout::kWindowWidth);
-  const int height = scale.ToPixelsY(about_layout::kWindowHeight);
-  EXPECT_EQ(outer.right - outer.left, width);
-  EXPECT_EQ(outer.bottom - outer.top, height);
+  const TwipsSize needed = AboutClientSize(MemoryLabel(scale.ToTwipsX(memoryTextWidth)));
+  EXPECT_EQ(client.right, scale.ToPixelsX(needed.width));
+  EXPECT_EQ(client.bottom, scale.ToPixelsY(needed.height));
+  const int margin = scale.ToPixelsX(about_layout::kMargin) - 1;  // one pixel of rounding
+  for (const Placed& p : placed) {
+    SCOPED_TRACE(static_cast<int>(p.control));
+    EXPECT_GE(p.actual.left, margin);
+    EXPECT_GE(p.actual.top, margin);
+    EXPECT_LE(p.actual.right, client.right - margin);
+    EXPECT_LE(p.actual.bottom, client.bottom - margin);
+  }
+
   const double screenWidth = scale.ToTwipsX(GetSystemMetrics(SM_CXSCREEN));
   const double screenHeight = scale.ToTwipsY(GetSystemMetrics(SM_CYSCREEN));
-  EXPECT_NEAR(outer.left, scale.ToPixelsX(screenWidth / 2 - about_layout::kWindowWidth / 2), 1);
-  EXPECT_NEAR(outer.top, scale.ToPixelsY(screenHeight / 2 - about_layout::kWindowHeight / 2), 1);
+  const double width = scale.ToTwipsX(outer.right - outer.left);
+  const double height = scale.ToTwipsY(outer.bottom - outer.top);
+  EXPECT_NEAR(outer.left, scale.ToPixelsX(screenWidth / 2 - width / 2), 1);
+  EXPECT_NEAR(outer.top, scale.ToPixelsY(screenHeight / 2 - height / 2), 1);
 
   EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
   EXPECT_EQ(style & WS_SYSMENU, WS_SYSMENU);
@@ -220,13 +254,19 @@ TEST(AboutBox, OpensCentredAtItsTwipsSizeWithControlsInPlace) {
   EXPECT_EQ(focus, ok);
   EXPECT_EQ(urlStyle & ES_READONLY, ES_READONLY);
 
-  // Client coordinates, converted with the display's own twips per pixel.
+  // Client coordinates, converted with the display's own twips per pixel; lblMemory keeps its
+  // place and is as wide as its figure, " KB" included, needs.
   for (const Placed& p : placed) {
     SCOPED_TRACE(static_cast<int>(p.control));
     EXPECT_EQ(p.actual.left, scale.ToPixelsX(p.at.left));
     EXPECT_EQ(p.actual.top, scale.ToPixelsY(p.at.top));
-    EXPECT_EQ(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
     EXPECT_EQ(p.actual.bottom - p.actual.top, scale.ToPixelsY(p.at.height));
+    if (p.control == AboutControl::lblMemory) {
+      EXPECT_GE(p.actual.right - p.actual.left, memoryTextWidth);
+      EXPECT_GE(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
+    } else {
+      EXPECT_EQ(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
+    }
   }
 }
 

@@ -55,6 +55,18 @@ void RegisterAboutClass(HINSTANCE instance, WNDPROC procedure) {
 
 void SetText(HWND window, const std::string& text) { SetWindowTextW(window, Utf8ToWide(text).c_str()); }
 
+// The width in pixels of text drawn in font on the screen.
+int TextWidth(HGDIOBJ font, const std::string& text) {
+  const std::wstring wide = Utf8ToWide(text);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return extent.cx;
+}
+
 // A one-pixel line across, drawn in a system colour.
 void DrawLine(HDC dc, const TwipsScale& scale, const TwipsLine& line, int colour) {
   const int y = scale.ToPixelsY(line.y1);
@@ -84,9 +96,16 @@ void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::
   scale_ = ScreenScale();
   windowFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, true, DpiY(scale_));
   controlFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, false, DpiY(scale_));
+  memoryLine_ = MemoryLine(TotalPhysicalMemory(), UserDigitGrouping());
+  // lblMemory is as wide as its figure needs; the client area holds every control with the
+  // layout's margin all round, and the frame goes around that area.
+  memoryLabel_ = MemoryLabel(scale_.ToTwipsX(TextWidth(controlFont_.Get(), memoryLine_)));
+  const TwipsSize client = AboutClientSize(memoryLabel_);
+  RECT frame{0, 0, scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   // WM_NCCREATE binds the window to this object and hands it to window_.
-  CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, scale_.ToPixelsX(about_layout::kWindowWidth),
-                  scale_.ToPixelsY(about_layout::kWindowHeight), owner, nullptr, instance, this);
+  CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                  owner, nullptr, instance, this);
   if (IsOpen()) {
     Open(instance, icon, aboutInfoText);
     owner_ = owner;
@@ -132,9 +151,11 @@ void AboutBox::Open(HINSTANCE instance, HICON icon, const std::string& aboutInfo
   CreateControls(instance);
 
   // 1. Centre on the screen, size unchanged.
-  const TwipsPoint at = CentreOnScreen(scale_.ToTwipsX(GetSystemMetrics(SM_CXSCREEN)),
-                                       scale_.ToTwipsY(GetSystemMetrics(SM_CYSCREEN)),
-                                       about_layout::kWindowWidth, about_layout::kWindowHeight);
+  RECT outer{};
+  GetWindowRect(box, &outer);
+  const TwipsPoint at = CentreOnScreen(
+      scale_.ToTwipsX(GetSystemMetrics(SM_CXSCREEN)), scale_.ToTwipsY(GetSystemMetrics(SM_CYSCREEN)),
+      scale_.ToTwipsX(outer.right - outer.left), scale_.ToTwipsY(outer.bottom - outer.top));
   SetWindowPos(box, nullptr, scale_.ToPixelsX(at.left), scale_.ToPixelsY(at.top), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // 2. Caption.
@@ -147,9 +168,8 @@ void AboutBox::Open(HINSTANCE instance, HICON icon, const std::string& aboutInfo
   if (const auto version = ModuleVersionRecord(instance)) {
     SetText(GetDlgItem(box, Id(AboutControl::lblProgram)), ProgramLine(*version));
   }
-  // 6. Physical memory.
-  SetText(GetDlgItem(box, Id(AboutControl::lblMemory)),
-          MemoryLine(TotalPhysicalMemory(), UserDigitGrouping()));
+  // 6. Physical memory, read before the window was sized to it.
+  SetText(GetDlgItem(box, Id(AboutControl::lblMemory)), memoryLine_);
 }
 
 void AboutBox::CreateControls(HINSTANCE instance) {
@@ -175,7 +195,7 @@ void AboutBox::CreateControls(HINSTANCE instance) {
       {AboutControl::lblInfo, L"STATIC", kLabel, layout::kInfo, texts::kInfo},
       {AboutControl::lblSpecific, L"STATIC", kLabel, layout::kSpecific, ""},
       {AboutControl::lblPhysMem, L"STATIC", kLabel, layout::kPhysMem, texts::kPhysMem},
-      {AboutControl::lblMemory, L"STATIC", kLabel, layout::kMemory, ""},
+      {AboutControl::lblMemory, L"STATIC", kLabel, memoryLabel_, ""},
       {AboutControl::AboutIcon, L"STATIC", SS_ICON | SS_CENTERIMAGE, layout::kAboutIcon, ""},
   };
   for (const Control& control : controls) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/unique_handle.h"
+#include "ui/about/about_layout.h"
 #include "ui/twips.h"
 
 namespace dm::win {
@@ -34,10 +35,12 @@ class AboutBox {
   void RunModalLoop();
 
   TwipsScale scale_;
-  UniqueGdiObject windowFont_;   // bold: the box's own font
-  UniqueGdiObject controlFont_;  // normal weight: every control
-  HWND owner_ = nullptr;         // disabled by ShowModal until the box closes
-  UniqueWindow window_;          // valid only while ShowModal runs
+  std::string memoryLine_;                         // lblMemory's text
+  TwipsRect memoryLabel_ = about_layout::kMemory;  // lblMemory, as wide as its text needs
+  UniqueGdiObject windowFont_;                     // bold: the box's own font
+  UniqueGdiObject controlFont_;                    // normal weight: every control
+  HWND owner_ = nullptr;                           // disabled by ShowModal until the box closes
+  UniqueWindow window_;                            // valid only while ShowModal runs
 };
 
 }  // namespace dm::win

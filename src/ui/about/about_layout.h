@@ -1,5 +1,6 @@
 #pragma once
-// frmAboutBox: window and control geometry in twips, and where the window opens.
+// frmAboutBox: control geometry in twips, the client area that holds the controls, and where the
+// window opens.
 
 namespace dm {
 
@@ -22,6 +23,11 @@ struct TwipsPoint {
   double top;
 };
 
+struct TwipsSize {
+  double width;
+  double height;
+};
+
 // Control identifiers; cmdOK is the dialog's OK command (IDOK).
 enum class AboutControl : int {
   cmdOK = 1,
@@ -39,9 +45,6 @@ enum class AboutControl : int {
 
 namespace about_layout {
 
-inline constexpr double kWindowWidth = 5100;  // outer size
-inline constexpr double kWindowHeight = 3840;
-
 inline constexpr TwipsRect kAboutIcon{240, 240, 480, 480};
 inline constexpr TwipsRect kProgram{1080, 240, 3855, 255};
 inline constexpr TwipsRect kAuthor{1080, 525, 1575, 255};
@@ -58,9 +61,25 @@ inline constexpr TwipsRect kOk{3840, 3320, 1095, 330};
 inline constexpr TwipsLine kShadowLine{1080, 2385, 4920, 2385};     // Line2
 inline constexpr TwipsLine kHighlightLine{1095, 2400, 4920, 2400};  // Line1
 
+// Every control but lblMemory, whose width follows its text (MemoryLabel).
+inline constexpr TwipsRect kFixedControls[] = {kAboutIcon, kProgram, kAuthor,   kCopyright, kUrl,
+                                               kMail,      kInfo,    kSpecific, kPhysMem,   kOk};
+
+// The margin between the controls and the client area's edges: the layout's left (and top) margin,
+// kept on the right and at the bottom too.
+inline constexpr double kMargin = kAboutIcon.left;
+
 inline constexpr double kFontPoints = 8.25;  // MS Sans Serif; bold for the window, normal for controls
 
 }  // namespace about_layout
+
+// lblMemory for a memory line textWidth twips wide: left, top and height as laid out, and at least
+// its laid-out width, wider when the text needs it (a label clips, or wraps off its last word).
+TwipsRect MemoryLabel(double textWidth);
+
+// The client area that holds every control, with lblMemory at memory, and kMargin to the right of
+// the rightmost and below the lowest.
+TwipsSize AboutClientSize(const TwipsRect& memory);
 
 // Top-left corner that centres a window on the screen, all in twips.
 TwipsPoint CentreOnScreen(double screenWidth, double screenHeight, double windowWidth, double windowHeight);
