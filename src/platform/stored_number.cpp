@@ -11,7 +11,11 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  // One sign at most: from_chars would take the "-" of "+-3".
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') return std::nullopt;
+  }
   if (text.empty()) return std::nullopt;
   std::int64_t value = 0;
   const char* end = text.data() + text.size();

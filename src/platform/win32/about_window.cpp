@@ -103,9 +103,10 @@ void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::
   const TwipsSize client = AboutClientSize(memoryLabel_);
   RECT frame{0, 0, scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  // WM_NCCREATE binds the window to this object and hands it to window_.
-  CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                  owner, nullptr, instance, this);
+  // WM_NCCREATE binds the window to this object and hands it to window_, which IsOpen() tests; the
+  // handle returned is the same one.
+  static_cast<void>(CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, frame.right - frame.left,
+                                    frame.bottom - frame.top, owner, nullptr, instance, this));
   if (IsOpen()) {
     Open(instance, icon, aboutInfoText);
     owner_ = owner;
