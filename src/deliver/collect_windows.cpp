@@ -1,7 +1,5 @@
 #include "deliver/collect_windows.h"
 
-#include "deliver/wildcard_pattern.h"
-
 namespace dm {
 
 int WindowSearch::CollectWindows(std::vector<WindowHandle>& list, WindowHandle start,
@@ -11,20 +9,26 @@ int WindowSearch::CollectWindows(std::vector<WindowHandle>& list, WindowHandle s
     list.assign(1, 0);
     if (start == 0) start = tree_.Desktop();
   }
+  // The patterns are read once per search, not once per window.
+  CollectChildren(list, start, WildcardPattern(titlePattern), WildcardPattern(classPattern));
+  return walkCount_;
+}
+
+void WindowSearch::CollectChildren(std::vector<WindowHandle>& list, WindowHandle start,
+                                   const WildcardPattern& title, const WildcardPattern& className) {
   ++walkDepth_;
   for (WindowHandle h = tree_.FirstChild(start); h != 0; h = tree_.NextSibling(h)) {
-    CollectWindows(list, h, titlePattern, classPattern);
+    CollectChildren(list, h, title, className);
     // The class is the cheaper test and rules out almost every window, so the title is read
     // only for windows of a matching class; the outcome is the same as testing title first.
-    if (!MatchesPattern(tree_.ClassName(h, kTextBufferChars), classPattern)) continue;
-    const std::string title = tree_.Text(h, kTextBufferChars);
-    if (title.empty() || !MatchesPattern(title, titlePattern)) continue;
+    if (!className.Matches(tree_.ClassName(h, kTextBufferChars))) continue;
+    const std::string text = tree_.Text(h, kTextBufferChars);
+    if (text.empty() || !title.Matches(text)) continue;
     ++walkCount_;
     list.resize(static_cast<std::size_t>(walkCount_) + 1);
     list[static_cast<std::size_t>(walkCount_)] = h;
   }
   --walkDepth_;
-  return walkCount_;
 }
 
 }  // namespace dm

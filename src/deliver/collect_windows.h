@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "deliver/wildcard_pattern.h"
 #include "platform/window_tree.h"
 
 namespace dm {
@@ -28,6 +29,10 @@ class WindowSearch {
   int WalkCount() const { return walkCount_; }
 
  private:
+  // One level of the walk: the children of start and, before each, its subtree.
+  void CollectChildren(std::vector<WindowHandle>& list, WindowHandle start, const WildcardPattern& title,
+                       const WildcardPattern& className);
+
   WindowTree& tree_;
   int walkDepth_ = 0;
   int walkCount_ = 0;

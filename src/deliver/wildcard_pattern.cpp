@@ -2,60 +2,67 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "deliver/utf8.h"
 
 namespace dm {
 namespace {
 
-struct Token {
-  enum class Kind { kStar, kAny, kDigit, kList, kLiteral };
-  explicit Token(Kind k) : kind(k) {}
-  Kind kind;
-  char32_t literal = 0;
-  bool negated = false;
-  std::vector<std::pair<char32_t, char32_t>> ranges;  // for kList
-};
+// The code point at pos, advancing pos past it; ASCII, most of what a search reads, without a call.
+std::optional<char32_t> Next(std::string_view text, std::size_t& pos) {
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80) {
+    ++pos;
+    return byte;
+  }
+  return NextCodePoint(text, pos);
+}
 
-std::vector<Token> Tokenize(const std::u32string& pattern) {
-  std::vector<Token> tokens;
+}  // namespace
+
+WildcardPattern::WildcardPattern(std::string_view patternUtf8) {
+  const std::optional<std::u32string> decoded = DecodeUtf8(patternUtf8);
+  if (!decoded) return;
+  wellFormed_ = true;
+  const std::u32string& pattern = *decoded;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char32_t c = pattern[i];
+    Token token;
     if (c == U'*') {
-      if (tokens.empty() || tokens.back().kind != Token::Kind::kStar) tokens.emplace_back(Token::Kind::kStar);
+      if (!tokens_.empty() && tokens_.back().kind == Token::Kind::kStar) continue;
+      token.kind = Token::Kind::kStar;
     } else if (c == U'?') {
-      tokens.emplace_back(Token::Kind::kAny);
+      token.kind = Token::Kind::kAny;
     } else if (c == U'#') {
-      tokens.emplace_back(Token::Kind::kDigit);
+      token.kind = Token::Kind::kDigit;
     } else if (c == U'[' && pattern.find(U']', i + 1) != std::u32string::npos) {
       const std::size_t close = pattern.find(U']', i + 1);
-      Token list(Token::Kind::kList);
+      token.kind = Token::Kind::kList;
+      token.firstRange = ranges_.size();
       std::size_t j = i + 1;
       if (j < close && pattern[j] == U'!') {
-        list.negated = true;
+        token.negated = true;
         ++j;
       }
       for (; j < close; ++j) {
         if (j + 2 < close && pattern[j + 1] == U'-') {
-          list.ranges.emplace_back(pattern[j], pattern[j + 2]);
+          ranges_.emplace_back(pattern[j], pattern[j + 2]);
           j += 2;
         } else {
-          list.ranges.emplace_back(pattern[j], pattern[j]);
+          ranges_.emplace_back(pattern[j], pattern[j]);
         }
       }
-      tokens.push_back(std::move(list));
+      token.rangeCount = ranges_.size() - token.firstRange;
       i = close;
     } else {
-      Token literal(Token::Kind::kLiteral);
-      literal.literal = c;
-      tokens.push_back(std::move(literal));
+      token.literal = c;
     }
+    tokens_.push_back(token);
   }
-  return tokens;
+  firstTest_ = !tokens_.empty() && tokens_.front().kind != Token::Kind::kStar;
 }
 
-bool MatchesOne(const Token& token, char32_t c) {
+bool WildcardPattern::MatchesOne(const Token& token, char32_t c) const {
   switch (token.kind) {
     case Token::Kind::kAny:
       return true;
@@ -65,7 +72,9 @@ bool MatchesOne(const Token& token, char32_t c) {
       return c == token.literal;
     case Token::Kind::kList: {
       bool inList = false;
-      for (const auto& [low, high] : token.ranges) inList = inList || (c >= low && c <= high);
+      for (std::size_t r = token.firstRange; r < token.firstRange + token.rangeCount; ++r) {
+        inList = inList || (c >= ranges_[r].first && c <= ranges_[r].second);
+      }
       return inList != token.negated;
     }
     case Token::Kind::kStar:
@@ -74,35 +83,45 @@ bool MatchesOne(const Token& token, char32_t c) {
   return false;
 }
 
-}  // namespace
-
-bool MatchesPattern(std::string_view textUtf8, std::string_view patternUtf8) {
-  const std::optional<std::u32string> text = DecodeUtf8(textUtf8);
-  const std::optional<std::u32string> pattern = DecodeUtf8(patternUtf8);
-  if (!text || !pattern) return false;
-  const std::vector<Token> tokens = Tokenize(*pattern);
-
-  // Greedy scan that falls back to the most recent star on a mismatch.
-  std::size_t t = 0;
+bool WildcardPattern::Matches(std::string_view text) const {
+  if (!wellFormed_) return false;
+  if (firstTest_ && !text.empty()) {
+    const auto first = static_cast<unsigned char>(text.front());
+    if (first < 0x80 && !MatchesOne(tokens_.front(), first)) return false;
+  }
+  // Greedy scan that falls back to the most recent star on a mismatch. The text is decoded as
+  // the scan goes: every code point is read before a match is reported, so text that is not
+  // well-formed never matches.
+  std::size_t t = 0;  // byte offset of the next code point
   std::size_t p = 0;
   std::optional<std::size_t> starToken;
-  std::size_t starText = 0;
-  while (t < text->size()) {
-    if (p < tokens.size() && tokens[p].kind == Token::Kind::kStar) {
+  std::size_t starText = 0;  // byte offset where the star's run ends so far
+  while (t < text.size()) {
+    if (p < tokens_.size() && tokens_[p].kind == Token::Kind::kStar) {
       starToken = p++;
       starText = t;
-    } else if (p < tokens.size() && MatchesOne(tokens[p], (*text)[t])) {
+      continue;
+    }
+    std::size_t next = t;
+    const std::optional<char32_t> c = Next(text, next);
+    if (!c) return false;
+    if (p < tokens_.size() && MatchesOne(tokens_[p], *c)) {
       ++p;
-      ++t;
+      t = next;
     } else if (starToken) {
       p = *starToken + 1;
-      t = ++starText;
+      if (!Next(text, starText)) return false;
+      t = starText;
     } else {
       return false;
     }
   }
-  while (p < tokens.size() && tokens[p].kind == Token::Kind::kStar) ++p;
-  return p == tokens.size();
+  while (p < tokens_.size() && tokens_[p].kind == Token::Kind::kStar) ++p;
+  return p == tokens_.size();
+}
+
+bool MatchesPattern(std::string_view text, std::string_view pattern) {
+  return WildcardPattern(pattern).Matches(text);
 }
 
 }  // namespace dm

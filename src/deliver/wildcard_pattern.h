@@ -10,8 +10,34 @@
 // not well-formed never matches.
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace dm {
+
+// A pattern read once, for matching many texts without allocating.
+class WildcardPattern {
+ public:
+  explicit WildcardPattern(std::string_view pattern);
+  bool Matches(std::string_view text) const;
+
+ private:
+  struct Token {
+    enum class Kind { kStar, kAny, kDigit, kList, kLiteral };
+    Kind kind = Kind::kLiteral;
+    char32_t literal = 0;
+    bool negated = false;
+    std::size_t firstRange = 0;  // kList: its ranges in ranges_
+    std::size_t rangeCount = 0;
+  };
+  bool MatchesOne(const Token& token, char32_t c) const;
+
+  bool wellFormed_ = false;
+  // The pattern begins with one character's test, so most texts are refused at their first byte.
+  bool firstTest_ = false;
+  std::vector<Token> tokens_;
+  std::vector<std::pair<char32_t, char32_t>> ranges_;
+};
 
 bool MatchesPattern(std::string_view text, std::string_view pattern);
 

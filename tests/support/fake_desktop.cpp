@@ -27,6 +27,8 @@ std::string KeyName(NamedKey key) {
 
 // The first bufferChars - 1 characters of text.
 std::string Truncated(const std::string& text, int bufferChars) {
+  const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+  if (ascii && bufferChars > 0) return text.substr(0, static_cast<std::size_t>(bufferChars) - 1);
   const std::u32string chars = DecodeUtf8(text).value_or(std::u32string());
   std::string out;
   for (std::size_t i = 0; i < chars.size() && i + 1 < static_cast<std::size_t>(bufferChars); ++i) {
@@ -82,8 +84,10 @@ WindowHandle FakeDesktop::Add(WindowHandle parent, std::string className, std::s
   window.parent = parent;
   window.className = std::move(className);
   window.title = std::move(title);
+  auto& siblings = windows_.at(parent).children;
+  window.siblingIndex = siblings.size();
   windows_[h] = std::move(window);
-  windows_.at(parent).children.push_back(h);
+  siblings.push_back(h);
   return h;
 }
 
@@ -112,8 +116,12 @@ WindowHandle FakeDesktop::FirstChild(WindowHandle window) {
 }
 
 WindowHandle FakeDesktop::NextSibling(WindowHandle window) {
-  const auto& siblings = At(At(window).parent).children;
-  const auto it = std::find(siblings.begin(), siblings.end(), window);
+  const Window& w = At(window);
+  const auto& siblings = At(w.parent).children;
+  // Where Add put it, unless a test has reordered the siblings since.
+  auto it = w.siblingIndex < siblings.size() && siblings[w.siblingIndex] == window
+                ? siblings.begin() + static_cast<std::ptrdiff_t>(w.siblingIndex)
+                : std::find(siblings.begin(), siblings.end(), window);
   return it + 1 == siblings.end() ? 0 : *(it + 1);
 }
 

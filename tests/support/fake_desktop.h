@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/activation.h"
@@ -33,6 +34,7 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
     int controlId = 0;
     WindowHandle owner = 0;
     std::vector<WindowHandle> children;  // in Z-order, topmost first
+    std::size_t siblingIndex = 0;        // where Add put it among its parent's children
   };
   using Formats = std::map<std::string, std::string>;
 
@@ -96,7 +98,7 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
  private:
   static constexpr WindowHandle kDesktop = 0x10010;
 
-  std::map<WindowHandle, Window> windows_;
+  std::unordered_map<WindowHandle, Window> windows_;
   WindowHandle next_ = 0x20000;
   WindowHandle foreground_ = 0;
   int sends_ = 0;

@@ -45,5 +45,20 @@ INSTANTIATE_TEST_SUITE_P(
         // One character is one code point, not one byte.
         PatternCase{"\xC3\xA9t\xC3\xA9", "?t?", true}, PatternCase{"\xC3\xA9", "??", false}));
 
+TEST(WildcardPatternObjectTest, ReadOnceMatchesLikeMatchesPatternForEveryText) {
+  const WildcardPattern dialog("[#]32770");
+  EXPECT_TRUE(dialog.Matches("#32770"));
+  EXPECT_FALSE(dialog.Matches("ExploreWClass"));
+  EXPECT_TRUE(dialog.Matches("#32770"));  // the pattern is not used up by a match
+  // Text that is not well-formed UTF-8 never matches, however late the fault and whatever the
+  // pattern; a pattern that is not well-formed matches nothing.
+  for (const char* text : {"\xFF", "ab\xFF", "ab\xC3", "\xC3\xA9\xED\xA0\x80"}) {
+    EXPECT_FALSE(WildcardPattern("*").Matches(text)) << text;
+    EXPECT_FALSE(WildcardPattern("a*").Matches(text)) << text;
+    EXPECT_FALSE(MatchesPattern(text, "*?")) << text;
+  }
+  EXPECT_FALSE(WildcardPattern("\xFF*").Matches("anything"));
+}
+
 }  // namespace
 }  // namespace dm
