@@ -11,6 +11,8 @@ namespace dm {
 namespace {
 
 constexpr std::size_t kMaxRepeat = 10000;
+// Groups inside groups, at most; each level is a level of recursion of the parser.
+constexpr std::size_t kMaxGroupDepth = 64;
 
 constexpr std::array<std::pair<std::string_view, NamedKey>, 30> kNames{{
     {"ENTER", NamedKey::kEnter},
@@ -122,7 +124,12 @@ class Parser {
     const char c = text_[pos_];
     if (c == '(') {
       const std::size_t open = pos_++;
+      if (++groupDepth_ > kMaxGroupDepth) {
+        Fail(open, "groups nested more than " + std::to_string(kMaxGroupDepth) + " deep");
+        return;
+      }
       ParseItems(mods, /*inGroup=*/true);
+      --groupDepth_;
       if (failed_) return;
       if (pos_ >= text_.size()) {
         Fail(open, "\"(\" without its \")\"");
@@ -203,6 +210,7 @@ class Parser {
 
   std::string_view text_;
   std::size_t pos_ = 0;
+  std::size_t groupDepth_ = 0;
   KeySequence keys_;
   bool failed_ = false;
   ParsedKeyString failure_;

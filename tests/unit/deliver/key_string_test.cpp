@@ -69,6 +69,17 @@ INSTANTIATE_TEST_SUITE_P(Table, KeyStringMalformedTest,
                                          MalformedCase{"a^", 1}, MalformedCase{"+)", 0},
                                          MalformedCase{"%", 0}, MalformedCase{"ok\xC3", 0}));
 
+TEST(KeyStringNestingTest, GroupsNestUpTo64DeepAndNoFurther) {
+  const ParsedKeyString deepest = ParseKeyString(std::string(64, '(') + "a" + std::string(64, ')'));
+  ASSERT_TRUE(deepest.ok) << deepest.error;
+  EXPECT_EQ(test::DescribeKeys(deepest.keys), "\"a\"");
+
+  // Far deeper nesting is refused at the first group too many, not by running out of stack.
+  const ParsedKeyString tooDeep = ParseKeyString(std::string(200000, '('));
+  EXPECT_FALSE(tooDeep.ok);
+  EXPECT_EQ(tooDeep.offset, 64u) << tooDeep.error;
+}
+
 struct EscapeCase {
   const char* text;
   const char* escaped;
