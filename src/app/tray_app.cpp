@@ -1,5 +1,7 @@
 #include "app/tray_app.h"
 
+#include <utility>
+
 #include "app/startup_settings.h"
 #include "store/path_list_store.h"
 #include "store/settings_keys.h"
@@ -26,6 +28,18 @@ bool TrayApp::Start() {
 
 void TrayApp::OnTrayNotification(int mouseMessage) {
   TrayMessage_ = mouseMessage;
+  if (delivering_) {
+    // The delivery lets the system hand this thread messages while it waits for its target; a
+    // click on the icon meanwhile is answered once the delivery is over, never in its middle.
+    // Repeated clicks of impatience count once.
+    const bool isClick = mouseMessage == kLeftButtonUp || mouseMessage == kLeftButtonDoubleClick ||
+                         mouseMessage == kRightButtonUp;
+    if (isClick && deferredClicks_.size() < kMaxDeferredClicks &&
+        (deferredClicks_.empty() || deferredClicks_.back() != mouseMessage)) {
+      deferredClicks_.push_back(mouseMessage);
+    }
+    return;
+  }
   if (TrayBusy_) return;
   TrayBusy_ = true;
   switch (TrayMessage_) {
@@ -55,7 +69,10 @@ void TrayApp::OnClickTimerTick() {
 
 void TrayApp::OnPathChosen(std::size_t index) {
   if (index == 0 || index > PathCount_) return;
+  delivering_ = true;
   s_.delivery.DeliverPath(mnuFolders_.Caption(index), mnuMain_.ClipboardChecked());
+  delivering_ = false;
+  for (const int click : std::exchange(deferredClicks_, {})) OnTrayNotification(click);
 }
 
 void TrayApp::OnConfigureCommand(ConfigureCommand command) {

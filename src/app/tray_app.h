@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/app_services.h"
 #include "app/close_rule.h"
@@ -38,7 +39,8 @@ class TrayApp {
   // Returns false when this copy must end (another copy runs).
   bool Start();
 
-  // The icon's callback, carrying the mouse message number.
+  // The icon's callback, carrying the mouse message number. Clicks that arrive while a chosen
+  // path is being delivered are kept and answered, in order, when the delivery is over.
   void OnTrayNotification(int mouseMessage);
   void OnClickTimerTick();
   void OnConfigureCommand(ConfigureCommand command);
@@ -74,6 +76,9 @@ class TrayApp {
   ConfigureMenu mnuMain_;
   int TrayMessage_ = 0;
   bool TrayBusy_ = false;
+  static constexpr std::size_t kMaxDeferredClicks = 4;
+  bool delivering_ = false;
+  std::vector<int> deferredClicks_;
   std::string AboutInfoText_;
 };
 

@@ -41,7 +41,12 @@ bool PathDeliverySequence::DeliverTo(WindowHandle target, bool isDialog, const s
   WindowTree& tree = services_.tree;
   const WindowHandle root = tree.TopLevelOf(target);
   if (root == 0) return false;
-  if (!isDialog && tree.IsIconic(target)) tree.ShowNoActivate(target);
+  if (!isDialog && tree.IsIconic(target)) {
+    tree.ShowNoActivate(target);
+    // Alt+T in a window that is still minimised opens its system menu, not Tools; the path and
+    // Enter would then pick from that menu.
+    if (tree.IsIconic(target)) return false;
+  }
   if (!services_.activation.Activate(root)) return false;
   if (isDialog) {
     return SendToTarget(root, kDialogBeforePath, true) && SendPath(root, path, clipboardMode) &&

@@ -34,12 +34,12 @@ class PathDeliverySequence : public PathDelivery {
   explicit PathDeliverySequence(DeliveryServices services) : services_(services), search_(services.tree) {}
 
   // Shows the hourglass; finds the first visible, enabled file dialog of the window search, else
-  // the first visible Explorer window (restored without activation when minimised); brings its
-  // top-level window to the foreground and types the fixed keys and the path, or pastes the path
-  // with the clipboard saved and put back whole. Before every send the foreground window must
-  // still be the target or a window the target owns (such as the box its Go To command opens);
-  // the first failure ends the delivery silently. The pointer is restored on
-  // every exit.
+  // the first visible Explorer window (restored without activation when minimised, and left
+  // alone when it stays minimised); brings its top-level window to the foreground and types the
+  // fixed keys and the path, or pastes the path with the clipboard saved and put back whole.
+  // Before every send the foreground window must still be the target or a window the target
+  // owns (such as the box its Go To command opens); the first failure ends the delivery
+  // silently. The pointer is restored on every exit.
   void DeliverPath(const std::string& path, bool clipboardMode) override;
 
   // The handles of the last search: slot 0 empty, slots 1..n the matches.

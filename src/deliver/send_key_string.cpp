@@ -7,8 +7,7 @@ namespace dm {
 bool SendKeyString(Keyboard& keyboard, std::string_view keys, bool wait, WindowHandle target) {
   const ParsedKeyString parsed = ParseKeyString(keys);
   if (!parsed.ok) return false;
-  if (!keyboard.Send(parsed.keys)) return false;
-  return !wait || keyboard.WaitUntilProcessed(target);
+  return wait ? keyboard.SendAndWait(parsed.keys, target) : keyboard.Send(parsed.keys);
 }
 
 }  // namespace dm

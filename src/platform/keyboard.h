@@ -16,6 +16,11 @@ class Keyboard {
   // processed it; false when that did not happen before a deadline of a few seconds (a hung or
   // closing target), or the target is gone.
   virtual bool WaitUntilProcessed(WindowHandle target) = 0;
+  // Send, then WaitUntilProcessed; a keyboard that has to prepare the wait before the keys leave
+  // does it here.
+  virtual bool SendAndWait(const KeySequence& keys, WindowHandle target) {
+    return Send(keys) && WaitUntilProcessed(target);
+  }
 };
 
 }  // namespace dm

@@ -13,6 +13,7 @@
 #include "platform/win32/send_input_keyboard.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_activation.h"
+#include "platform/win32/win32_clipboard.h"
 
 namespace dm::win {
 namespace {
@@ -66,6 +67,7 @@ class EditWindowThread {
   }
 
   HWND frame() const { return frame_; }
+  DWORD threadId() const { return threadId_; }
   void Clear() const { SendMessageW(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")); }
   std::string Text() const {
     wchar_t buffer[1024] = {};
@@ -115,6 +117,29 @@ TEST_F(SendKeysTest, MalformedStringSendsNothing) {
   EXPECT_FALSE(Send("more{ENTER"));
   ASSERT_TRUE(Send("!"));
   EXPECT_EQ(target.Text(), "ok!");
+}
+
+// A target that takes its time over every key-down it takes off its queue, so a wait begins
+// while it is still between a modifier and the key the modifier goes with.
+DWORD g_keyDelayMs = 0;
+LRESULT CALLBACK SlowKeys(int code, WPARAM removal, LPARAM lParam) {
+  const auto* msg = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_KEYDOWN &&
+      msg->wParam != kSentinelKey) {
+    Sleep(g_keyDelayMs);
+  }
+  return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+TEST_F(SendKeysTest, ChordsArriveWholeAtATargetThatTakesItsTimeOverEachKey) {
+  g_keyDelayMs = 150;
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, SlowKeys, nullptr, target.threadId());
+  ASSERT_NE(hook, nullptr);
+  Win32Clipboard clipboard;
+  ASSERT_TRUE(clipboard.SetText("pasted"));
+  EXPECT_TRUE(Send("+(ab)^v"));
+  EXPECT_EQ(target.Text(), "ABpasted");
+  UnhookWindowsHookEx(hook);
 }
 
 TEST_F(SendKeysTest, WaitGivesUpOnATargetThatStopsAnswering) {

@@ -104,6 +104,15 @@ HWND WaitForWindow(const wchar_t* className, const wchar_t* title) {
   return window;
 }
 
+// FindWindow sees a window from its creation on, before its program has shown it; the delivery
+// passes hidden windows over. Waits until the window shows (minimised, when iconic is set).
+bool WaitUntilShown(HWND window, bool iconic) {
+  const ULONGLONG deadline = GetTickCount64() + kDeadlineMs;
+  const auto shown = [&] { return IsWindowVisible(window) && (IsIconic(window) != FALSE) == iconic; };
+  while (GetTickCount64() < deadline && !shown()) Sleep(50);
+  return shown();
+}
+
 class PathDeliveryTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -168,6 +177,7 @@ TEST_F(PathDeliveryTest, MinimisedExplorerIsRestoredAndGetsThePathThroughGoTo) {
   ASSERT_TRUE(explorer.started());
   const HWND window = WaitForWindow(L"ExploreWClass", L"DM Fixture");
   ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntilShown(window, true));
   const std::string path = WideToUtf8(folder_) + "\\";
   delivery_->DeliverPath(path, false);
   EXPECT_TRUE(LogReaches(log_, path));

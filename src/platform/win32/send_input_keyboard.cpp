@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/win32/window_ping.h"
+
 namespace dm::win {
 namespace {
 
@@ -131,8 +133,18 @@ void AddModifiers(std::vector<INPUT>& inputs, std::uint8_t modifiers, bool up) {
   }
 }
 
+void PumpOwnMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
 // Reads the toggle bit of the sentinel as the target's thread sees it.
-class SharedInputState {
+class SendInputKeyboard::SharedInputState {
  public:
   explicit SharedInputState(DWORD targetThread) : target_(targetThread), self_(GetCurrentThreadId()) {
     attached_ = target_ != self_ && AttachThreadInput(self_, target_, TRUE);
@@ -150,16 +162,6 @@ class SharedInputState {
   DWORD self_;
   bool attached_ = false;
 };
-
-void PumpOwnMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-}  // namespace
 
 std::vector<INPUT> BuildKeyInputs(const KeySequence& keys) {
   std::vector<INPUT> inputs;
@@ -201,30 +203,40 @@ bool SendInputKeyboard::Send(const KeySequence& keys) {
   return sent == inputs.size();
 }
 
+bool SendInputKeyboard::SendAndWait(const KeySequence& keys, WindowHandle target) {
+  const HWND hwnd = reinterpret_cast<HWND>(target);
+  const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
+  if (thread == 0 || IsHungAppWindow(hwnd)) return false;
+  // Sharing the target's input state clears the key state it holds. Done after the keys had
+  // left, that would drop a modifier the target has taken off its queue but not yet applied:
+  // Ctrl+V arrived as a plain "v". So the state is shared first and the keys sent after.
+  const SharedInputState state(thread);
+  if (!state.usable()) return false;
+  return Send(keys) && AwaitProcessed(hwnd, thread, state);
+}
+
 bool SendInputKeyboard::WaitUntilProcessed(WindowHandle target) {
   const HWND hwnd = reinterpret_cast<HWND>(target);
   const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
   if (thread == 0 || IsHungAppWindow(hwnd)) return false;
-  const bool ownThread = thread == GetCurrentThreadId();
   const SharedInputState state(thread);
   if (!state.usable()) return false;
+  return AwaitProcessed(hwnd, thread, state);
+}
 
+bool SendInputKeyboard::AwaitProcessed(HWND hwnd, DWORD thread, const SharedInputState& state) {
+  const bool ownThread = thread == GetCurrentThreadId();
   const ULONGLONG deadline = GetTickCount64() + kWaitDeadlineMs;
   // Polls until the target's thread sees the sentinel in the wanted state and is back in its
   // message loop, so it has also handled every key queued before the sentinel.
   const auto reaches = [&](bool down) {
     while (GetTickCount64() < deadline) {
-      DWORD_PTR ignored = 0;
       if (ownThread) {
         PumpOwnMessages();
-      } else if (!SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPingTimeoutMs, &ignored) &&
-                 (!IsWindow(hwnd) || IsHungAppWindow(hwnd))) {
+      } else if (!AnswersWithin(hwnd, kPingTimeoutMs) && (!IsWindow(hwnd) || IsHungAppWindow(hwnd))) {
         return false;
       }
-      if (state.SentinelDown() == down) {
-        return ownThread ||
-               SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPingTimeoutMs, &ignored);
-      }
+      if (state.SentinelDown() == down) return ownThread || AnswersBefore(hwnd, deadline);
       Sleep(1);
     }
     return false;

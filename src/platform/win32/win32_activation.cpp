@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
+#include "platform/win32/window_ping.h"
+
 namespace dm::win {
 namespace {
 
 constexpr DWORD kActivationDeadlineMs = 3000;
-constexpr UINT kPingTimeoutMs = 500;
 
 void RequestForeground(HWND window) {
   if (SetForegroundWindow(window) && GetForegroundWindow() == window) return;
@@ -27,19 +28,14 @@ bool Win32Activation::Activate(WindowHandle target) {
   if (!IsWindow(window) || IsHungAppWindow(window)) return false;
   if (GetForegroundWindow() != window) RequestForeground(window);
   const ULONGLONG deadline = GetTickCount64() + kActivationDeadlineMs;
+  // The foreground is the system's record and needs nothing from this thread, so the wait
+  // dispatches none of its posted messages (no timer or click runs in the middle of a delivery).
   while (GetForegroundWindow() != window) {
     if (GetTickCount64() >= deadline || !IsWindow(window)) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    Sleep(10);
   }
   // Let the target finish its activation (it puts the keyboard focus back on its control).
-  DWORD_PTR ignored = 0;
-  if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() &&
-      !SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPingTimeoutMs, &ignored)) {
+  if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() && !AnswersBefore(window, deadline)) {
     return false;
   }
   return GetForegroundWindow() == window;

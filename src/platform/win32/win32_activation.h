@@ -10,6 +10,7 @@ class Win32Activation : public Activation {
   // Refuses a hung window; otherwise asks for the foreground (borrowing the current foreground
   // thread's input state when the plain request is not honoured) and waits a few seconds at most
   // until the system reports window as the foreground window and window has handled activation.
+  // Nothing posted to this thread is dispatched meanwhile.
   bool Activate(WindowHandle window) override;
   WindowHandle Foreground() override;
 };

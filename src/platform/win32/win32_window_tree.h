@@ -16,7 +16,8 @@ class Win32WindowTree : public WindowTree {
   bool IsVisible(WindowHandle window) override;
   bool IsEnabled(WindowHandle window) override;
   bool IsIconic(WindowHandle window) override;
-  // Another thread's window is restored asynchronously and awaited for a few seconds at most.
+  // Another thread's window is restored asynchronously and awaited for a few seconds at most;
+  // IsIconic tells afterwards whether the restore took place.
   void ShowNoActivate(WindowHandle window) override;
   bool HasControlIdInDescendants(WindowHandle window, int controlId) override;
   WindowHandle TopLevelOf(WindowHandle window) override;

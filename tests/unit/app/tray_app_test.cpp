@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "support/memory_settings_store.h"
 #include "support/recording_tray_desktop.h"
 
@@ -227,6 +231,63 @@ TEST_F(TrayAppTest, ChoosingAPathDeliversItsCaptionInTheCurrentMode) {
   Notify({514});
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by keys");
+}
+
+// A delivery that, while it waits for its target, lets the system hand the thread icon clicks.
+class ClickedDuringDelivery : public PathDelivery {
+ public:
+  std::function<void()> whileDelivering;
+  std::vector<std::string>* log = nullptr;
+  void DeliverPath(const std::string& path, bool) override {
+    log->push_back("deliver " + path + " begins");
+    if (whileDelivering) whileDelivering();
+    log->push_back("deliver " + path + " ends");
+  }
+};
+
+TEST(TrayAppDeliveryTest, ClicksDuringADeliveryAreAnsweredAfterItInOrder) {
+  test::MemorySettingsStore store;
+  test::RecordingTrayDesktop desktop;
+  ClickedDuringDelivery delivery;
+  delivery.log = &desktop.log;
+  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, delivery}};
+  store.Seed("Amount", "1");
+  store.Seed("Path1", "C:\\A\\");
+  ASSERT_TRUE(app.Start());
+  desktop.log.clear();
+  // Moves and presses are noise; the right click and the single click count.
+  delivery.whileDelivering = [&] {
+    for (int m : {512, 516, 517, 513, 514}) app.OnTrayNotification(m);
+    EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ begins");
+  };
+  desktop.folderChoices = {1};
+  app.OnTrayNotification(514);
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "deliver C:\\A\\ begins",
+                              "deliver C:\\A\\ ends", "configure menu, clipboard checked", "timer on"}));
+  EXPECT_FALSE(app.TrayBusy());
+}
+
+TEST(TrayAppDeliveryTest, RepeatedClicksDuringADeliveryCountOnce) {
+  test::MemorySettingsStore store;
+  test::RecordingTrayDesktop desktop;
+  ClickedDuringDelivery delivery;
+  delivery.log = &desktop.log;
+  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, delivery}};
+  store.Seed("Amount", "1");
+  store.Seed("Path1", "C:\\A\\");
+  ASSERT_TRUE(app.Start());
+  desktop.log.clear();
+  // An impatient user right-clicks again and again while the target does not answer.
+  delivery.whileDelivering = [&] {
+    for (int i = 0; i < 20; ++i) app.OnTrayNotification(517);
+  };
+  desktop.folderChoices = {1};
+  app.OnTrayNotification(514);
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "deliver C:\\A\\ begins",
+                              "deliver C:\\A\\ ends", "configure menu, clipboard checked"}));
+  EXPECT_EQ(app.TrayMessage(), 517);
 }
 
 TEST_F(TrayAppTest, ClosingTheFoldersMenuWithoutAChoiceDeliversNothing) {

@@ -87,6 +87,21 @@ TEST_F(DeliverPathTest, MinimisedExplorerIsRestoredWithoutActivationFirst) {
                                         "clipboard restore", "keys {ENTER} -> Explorer", "pointer default"}));
 }
 
+// A window whose restore does not take effect in time (its thread was busy).
+class StaysMinimisedDesktop : public FakeDesktop {
+ public:
+  void ShowNoActivate(WindowHandle window) override { log.push_back("show-no-activate " + Name(window)); }
+};
+
+TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
+  // Alt+T in a minimised window opens its system menu; the path and Enter would pick from it.
+  StaysMinimisedDesktop desktop;
+  desktop.At(desktop.Add(0, "ExploreWClass", "Explorer")).iconic = true;
+  PathDeliverySequence delivery{{desktop, desktop, desktop, desktop, desktop}};
+  delivery.DeliverPath("D:\\", false);
+  EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "pointer default"}));
+}
+
 TEST_F(DeliverPathTest, DialogWinsOverAnExplorerWindowInFront) {
   const WindowHandle explorer = AddExplorer();
   desktop.SetForeground(explorer);
