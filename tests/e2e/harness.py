@@ -15,6 +15,8 @@ from pathlib import Path
 
 REGISTRY_KEY = r'HKCU\Software\Vantrel\Dashmarks'
 TRAY_TITLE = 'Wine System Tray'
+# Where Wine keeps its own fonts (MS Sans Serif, Tahoma, ...), by distribution.
+WINE_FONT_DIRS = ('/usr/share/wine/fonts', '/usr/lib/wine/fonts', '/opt/wine-stable/share/wine/fonts')
 
 
 class TestFailure(AssertionError):
@@ -96,12 +98,25 @@ class Desktop:
             # for a manager to acknowledge each window.
             subprocess.run(['wine', 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N',
                             '/f'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+        self._install_wine_fonts()
         # A persistent server keeps the prefix's services up between the many short helper runs.
         subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=60)
         # Start the prefix's services and desktop once, with output nowhere.
         subprocess.run(['wine', str(self.helper_exe), 'windows'], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=120)
+
+    def _install_wine_fonts(self):
+        """Puts Wine's own fonts in the prefix's Fonts folder, as a Windows installation has them.
+        Where Wine does not find them by itself, every face (MS Sans Serif, Tahoma, MS Shell Dlg)
+        falls back to a wider desktop font and the windows' labels clip."""
+        fonts = self.prefix / 'drive_c' / 'windows' / 'Fonts'
+        if not fonts.is_dir():
+            return
+        for source in WINE_FONT_DIRS:
+            for font in Path(source).glob('*'):
+                if font.suffix.lower() in ('.fon', '.ttf') and not (fonts / font.name).exists():
+                    shutil.copy2(font, fonts / font.name)
 
     def stop(self):
         self.kill_all()
@@ -374,6 +389,10 @@ class Desktop:
         only notices a dead owner when it tries to tell it about the pointer."""
         deadline = time.monotonic() + timeout
         while self.tray_window() and time.monotonic() < deadline:
+            if not self.find_windows(title=TRAY_TITLE, visible=True):
+                # Emptied already: the X window is unmapped a moment after the tray hides.
+                time.sleep(0.2)
+                continue
             x0, y0, cell, cells = self.tray_cells()
             for i in range(cells):
                 self.move_pointer(x0 + cell * i + cell // 2, y0 + cell // 2)

@@ -1,6 +1,7 @@
 #include "platform/win32/main_window.h"
 
 #include <string>
+#include <utility>
 
 #include "../../../res/resource_ids.h"
 #include "platform/win32/bindings.h"
@@ -157,9 +158,11 @@ LRESULT MainWindow::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       EndPaint(picHook_, &paint);
       return 0;
     }
-    case WM_NCDESTROY:
-      picHook_ = nullptr;
-      break;
+    case WM_NCDESTROY: {
+      // The window's last message: its default processing still needs the window's handle.
+      const HWND hook = std::exchange(picHook_, nullptr);
+      return DefWindowProcW(hook, message, wParam, lParam);
+    }
     default:
       break;
   }
