@@ -242,6 +242,15 @@ class Desktop:
         menus = self.find_windows(cls='#32768', visible=True)
         return menus[0] if menus else None
 
+    def no_menu_for(self, seconds):
+        """True when no pop-up menu shows during the whole of the next `seconds`."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if self.popup_menu():
+                return False
+            time.sleep(0.1)
+        return True
+
     def keys(self, *tokens):
         rc, out = self.helper('keys', *tokens)
         check(rc == 0, f'keys {tokens} failed: {out}')

@@ -2,22 +2,12 @@
 that it holds every control inside its frame, how it closes, and that the icon is quiet while it
 is shown."""
 import re
-import time
 
 from harness import check
 
 ABOUT_TITLE = 'About Dashmarks'
 PATHS = ['C:\\windows\\', 'C:\\users\\', 'C:\\Program Files\\']
 MEMORY = re.compile(r'^\d{1,3}(,\d{3})* KB$')
-
-
-def no_menu_for(d, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if d.popup_menu():
-            return False
-        time.sleep(0.1)
-    return True
 
 
 def open_about(d):
@@ -88,7 +78,7 @@ def test_the_icon_opens_nothing_while_the_about_box_is_shown(d):
                 ('double click', d.double_click_tray))
     for name, gesture in gestures:
         gesture()
-        check(no_menu_for(d, 1.5), f'a {name} opened a menu while the About box is shown')
+        check(d.no_menu_for(1.5), f'a {name} opened a menu while the About box is shown')
         boxes = d.find_windows(title=ABOUT_TITLE)
         check([b.hwnd for b in boxes] == [box.hwnd], f'after a {name}: About boxes {boxes}')
         check(not d.find_windows(cls='DashmarksList'), f'a {name} opened the editor')

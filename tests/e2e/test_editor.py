@@ -1,7 +1,6 @@
 """The path list editor as a person uses it: opened by a double click on the icon, folders added
 through the real folder browser by the keyboard, paths deleted, and the list that reaches the store
 when the editor closes and the program ends, in every orderly way it can end."""
-import time
 
 from harness import check
 
@@ -10,15 +9,6 @@ BROWSER_TITLE = 'Browse for Folder'
 WINDOWS = 'C:\\windows\\'
 # Past the system's double-click time (320 ms): a Folders menu would have shown by then.
 AFTER_DOUBLE_CLICK = 1.5
-
-
-def no_menu_for(d, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if d.popup_menu():
-            return False
-        time.sleep(0.1)
-    return True
 
 
 def open_editor(d):
@@ -137,7 +127,7 @@ def test_double_click_opens_the_editor_at_the_bottom_right_with_the_list_sorted(
         # Right edge one pixel beyond the screen's, bottom edge 28 pixels above the screen's bottom.
         check(editor.rect[2] == width + 1 and editor.rect[3] == height - 28,
               f'editor at {editor.rect} on a {width}x{height} screen')
-        check(no_menu_for(d, AFTER_DOUBLE_CLICK), 'a Folders menu followed the double click')
+        check(d.no_menu_for(AFTER_DOUBLE_CLICK), 'a Folders menu followed the double click')
         check(editor_list(d, editor) == (selected, shown), f'list {editor_list(d, editor)} for {seeded}')
         check(control(d, editor, 'Button', '&Delete').enabled == delete_enabled, 'Delete button state')
         check(control(d, editor, 'Button', '&Add...').enabled, 'Add button disabled')
@@ -162,7 +152,7 @@ def test_list_on_the_configure_menu_opens_the_one_editor(d):
     check(editor_list(d, editor) == (0, ['C:\\users\\', WINDOWS]), f'list {editor_list(d, editor)}')
     # A double click while it is open brings the same editor forward, and no menu follows it.
     d.double_click_tray()
-    check(no_menu_for(d, AFTER_DOUBLE_CLICK), 'a menu followed the double click')
+    check(d.no_menu_for(AFTER_DOUBLE_CLICK), 'a menu followed the double click')
     check([w.hwnd for w in d.find_windows(cls=EDITOR_CLASS)] == [editor.hwnd], 'a second editor opened')
     wait_foreground(d, editor)
 
@@ -171,10 +161,10 @@ def test_clicks_on_the_icon_while_the_editor_is_open_show_nothing(d):
     d.reg_seed_paths(['C:\\users\\', 'C:\\windows\\'])
     d.start_dashmarks()
     editor = open_editor(d)
-    check(no_menu_for(d, AFTER_DOUBLE_CLICK), 'a Folders menu followed the double click')
+    check(d.no_menu_for(AFTER_DOUBLE_CLICK), 'a Folders menu followed the double click')
     for button, name in ((3, 'right'), (1, 'single')):
         d.click_tray(button)
-        check(no_menu_for(d, AFTER_DOUBLE_CLICK), f'a {name} click opened a menu while the editor is open')
+        check(d.no_menu_for(AFTER_DOUBLE_CLICK), f'a {name} click opened a menu while the editor is open')
     check([w.hwnd for w in d.find_windows(cls=EDITOR_CLASS)] == [editor.hwnd], 'the editor changed')
     check(d.find_windows(cls=EDITOR_CLASS)[0].visible, 'the editor was hidden')
 

@@ -1,6 +1,5 @@
 """The tray icon as a person uses it: its tip, single, double and right clicks, the Configure
 commands, and every way the program ends."""
-import time
 
 from harness import check, TestFailure
 
@@ -10,15 +9,6 @@ PATHS = ['C:\\windows\\', 'C:\\users\\', 'C:\\Program Files\\']
 def open_menu(d, button):
     d.click_tray(button)
     return d.wait_for(d.popup_menu, 10, 'a pop-up menu')
-
-
-def no_menu_for(d, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if d.popup_menu():
-            return False
-        time.sleep(0.1)
-    return True
 
 
 def test_tip_reads_the_number_of_paths(d):
@@ -43,7 +33,7 @@ def test_single_click_with_paths_shows_the_folders_menu(d):
 def test_single_click_without_paths_shows_nothing(d):
     d.start_dashmarks()
     d.click_tray(1)
-    check(no_menu_for(d, 1.5), 'a menu opened with an empty list')
+    check(d.no_menu_for(1.5), 'a menu opened with an empty list')
 
 
 def test_right_click_shows_the_configure_menu(d):
