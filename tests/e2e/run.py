@@ -92,7 +92,7 @@ def main():
     finally:
         desktop.stop()
     print(f'screenshots and logs: {artifacts}')
-    print(f'e2e: {passed} passed, {failed} failed')
+    print(f'wine: {passed} passed, {failed} failed')
     return 0 if failed == 0 and passed > 0 else 1
 
 
