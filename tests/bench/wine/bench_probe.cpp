@@ -1,0 +1,348 @@
+// bench_probe: the Wine benchmarks' stopwatch inside Wine. Every time it prints is taken with
+// QueryPerformanceCounter in this one process, so no clock is compared across processes. Output
+// is one line of UTF-8 on stdout.
+//
+//   bench_probe memory PID|IMAGE      "PID PRIVATE_USAGE WORKING_SET COMMITTED_PRIVATE" in bytes, of a
+//                                     running process (GetProcessMemoryInfo, then VirtualQueryEx)
+//   bench_probe start EXE CLASS       starts EXE with the tray empty and prints "PID OWNER_US ICON_US":
+//                                     microseconds from CreateProcess until a window of CLASS of that
+//                                     process exists, and until the system tray shows (its first icon)
+//   bench_probe end PID CLASS         WM_CLOSE to PID's top-level window of CLASS; waits for the
+//                                     process to end and the tray to empty; prints the exit code
+//   bench_probe timed LOG TOKEN...    sends keys, then waits for LOG to grow by a line; prints
+//                                     "MICROSECONDS LINE": from the token after "mark" to that line
+//
+// Tokens of "timed": down, up, enter, esc, alt+X, ctrl+X, text:LITERAL (typed as Unicode),
+// front:TITLE (brings that visible top-level window to the foreground and waits until it is),
+// clip:TEXT (puts TEXT on the clipboard), mark (the clock starts at the next token). Before the
+// mark a token follows the previous one after 60 ms, as a person's keys would; after it, with no
+// pause. LOG is polled about once a millisecond (Sleep(1)), which bounds the resolution.
+
+#include <windows.h>
+// After windows.h, which they build on:
+#include <psapi.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kTrayTitle[] = L"Wine System Tray";
+constexpr DWORD kTimeoutMs = 20000;
+constexpr DWORD kPersonGapMs = 60;
+
+void Print(const std::wstring& line) {
+  std::wstring text = line + L"\n";
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), n, nullptr,
+                      nullptr);
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+}
+
+class Stopwatch {
+ public:
+  Stopwatch() {
+    QueryPerformanceFrequency(&frequency_);
+    Restart();
+  }
+  void Restart() { QueryPerformanceCounter(&start_); }
+  long long Microseconds() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return (now.QuadPart - start_.QuadPart) * 1000000 / frequency_.QuadPart;
+  }
+  DWORD Milliseconds() const { return static_cast<DWORD>(Microseconds() / 1000); }
+
+ private:
+  LARGE_INTEGER frequency_{};
+  LARGE_INTEGER start_{};
+};
+
+bool TrayShown() {
+  HWND tray = FindWindowW(nullptr, kTrayTitle);
+  return tray != nullptr && IsWindowVisible(tray);
+}
+
+struct ClassSearch {
+  DWORD pid;
+  const wchar_t* cls;
+  HWND found;
+};
+
+BOOL CALLBACK MatchClassAndProcess(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ClassSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t cls[256] = L"";
+  GetClassNameW(window, cls, 256);
+  if (pid == search->pid && wcscmp(cls, search->cls) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WindowOf(DWORD pid, const wchar_t* cls) {
+  ClassSearch search{pid, cls, nullptr};
+  EnumWindows(MatchClassAndProcess, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+DWORD ProcessByImage(const wchar_t* image) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  DWORD pid = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more && pid == 0;
+       more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, image) == 0) pid = entry.th32ProcessID;
+  }
+  CloseHandle(snapshot);
+  return pid;
+}
+
+// Committed private memory, region by region: what Windows counts as a process's private bytes.
+// Wine's GetProcessMemoryInfo reports only swapped-out memory in PrivateUsage, so this is the
+// figure to compare under Wine.
+SIZE_T CommittedPrivate(HANDLE process) {
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION region{};
+  for (const char* at = nullptr; VirtualQueryEx(process, at, &region, sizeof(region)) == sizeof(region);) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+    if (next <= at) break;
+    at = next;
+  }
+  return total;
+}
+
+int Memory(const wchar_t* target) {
+  DWORD pid = iswdigit(target[0]) ? static_cast<DWORD>(wcstoul(target, nullptr, 10)) : ProcessByImage(target);
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (process == nullptr) return 1;
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof(counters);
+  const BOOL read =
+      GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
+  const SIZE_T committed = CommittedPrivate(process);
+  CloseHandle(process);
+  if (!read) return 1;
+  Print(std::to_wstring(pid) + L" " + std::to_wstring(counters.PrivateUsage) + L" " +
+        std::to_wstring(counters.WorkingSetSize) + L" " + std::to_wstring(committed));
+  return 0;
+}
+
+int Start(const wchar_t* exe, const wchar_t* cls) {
+  if (TrayShown()) {
+    Print(L"the tray is not empty");
+    return 3;
+  }
+  std::wstring command = L"\"" + std::wstring(exe) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  const Stopwatch clock;
+  if (!CreateProcessW(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    return 1;
+  }
+  long long ownerUs = -1;
+  long long iconUs = -1;
+  while ((ownerUs < 0 || iconUs < 0) && clock.Milliseconds() < kTimeoutMs) {
+    if (ownerUs < 0 && WindowOf(info.dwProcessId, cls) != nullptr) ownerUs = clock.Microseconds();
+    if (iconUs < 0 && TrayShown()) iconUs = clock.Microseconds();
+    Sleep(1);
+  }
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  Print(std::to_wstring(info.dwProcessId) + L" " + std::to_wstring(ownerUs) + L" " + std::to_wstring(iconUs));
+  return ownerUs >= 0 && iconUs >= 0 ? 0 : 1;
+}
+
+int End(DWORD pid, const wchar_t* cls) {
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+  if (process == nullptr) return 1;
+  HWND window = WindowOf(pid, cls);
+  if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 9);
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  const Stopwatch clock;
+  while (TrayShown() && clock.Milliseconds() < 5000) Sleep(5);
+  Print(std::to_wstring(code));
+  return TrayShown() ? 1 : 0;
+}
+
+INPUT Key(WORD vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+INPUT Unicode(wchar_t c, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wScan = c;
+  input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+  return input;
+}
+
+WORD NamedKey(const std::wstring& name) {
+  if (name == L"down") return VK_DOWN;
+  if (name == L"up") return VK_UP;
+  if (name == L"enter") return VK_RETURN;
+  if (name == L"esc") return VK_ESCAPE;
+  if (name.size() == 1) {
+    const SHORT vk = VkKeyScanW(name[0]);
+    if (vk != -1) return LOBYTE(vk);
+  }
+  return 0;
+}
+
+bool SetClipboardText(const std::wstring& text) {
+  bool opened = false;
+  for (int i = 0; i < 50 && !opened; ++i) {
+    opened = OpenClipboard(nullptr) != FALSE;
+    if (!opened) Sleep(20);
+  }
+  if (!opened) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return set;
+}
+
+bool BringToFront(const std::wstring& title) {
+  HWND window = FindWindowW(nullptr, title.c_str());
+  if (window == nullptr || !IsWindowVisible(window)) return false;
+  const Stopwatch clock;
+  while (GetForegroundWindow() != window && clock.Milliseconds() < 5000) {
+    SetForegroundWindow(window);
+    Sleep(20);
+  }
+  return GetForegroundWindow() == window;
+}
+
+// The token's key presses, or false for a token that is not a key.
+bool KeyInputs(std::wstring token, std::vector<INPUT>& inputs) {
+  if (token.rfind(L"text:", 0) == 0) {
+    for (wchar_t c : token.substr(5)) {
+      inputs.push_back(Unicode(c, false));
+      inputs.push_back(Unicode(c, true));
+    }
+    return true;
+  }
+  std::vector<WORD> modifiers;
+  std::size_t plus;
+  while ((plus = token.find(L'+')) != std::wstring::npos && plus + 1 < token.size()) {
+    const std::wstring modifier = token.substr(0, plus);
+    modifiers.push_back(modifier == L"alt" ? VK_MENU : modifier == L"ctrl" ? VK_CONTROL : VK_SHIFT);
+    token = token.substr(plus + 1);
+  }
+  const WORD vk = NamedKey(token);
+  if (vk == 0) return false;
+  for (WORD m : modifiers) inputs.push_back(Key(m, false));
+  inputs.push_back(Key(vk, false));
+  inputs.push_back(Key(vk, true));
+  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(Key(*it, true));
+  return true;
+}
+
+LONGLONG FileSize(const wchar_t* path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::string ReadFrom(const wchar_t* path, LONGLONG offset) {
+  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  LARGE_INTEGER at{};
+  at.QuadPart = offset;
+  SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+  std::string text(4096, '\0');
+  DWORD read = 0;
+  ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+  CloseHandle(file);
+  text.resize(read);
+  return text;
+}
+
+int Timed(const wchar_t* log, int count, wchar_t** tokens) {
+  const LONGLONG before = FileSize(log);
+  Stopwatch clock;
+  bool marked = false;
+  bool timing = false;
+  for (int i = 0; i < count; ++i) {
+    const std::wstring token = tokens[i];
+    if (token == L"mark") {
+      marked = true;
+      continue;
+    }
+    if (i > 0 && !marked) Sleep(kPersonGapMs);
+    if (token.rfind(L"front:", 0) == 0) {
+      if (!BringToFront(token.substr(6))) return 4;
+      continue;
+    }
+    if (token.rfind(L"clip:", 0) == 0) {
+      if (!SetClipboardText(token.substr(5))) return 4;
+      continue;
+    }
+    std::vector<INPUT> inputs;
+    if (!KeyInputs(token, inputs)) {
+      Print(L"unknown token " + token);
+      return 2;
+    }
+    if (marked && !timing) {
+      timing = true;
+      clock.Restart();
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  }
+  if (!timing) clock.Restart();
+  // The line is complete once its newline is in the file.
+  while (clock.Milliseconds() < kTimeoutMs) {
+    if (FileSize(log) > before) {
+      const std::string added = ReadFrom(log, before);
+      const std::size_t end = added.find('\n');
+      if (end != std::string::npos) {
+        const long long us = clock.Microseconds();
+        std::string line = added.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string out = std::to_string(us) + " " + line + "\n";
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written,
+                  nullptr);
+        return 0;
+      }
+    }
+    Sleep(1);
+  }
+  Print(L"timeout");
+  return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  const std::wstring command = argv[1];
+  if (command == L"memory") return Memory(argv[2]);
+  if (command == L"start" && argc >= 4) return Start(argv[2], argv[3]);
+  if (command == L"end" && argc >= 4) return End(static_cast<DWORD>(wcstoul(argv[2], nullptr, 10)), argv[3]);
+  if (command == L"timed" && argc >= 4) return Timed(argv[2], argc - 3, argv + 3);
+  return 2;
+}

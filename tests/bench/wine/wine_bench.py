@@ -1,0 +1,255 @@
+#!/usr/bin/env python3
+"""Dashmarks' benchmarks under Wine, each a ratio against a floor measured in the same run.
+
+  delivery    from the Enter that picks a Folders menu entry to the Open dialog's log line for
+              the new folder, typed and pasted; floor: the same dialog sent Alt+N, the path and
+              Enter straight with SendInput
+  footprint   start-up time (to the icon's owner window and to the icon in the tray), private
+              bytes and working set of Dashmarks.exe; floor: fixtures/bare_tray.exe
+  search      the window search over about 2,000 real windows (fixtures/many_windows.exe);
+              floor: the same walk asking only each window's class
+
+Usage: wine_bench.py BUILD_DIR [--repetitions N] [--only delivery,footprint,search] [--json FILE]
+Times inside Wine are taken by bench/bench_probe.exe (one process's QueryPerformanceCounter); the
+log and the tray are polled about once a millisecond.
+"""
+import argparse
+import json
+import shutil
+import statistics
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[3]
+sys.path.insert(0, str(REPO / 'tests' / 'e2e'))
+import harness  # noqa: E402
+
+DIALOG_TITLE = 'Bench Open'
+GOALS = {'delivery': 1.5, 'footprint': 1.3, 'search': 1.2}
+SIZE_GOAL = 300 * 1024
+
+
+def windows_path(path):
+    return 'Z:' + str(path).replace('/', '\\')
+
+
+def same_folder(a, b):
+    return a.rstrip('\\').casefold() == b.rstrip('\\').casefold()
+
+
+def linux_status(exe):
+    """/proc/PID/status of the Linux process that runs exe under Wine, in bytes (the memory lines)."""
+    for proc in Path('/proc').iterdir():
+        if not proc.name.isdigit():
+            continue
+        try:
+            argv0 = (proc / 'cmdline').read_bytes().split(b'\0')[0].decode(errors='replace')
+            if argv0.replace('\\', '/').lower().endswith('/' + exe.name.lower()):
+                fields = {}
+                for line in (proc / 'status').read_text().splitlines():
+                    name, _, value = line.partition(':')
+                    if value.strip().endswith('kB'):
+                        fields[name] = int(value.split()[0]) * 1024
+                return fields
+        except OSError:
+            continue
+    return {}
+
+
+class Bench:
+    def __init__(self, desktop, repetitions):
+        self.d = desktop
+        self.n = repetitions
+        self.probe_exe = desktop.build / 'bench' / 'bench_probe.exe'
+        self.results = {}
+
+    def fixture(self, name):
+        return self.d.build / 'fixtures' / f'{name}.exe'
+
+    def probe(self, *args, timeout=60):
+        result = self.d.wine(self.probe_exe, *args, timeout=timeout)
+        return result.returncode, result.stdout.decode('utf-8', errors='replace').replace('\r', '').strip()
+
+    # --- window search ---------------------------------------------------------------------------
+
+    def search(self):
+        result = self.d.wine(self.fixture('many_windows'), max(3 * self.n, 21), timeout=120, check_rc=True)
+        fields = result.stdout.decode().split()
+        values = dict(zip(fields[0::2], fields[1::2]))
+        floor, search, titles = (float(values[k]) for k in ('floor', 'search', 'titles'))
+        self.results['search'] = {
+            'windows': int(values['windows']), 'created': int(values['created']), 'matches': int(values['matches']),
+            'floor_ns': floor, 'search_ns': search, 'titles_ns': titles,
+            # Each repetition's own ratio, the median of them: steadier than a ratio of medians.
+            'ratio': float(values['search/floor']), 'titles_ratio': float(values['titles/floor']),
+        }
+
+    # --- footprint -------------------------------------------------------------------------------
+
+    def start_once(self, exe, cls):
+        rc, out = self.probe('start', exe, cls)
+        harness.check(rc == 0, f'{exe.name} did not show its icon: {out}')
+        pid, owner_us, icon_us = (int(v) for v in out.split())
+        # Settled: whatever it does at start-up is done.
+        time.sleep(1.0)
+        rc, out = self.probe('memory', pid)
+        harness.check(rc == 0, f'no memory figures for {exe.name}: {out}')
+        _, _, working, private = (int(v) for v in out.split())
+        anonymous = linux_status(exe).get('RssAnon', 0)
+        rc, out = self.probe('end', pid, cls)
+        harness.check(rc == 0, f'{exe.name} did not end with its icon gone: {out}')
+        return {'owner_ms': owner_us / 1000, 'icon_ms': icon_us / 1000, 'private': private, 'working': working,
+                'anonymous': anonymous}
+
+    def footprint(self):
+        self.d.reset()
+        with tempfile.TemporaryDirectory(prefix='dm-bench-') as root:
+            self.d.reg_seed_paths([windows_path(Path(root) / 'first'), windows_path(Path(root) / 'second')])
+            runs = {'bare': [], 'dashmarks': []}
+            # Alternately, so that drift on the machine touches both alike.
+            for _ in range(self.n):
+                runs['bare'].append(self.start_once(self.fixture('bare_tray'), 'BareTrayWindow'))
+                runs['dashmarks'].append(self.start_once(self.d.exe, 'DashmarksMain'))
+        figures = {}
+        for key in ('owner_ms', 'icon_ms', 'private', 'working', 'anonymous'):
+            bare = statistics.median(r[key] for r in runs['bare'])
+            program = statistics.median(r[key] for r in runs['dashmarks'])
+            figures[key] = {'floor': bare, 'program': program, 'ratio': program / bare}
+        figures['exe_bytes'] = self.d.exe.stat().st_size
+        figures['bare_exe_bytes'] = self.fixture('bare_tray').stat().st_size
+        self.results['footprint'] = figures
+
+    # --- delivery --------------------------------------------------------------------------------
+
+    def timed(self, log, *tokens):
+        rc, out = self.probe('timed', windows_path(log), *tokens)
+        harness.check(rc == 0, f'no folder change after {tokens}: {out}')
+        us, line = out.split(' ', 1)
+        return int(us) / 1000, line
+
+    def delivery_mode(self, clipboard, root):
+        d = self.d
+        d.reset()
+        folders = [root / 'first folder', root / 'second folder']
+        for folder in folders:
+            folder.mkdir(exist_ok=True)
+        log = root / f'dialog-{"pasted" if clipboard else "typed"}.log'
+        d.reg_seed_paths([windows_path(f) for f in folders], Clipboard='True' if clipboard else 'False')
+        d.start_dashmarks()
+        d.spawn(self.fixture('file_dialog_fixture'), windows_path(log), 'C:\\windows', DIALOG_TITLE)
+        d.wait_window(cls='#32770', title=DIALOG_TITLE, visible=True, timeout=30)
+        d.wait_for(lambda: log.exists() and log.read_text().strip(), 30, 'the dialog to show its first folder')
+        current = -1
+        floor, program = [], []
+        # The first round warms the dialog, the program and Wine's caches, and is not counted.
+        for round in range(self.n + 1):
+            # The floor: the same keys straight into the dialog, the clock at Alt+N.
+            current = 1 - current if current >= 0 else 0
+            wanted = windows_path(folders[current])
+            ms, line = self.timed(log, f'front:{DIALOG_TITLE}', 'mark', 'alt+n', f'text:{wanted}', 'enter')
+            harness.check(same_folder(line, wanted), f'the dialog went to {line}, not {wanted}')
+            if round > 0:
+                floor.append(ms)
+            time.sleep(0.3)
+            # The program: entry n of the Folders menu takes n + 1 Downs; the clock at its Enter.
+            current = 1 - current
+            wanted = windows_path(folders[current])
+            d.click_tray(1)
+            d.wait_for(d.popup_menu, 10, 'the Folders menu')
+            ms, line = self.timed(log, *(['down'] * (current + 2)), 'mark', 'enter')
+            harness.check(same_folder(line, wanted), f'the dialog went to {line}, not {wanted}')
+            if round > 0:
+                program.append(ms)
+            d.wait_for(lambda: not d.popup_menu(), 10, 'the Folders menu to close')
+            time.sleep(0.3)
+        d.kill_all()
+        return floor, program
+
+    def delivery(self):
+        root = Path(tempfile.mkdtemp(prefix='dm-bench-'))
+        try:
+            figures = {}
+            for mode, clipboard in (('typed', False), ('pasted', True)):
+                floor, program = self.delivery_mode(clipboard, root)
+                f, p = statistics.median(floor), statistics.median(program)
+                figures[mode] = {'floor_ms': f, 'program_ms': p, 'ratio': p / f, 'floor_all': floor,
+                                 'program_all': program}
+            self.results['delivery'] = figures
+        finally:
+            shutil.rmtree(root, ignore_errors=True)
+
+
+# --- the table -----------------------------------------------------------------------------------
+
+def verdict(ratio, goal):
+    return 'met' if ratio <= goal else 'MISSED'
+
+
+def table(results, repetitions):
+    rows = ['| Benchmark | Floor | Dashmarks | Ratio | Goal |', '|---|---:|---:|---:|---|']
+    if 'delivery' in results:
+        for mode, label in (('typed', 'Delivery, typed (ms)'), ('pasted', 'Delivery, pasted (ms)')):
+            r = results['delivery'][mode]
+            rows.append(f'| {label} | {r["floor_ms"]:.1f} | {r["program_ms"]:.1f} | {r["ratio"]:.2f} | '
+                        f'≤ 1.5: {verdict(r["ratio"], GOALS["delivery"])} |')
+    if 'footprint' in results:
+        f = results['footprint']
+        for key, label, scale, fmt in (('owner_ms', 'Start-up to the owner window (ms)', 1, '.1f'),
+                                       ('icon_ms', 'Start-up to the icon in the tray (ms)', 1, '.1f'),
+                                       ('private', 'Private bytes, committed (KiB)', 1024, ',.0f'),
+                                       ('working', 'Working set (KiB)', 1024, ',.0f'),
+                                       ('anonymous', 'Private resident, Linux RssAnon (KiB)', 1024, ',.0f')):
+            r = f[key]
+            goal = 'cross-check' if key == 'anonymous' else f'≤ 1.3: {verdict(r["ratio"], GOALS["footprint"])}'
+            rows.append(f'| {label} | {r["floor"] / scale:{fmt}} | {r["program"] / scale:{fmt}} | '
+                        f'{r["ratio"]:.2f} | {goal} |')
+        size = f['exe_bytes']
+        rows.append(f'| Dashmarks.exe, static 32-bit (bytes) | | {size:,} | | < 300 KB: '
+                    f'{"met" if size < SIZE_GOAL else "MISSED"} |')
+    if 'search' in results:
+        s = results['search']
+        rows.append(f'| Window search, {s["windows"]:,} windows (ns per window) | {s["floor_ns"]:,.0f} | '
+                    f'{s["search_ns"]:,.0f} | {s["ratio"]:.2f} | ≤ 1.2: {verdict(s["ratio"], GOALS["search"])} |')
+        rows.append(f'| (every title read as well) | {s["floor_ns"]:,.0f} | {s["titles_ns"]:,.0f} | '
+                    f'{s["titles_ratio"]:.2f} | |')
+    rows.append('')
+    rows.append(f'Medians of {repetitions} runs each; the window search: medians of {max(3 * repetitions, 21)} walks '
+                'of each kind, its ratios the medians of each repetition\'s own ratio.')
+    return '\n'.join(rows)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('build_dir')
+    parser.add_argument('--repetitions', type=int, default=7)
+    parser.add_argument('--only', default='delivery,footprint,search')
+    parser.add_argument('--json', default=None)
+    parser.add_argument('--artifacts', default=None)
+    args = parser.parse_args()
+
+    build = Path(args.build_dir).resolve()
+    artifacts = Path(args.artifacts).resolve() if args.artifacts else REPO / 'artifacts' / 'bench-wine'
+    artifacts.mkdir(parents=True, exist_ok=True)
+    desktop = harness.Desktop(REPO, build, artifacts)
+    bench = Bench(desktop, args.repetitions)
+    started = time.monotonic()
+    try:
+        desktop.start()
+        for name in args.only.split(','):
+            desktop.test_name = name
+            began = time.monotonic()
+            getattr(bench, name)()
+            print(f'{name}: {time.monotonic() - began:.0f}s', file=sys.stderr)
+    finally:
+        desktop.stop()
+    print(table(bench.results, args.repetitions))
+    print(f'(whole run: {time.monotonic() - started:.0f}s)', file=sys.stderr)
+    if args.json:
+        Path(args.json).write_text(json.dumps({'repetitions': args.repetitions, **bench.results}, indent=1))
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
