@@ -2,6 +2,8 @@
 enable_language(RC)
 
 set(DASHMARKS_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+# Every function and datum in a section of its own, so the linker leaves out what is never used.
+add_compile_options(-ffunction-sections -fdata-sections)
 
 file(GLOB DASHMARKS_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
 list(FILTER DASHMARKS_WIN32_SOURCES EXCLUDE REGEX ".*/win_main\\.cpp$")
@@ -14,7 +16,8 @@ target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32
 add_executable(Dashmarks WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/win_main.cpp
                                ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
 target_link_libraries(Dashmarks PRIVATE dashmarks_win32)
-target_link_options(Dashmarks PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode $<$<NOT:$<CONFIG:Debug>>:-s>)
+target_link_options(Dashmarks PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode
+                    $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
 set_target_properties(Dashmarks PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Help page shipped beside the program.

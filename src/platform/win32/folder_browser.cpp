@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/win32/bindings.h"
+#include "platform/win32/late_bound.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/unique_handle.h"
 #include "ui/list/editor_layout.h"
@@ -14,15 +15,17 @@ namespace dm::win {
 
 namespace {
 
-using UniqueItemIdList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, ::CoTaskMemFree>>;
+void FreeItemIdList(LPITEMIDLIST list) { late::CoTaskMemFree(list); }
+using UniqueItemIdList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, FreeItemIdList>>;
 
 // The browser needs COM in a single-threaded apartment on the calling thread. Joins the
 // apartment the thread is already in, or enters one for the duration of the browse.
 class ComApartment {
  public:
-  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+  ComApartment()
+      : result_(late::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
   ~ComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
+    if (SUCCEEDED(result_)) late::CoUninitialize();
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;

@@ -1,17 +1,21 @@
 // Dashmarks: the program's entry. Everything else begins when the hidden main window is created.
 
 #include <windows.h>
-// After windows.h, which it builds on:
-#include <objbase.h>
+
+#include <cstdlib>
 
 #include "platform/win32/main_window.h"
 #include "platform/win32/registry_settings_store.h"
 #include "platform/win32/win32_path_delivery.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  // The folder browser needs a single-threaded apartment on this, the only, thread.
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+// The runtime's default terminate handler demangles the exception's type name to print it on a
+// console this program does not have; the demangler alone is a sixth of the executable. A program
+// that terminates ends the same way without it.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   dm::win::RegistrySettingsStore store;
   auto delivery = dm::win::MakeWin32PathDelivery();
   dm::win::MainWindow main(instance, store, *delivery);
