@@ -269,3 +269,27 @@ def test_a_hung_dialog_leaves_the_icon_answering(d, hang):
         check(nothing_for(2, lambda: shows(log, folder)), f'the path reached the dialog late: {lines(log)}')
         check(lines(witness_log) == [] and refreshed(d, witness) is not None,
               f'keys reached the message box: {lines(witness_log)}')
+
+
+# --- a target that goes away or loses the front mid-way ------------------------------------------
+
+@parametrise([('closes', ['--close-on-key'], 'closing'),
+              ('loses-the-front', ['--yield-on-key', 'Fixture Witness'], 'yielding')])
+def test_a_dialog_that_goes_mid_way_gets_nothing_more_and_nothing_goes_elsewhere(d, options, event):
+    with Scratch() as s:
+        folder = s.folder('wanted')
+        log, witness_log = s.log('dialog'), s.log('witness')
+        start_with(d, [folder], clipboard=False)
+        # A Yes/No message box beside the dialog: Enter, Y or N typed into it would answer it.
+        d.spawn(fixture(d, 'message_box_fixture'), windows_path(witness_log), 'Fixture Witness')
+        witness = d.wait_window(cls='#32770', title='Fixture Witness', visible=True, timeout=30)
+        open_dialog(d, log, 'Fixture Leaving', *options)
+        choose_path(d)
+        d.wait_for(lambda: event in lines(log), 10, f'the dialog to be {event} at the first key')
+        d.screenshot(f'after-{event}')
+        check(nothing_for(2, lambda: shows(log, folder)), f'the path reached the dialog: {lines(log)}')
+        check(lines(witness_log) == [] and refreshed(d, witness) is not None,
+              f'keys reached the message box: {lines(witness_log)}')
+        d.click_tray(3)
+        d.wait_for(d.popup_menu, 10, 'the Configure menu after the delivery stopped')
+        d.keys('esc')
