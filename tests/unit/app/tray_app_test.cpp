@@ -245,46 +245,43 @@ class ClickedDuringDelivery : public PathDelivery {
   }
 };
 
-TEST(TrayAppDeliveryTest, ClicksDuringADeliveryAreAnsweredAfterItInOrder) {
+class TrayAppDeliveryTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    delivery.log = &desktop.log;
+    store.Seed("Amount", "1");
+    store.Seed("Path1", "C:\\A\\");
+    ASSERT_TRUE(app.Start());
+    desktop.log.clear();
+  }
+  // A single click, its tick and the choice of the one path, during which `clicks` arrive.
+  void DeliverWhileClicking(std::initializer_list<int> clicks) {
+    delivery.whileDelivering = [this, clicks] {
+      for (int m : clicks) app.OnTrayNotification(m);
+      EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ begins");
+    };
+    desktop.folderChoices = {1};
+    app.OnTrayNotification(514);
+    app.OnClickTimerTick();
+  }
+
   test::MemorySettingsStore store;
   test::RecordingTrayDesktop desktop;
   ClickedDuringDelivery delivery;
-  delivery.log = &desktop.log;
   TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, delivery}};
-  store.Seed("Amount", "1");
-  store.Seed("Path1", "C:\\A\\");
-  ASSERT_TRUE(app.Start());
-  desktop.log.clear();
+};
+
+TEST_F(TrayAppDeliveryTest, ClicksDuringADeliveryAreAnsweredAfterItInOrder) {
   // Moves and presses are noise; the right click and the single click count.
-  delivery.whileDelivering = [&] {
-    for (int m : {512, 516, 517, 513, 514}) app.OnTrayNotification(m);
-    EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ begins");
-  };
-  desktop.folderChoices = {1};
-  app.OnTrayNotification(514);
-  app.OnClickTimerTick();
+  DeliverWhileClicking({512, 516, 517, 513, 514});
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "deliver C:\\A\\ begins",
                               "deliver C:\\A\\ ends", "configure menu, clipboard checked", "timer on"}));
   EXPECT_FALSE(app.TrayBusy());
 }
 
-TEST(TrayAppDeliveryTest, RepeatedClicksDuringADeliveryCountOnce) {
-  test::MemorySettingsStore store;
-  test::RecordingTrayDesktop desktop;
-  ClickedDuringDelivery delivery;
-  delivery.log = &desktop.log;
-  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, delivery}};
-  store.Seed("Amount", "1");
-  store.Seed("Path1", "C:\\A\\");
-  ASSERT_TRUE(app.Start());
-  desktop.log.clear();
+TEST_F(TrayAppDeliveryTest, RepeatedClicksDuringADeliveryCountOnce) {
   // An impatient user right-clicks again and again while the target does not answer.
-  delivery.whileDelivering = [&] {
-    for (int i = 0; i < 20; ++i) app.OnTrayNotification(517);
-  };
-  desktop.folderChoices = {1};
-  app.OnTrayNotification(514);
-  app.OnClickTimerTick();
+  DeliverWhileClicking({517, 517, 517, 517, 517, 517, 517, 517, 517, 517});
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "deliver C:\\A\\ begins",
                               "deliver C:\\A\\ ends", "configure menu, clipboard checked"}));
   EXPECT_EQ(app.TrayMessage(), 517);
