@@ -6,6 +6,7 @@
 #include "platform/win32/memory_status.h"
 #include "platform/win32/module_version.h"
 #include "platform/win32/point_font.h"
+#include "platform/win32/screen_scale.h"
 #include "platform/win32/text_conversion.h"
 #include "ui/about/about_layout.h"
 #include "ui/about/about_texts.h"
@@ -29,14 +30,6 @@ bool IsTextField(int id) { return id == Id(AboutControl::txtURL) || id == Id(Abo
 
 bool IsLabel(int id) {
   return id >= Id(AboutControl::lblProgram) && id <= Id(AboutControl::lblMemory) && !IsTextField(id);
-}
-
-TwipsScale ScreenScale() {
-  HDC screen = GetDC(nullptr);
-  const TwipsScale scale =
-      TwipsScale::FromDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return scale;
 }
 
 int DpiY(const TwipsScale& scale) { return static_cast<int>(1440.0 / scale.twipsPerPixelY + 0.5); }

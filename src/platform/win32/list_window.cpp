@@ -8,6 +8,7 @@
 #include "platform/win32/combo_path_list_box.h"
 #include "platform/win32/folder_browser.h"
 #include "platform/win32/help_launcher.h"
+#include "platform/win32/screen_scale.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/unique_handle.h"
 #include "store/editor_operations.h"
@@ -46,14 +47,6 @@ int ControlId(EditorControl control) {
     default:
       return kLabelId;
   }
-}
-
-TwipsScale ScreenScale() {
-  HDC screen = GetDC(nullptr);
-  const TwipsScale scale =
-      TwipsScale::FromDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return scale;
 }
 
 // The system's message font, or MS Sans Serif 8 pt where it cannot be read.

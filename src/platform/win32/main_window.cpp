@@ -6,6 +6,7 @@
 #include "../../../res/resource_ids.h"
 #include "platform/win32/bindings.h"
 #include "platform/win32/popup_menu.h"
+#include "platform/win32/screen_scale.h"
 #include "platform/win32/text_conversion.h"
 #include "ui/twips.h"
 
@@ -16,14 +17,6 @@ namespace {
 // Nominal geometry of the hidden window and of picHook, in twips.
 constexpr int kMainLeft = 1185, kMainTop = 1755, kMainWidth = 1980, kMainHeight = 495;
 constexpr int kHookLeft = 480, kHookTop = 0, kHookSize = 480;
-
-TwipsScale ScreenScale() {
-  HDC screen = GetDC(nullptr);
-  const TwipsScale scale =
-      TwipsScale::FromDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return scale;
-}
 
 template <typename T>
 T* BoundObject(HWND window, UINT message, LPARAM lParam) {
