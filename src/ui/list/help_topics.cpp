@@ -1,6 +1,5 @@
 #include "ui/list/help_topics.h"
 
-#include <cstdio>
 
 namespace dm {
 
@@ -20,9 +19,10 @@ std::string HelpPageUrl(std::string_view helpPagePath, int topic) {
     if (c == '\\') {
       url.push_back('/');
     } else if (byte <= 0x20 || byte >= 0x7F || c == '%' || c == '#' || c == '?') {
-      char escaped[4];
-      std::snprintf(escaped, sizeof escaped, "%%%02X", byte);
-      url += escaped;
+      static constexpr char kHexDigits[] = "0123456789ABCDEF";
+      url.push_back('%');
+      url.push_back(kHexDigits[byte >> 4]);
+      url.push_back(kHexDigits[byte & 0x0F]);
     } else {
       url.push_back(c);
     }
