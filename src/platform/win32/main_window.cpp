@@ -40,8 +40,6 @@ void MainWindow::RegisterClasses() {
   main.cbSize = sizeof(main);
   main.lpfnWndProc = MainProc;
   main.hInstance = instance_;
-  main.hIcon = programIcon_.Get();
-  main.hIconSm = programIconSmall_.Get();
   main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   main.lpszClassName = kClassName;
@@ -78,6 +76,8 @@ bool MainWindow::Create() {
                              scale.ToPixelsY(kHookTop), scale.ToPixelsX(kHookSize),
                              scale.ToPixelsY(kHookSize), frmMain_, nullptr, instance_, this);
   if (picHook_ == nullptr) return false;
+  // The window's icons are set here alone, not in its class as well: the display driver converts
+  // a window's icons each time they are set, and creating a window with class icons is one more time.
   SendMessageW(frmMain_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_.Get()));
   SendMessageW(frmMain_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIconSmall_.Get()));
 

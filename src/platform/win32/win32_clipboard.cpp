@@ -172,14 +172,18 @@ bool RestoreFormat(const SavedFormat& saved) {
 
 }  // namespace
 
-Win32Clipboard::Win32Clipboard()
-    : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                             GetModuleHandleW(nullptr), nullptr)) {}
+HWND Win32Clipboard::Owner() {
+  if (!owner_) {
+    owner_.Reset(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr));
+  }
+  return owner_.Get();
+}
 
 std::unique_ptr<ClipboardSnapshot> Win32Clipboard::Save() {
   const HWND owner = GetClipboardOwner();
   if (owner && IsHungAppWindow(owner)) return nullptr;
-  ClipboardSession session(owner_.Get());
+  ClipboardSession session(Owner());
   if (!session.IsOpen()) return nullptr;
   auto snapshot = std::make_unique<Win32ClipboardSnapshot>();
   for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
@@ -195,7 +199,7 @@ std::unique_ptr<ClipboardSnapshot> Win32Clipboard::Save() {
 }
 
 bool Win32Clipboard::SetText(const std::string& text) {
-  ClipboardSession session(owner_.Get());
+  ClipboardSession session(Owner());
   if (!session.IsOpen() || !EmptyClipboard()) return false;
   const std::wstring wide = Utf8ToWide(text);
   UniqueGlobal memory = GlobalCopyOf(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
@@ -205,7 +209,7 @@ bool Win32Clipboard::SetText(const std::string& text) {
 }
 
 bool Win32Clipboard::Restore(const ClipboardSnapshot& snapshot) {
-  ClipboardSession session(owner_.Get());
+  ClipboardSession session(Owner());
   if (!session.IsOpen() || !EmptyClipboard()) return false;
   bool all = true;
   for (const SavedFormat& saved : static_cast<const Win32ClipboardSnapshot&>(snapshot).formats) {

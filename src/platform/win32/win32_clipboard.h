@@ -11,9 +11,6 @@ namespace dm::win {
 
 class Win32Clipboard : public Clipboard {
  public:
-  // Creates the hidden message-only window that owns what this object puts on the clipboard.
-  Win32Clipboard();
-
   // Copies every format: memory formats byte for byte, bitmaps, metafiles and palettes as
   // private copies. Formats whose data cannot be copied (owner-drawn display, private handle
   // ranges) are left out. Fails when the clipboard stays busy or its owner is hung.
@@ -22,6 +19,11 @@ class Win32Clipboard : public Clipboard {
   bool Restore(const ClipboardSnapshot& snapshot) override;
 
  private:
+  // The hidden message-only window that owns what this object puts on the clipboard, created at
+  // the first use: the first window of a class the common controls provide loads them, which a
+  // program that never pastes need not pay for at start-up.
+  HWND Owner();
+
   UniqueWindow owner_;
 };
 
