@@ -243,3 +243,29 @@ def test_close_from_the_task_list_with_the_editor_open_saves_the_added_path(d):
     d.wine('taskkill', '/im', 'Dashmarks.exe', timeout=30)
     d.wait_exit(process, 15, 'the program to end after the task list asked it to close')
     check_store_holds(d, ['C:\\users\\', WINDOWS])
+
+
+def test_a_shell_restart_in_the_middle_of_an_edit_loses_nothing(d):
+    d.reg_seed_paths(['C:\\c\\', 'C:\\a\\', 'C:\\b\\'])
+    process = d.start_dashmarks()
+    editor = open_editor(d)
+    select_first_and_delete(d)
+    wait_list(d, editor, (0, ['C:\\b\\', 'C:\\c\\']), 'the delete')
+    # The shell restarts: it forgets every icon, then announces its new taskbar.
+    main = d.main_window()
+    hook = [w for w in d.children(main) if w.cls == 'DashmarksHook'][0]
+    rc, _ = d.helper('tray-forget', hook.hwnd, '1')
+    check(rc == 0, 'could not take the icon out of the tray')
+    d.wait_for(lambda: not d.tray_window(), 10, 'the icon to leave the tray')
+    rc, _ = d.helper('post', main.hwnd, 'TaskbarCreated', '0', '0')
+    check(rc == 0, 'could not post TaskbarCreated')
+    d.wait_for(d.tray_window, 10, 'the icon to come back')
+    # The edit goes on where it was.
+    wait_list(d, editor, (0, ['C:\\b\\', 'C:\\c\\']), 'the list unchanged by the restart')
+    d.helper('activate', editor.hwnd)
+    wait_foreground(d, editor)
+    close_editor(d)
+    d.wait_for(lambda: d.tray_tip() == '2 Dashmarks', 10, 'the tip to show the count after the edit')
+    choose_configure(d, 'x')
+    d.wait_exit(process, 15)
+    check_store_holds(d, ['C:\\b\\', 'C:\\c\\'])

@@ -7,13 +7,22 @@
 namespace dm::win {
 namespace {
 
-constexpr DWORD kWaitDeadlineMs = 4000;
+// A target that has not taken the keys off its queue by then is given up, and the icon answers
+// again: three seconds, as long as activation may take, well before the system calls it hung.
+constexpr DWORD kWaitDeadlineMs = 3000;
 constexpr UINT kPingTimeoutMs = 250;
 
 struct NamedVirtualKey {
   WORD vk;
   bool extended;
 };
+
+// Keys go to the foreground window's thread. Once that is no longer the target's, the target
+// never sees the sentinel, and whatever is still typed would reach another window.
+bool TargetStillInFront(DWORD thread) {
+  const HWND front = GetForegroundWindow();
+  return front != nullptr && GetWindowThreadProcessId(front, nullptr) == thread;
+}
 
 NamedVirtualKey VirtualKeyOf(NamedKey key) {
   switch (key) {
@@ -233,7 +242,8 @@ bool SendInputKeyboard::AwaitProcessed(HWND hwnd, DWORD thread, const SharedInpu
     while (GetTickCount64() < deadline) {
       if (ownThread) {
         PumpOwnMessages();
-      } else if (!AnswersWithin(hwnd, kPingTimeoutMs) && (!IsWindow(hwnd) || IsHungAppWindow(hwnd))) {
+      } else if (!TargetStillInFront(thread) ||
+                 (!AnswersWithin(hwnd, kPingTimeoutMs) && (!IsWindow(hwnd) || IsHungAppWindow(hwnd)))) {
         return false;
       }
       if (state.SentinelDown() == down) return ownThread || AnswersBefore(hwnd, deadline);
