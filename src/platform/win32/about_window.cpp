@@ -1,5 +1,6 @@
 #include "platform/win32/about_window.h"
 
+#include <cmath>
 #include <string>
 
 #include "platform/win32/locale_grouping.h"
@@ -32,7 +33,7 @@ bool IsLabel(int id) {
   return id >= Id(AboutControl::lblProgram) && id <= Id(AboutControl::lblMemory) && !IsTextField(id);
 }
 
-int DpiY(const TwipsScale& scale) { return static_cast<int>(1440.0 / scale.twipsPerPixelY + 0.5); }
+int DpiY(const TwipsScale& scale) { return static_cast<int>(std::lround(1440.0 / scale.twipsPerPixelY)); }
 
 void RegisterAboutClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};

@@ -11,7 +11,7 @@
 namespace dm::win {
 
 // Both return when the menu closes: the chosen mnuPath index (0 for none) and the chosen command.
-std::size_t TrackFoldersMenu(HWND owner, const FoldersMenu& menu);
-ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& menu);
+std::size_t TrackFoldersMenu(HWND owner, const FoldersMenu& model);
+ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model);
 
 }  // namespace dm::win

@@ -1,5 +1,6 @@
 #include "platform/win32/registry_settings_store.h"
 
+#include <cstddef>
 #include <string>
 
 #include "platform/win32/text_conversion.h"
@@ -33,7 +34,8 @@ std::optional<std::string> RegistrySettingsStore::Get(std::string_view app, std:
     return std::string();
   }
   std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-  DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+  const std::size_t capacity = value.size() * sizeof(wchar_t);
+  DWORD size = static_cast<DWORD>(capacity);
   if (RegQueryValueExW(opened.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
                        &size) != ERROR_SUCCESS) {
     return std::nullopt;
@@ -53,9 +55,9 @@ void RegistrySettingsStore::Put(std::string_view app, std::string_view section, 
   }
   UniqueRegistryKey created(raw);
   const std::wstring text = Utf8ToWide(value);
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);  // with the terminator
   RegSetValueExW(created.Get(), Utf8ToWide(key).c_str(), 0, REG_SZ,
-                 reinterpret_cast<const BYTE*>(text.c_str()),
-                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+                 reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(bytes));
 }
 
 void RegistrySettingsStore::Remove(std::string_view app, std::string_view section, std::string_view key) {

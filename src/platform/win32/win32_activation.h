@@ -9,9 +9,9 @@ class Win32Activation : public Activation {
  public:
   // Refuses a hung window; otherwise asks for the foreground (borrowing the current foreground
   // thread's input state when the plain request is not honoured) and waits a few seconds at most
-  // until the system reports window as the foreground window and window has handled activation.
+  // until the system reports target as the foreground window and target has handled activation.
   // Nothing posted to this thread is dispatched meanwhile.
-  bool Activate(WindowHandle window) override;
+  bool Activate(WindowHandle target) override;
   WindowHandle Foreground() override;
 };
 

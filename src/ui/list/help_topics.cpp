@@ -1,6 +1,5 @@
 #include "ui/list/help_topics.h"
 
-
 namespace dm {
 
 int EditorHelpTopic(EditorControl control) {
