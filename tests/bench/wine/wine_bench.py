@@ -28,7 +28,8 @@ import harness  # noqa: E402
 
 DIALOG_TITLE = 'Bench Open'
 GOALS = {'delivery': 1.5, 'footprint': 1.3, 'search': 1.2}
-SIZE_GOAL = 300 * 1024
+# 300 KB read strictly, as 300,000 bytes.
+SIZE_GOAL = 300_000
 
 
 def windows_path(path):
@@ -103,20 +104,28 @@ class Bench:
         return {'owner_ms': owner_us / 1000, 'icon_ms': icon_us / 1000, 'private': private, 'working': working,
                 'anonymous': anonymous}
 
+    def footprint_pairs(self):
+        return max(3 * self.n, 21)
+
     def footprint(self):
         self.d.reset()
         with tempfile.TemporaryDirectory(prefix='dm-bench-') as root:
             self.d.reg_seed_paths([windows_path(Path(root) / 'first'), windows_path(Path(root) / 'second')])
             runs = {'bare': [], 'dashmarks': []}
-            # Alternately, so that drift on the machine touches both alike.
-            for _ in range(self.n):
+            # Alternately, so that drift on the machine touches both alike; a start-up lasts about a
+            # tenth of a second and moves by a third from run to run, so it takes more pairs.
+            for _ in range(self.footprint_pairs()):
                 runs['bare'].append(self.start_once(self.fixture('bare_tray'), 'BareTrayWindow'))
                 runs['dashmarks'].append(self.start_once(self.d.exe, 'DashmarksMain'))
         figures = {}
         for key in ('owner_ms', 'icon_ms', 'private', 'working', 'anonymous'):
             bare = statistics.median(r[key] for r in runs['bare'])
             program = statistics.median(r[key] for r in runs['dashmarks'])
-            figures[key] = {'floor': bare, 'program': program, 'ratio': program / bare}
+            # Each pair's own ratio, the median of them: steadier than a ratio of medians.
+            pairs = [p[key] / b[key] for b, p in zip(runs['bare'], runs['dashmarks']) if b[key] > 0]
+            figures[key] = {'floor': bare, 'program': program, 'ratio': statistics.median(pairs),
+                            'floor_all': [r[key] for r in runs['bare']],
+                            'program_all': [r[key] for r in runs['dashmarks']]}
         figures['exe_bytes'] = self.d.exe.stat().st_size
         figures['bare_exe_bytes'] = self.fixture('bare_tray').stat().st_size
         self.results['footprint'] = figures
@@ -206,7 +215,7 @@ def table(results, repetitions):
             rows.append(f'| {label} | {r["floor"] / scale:{fmt}} | {r["program"] / scale:{fmt}} | '
                         f'{r["ratio"]:.2f} | {goal} |')
         size = f['exe_bytes']
-        rows.append(f'| Dashmarks.exe, static 32-bit (bytes) | | {size:,} | | < 300 KB: '
+        rows.append(f'| Dashmarks.exe, static 32-bit (bytes) | | {size:,} | | < 300 KB (300,000 bytes): '
                     f'{"met" if size < SIZE_GOAL else "MISSED"} |')
     if 'search' in results:
         s = results['search']
@@ -215,8 +224,10 @@ def table(results, repetitions):
         rows.append(f'| (every title read as well) | {s["floor_ns"]:,.0f} | {s["titles_ns"]:,.0f} | '
                     f'{s["titles_ratio"]:.2f} | |')
     rows.append('')
-    rows.append(f'Medians of {repetitions} runs each; the window search: medians of {max(3 * repetitions, 21)} walks '
-                'of each kind, its ratios the medians of each repetition\'s own ratio.')
+    rows.append(f'Delivery: medians of {repetitions} runs each. Footprint: medians of {max(3 * repetitions, 21)} '
+                'start-ups of each program, taken in turns, its ratios the medians of each pair\'s own ratio. '
+                f'Window search: medians of {max(3 * repetitions, 21)} walks of each kind, its ratios the medians '
+                'of each repetition\'s own ratio.')
     return '\n'.join(rows)
 
 

@@ -48,6 +48,12 @@ def figures_block(results):
                          f'{", ".join(f"{v:.0f}" for v in r["program_all"])}.')
     footprint = results.get('footprint')
     if footprint:
+        for key, label in (('owner_ms', 'to the owner window'), ('icon_ms', 'to the icon in the tray')):
+            r = footprint[key]
+            if 'floor_all' in r:
+                lines.append(f'- Start-up {label}, every run (ms): floor '
+                             f'{", ".join(f"{v:.0f}" for v in r["floor_all"])}; Dashmarks '
+                             f'{", ".join(f"{v:.0f}" for v in r["program_all"])}.')
         lines.append(f'- Executables: Dashmarks.exe {footprint["exe_bytes"]:,} bytes (stripped); bare_tray.exe '
                      f'{footprint["bare_exe_bytes"]:,} bytes (not stripped, as every fixture).')
     search = results.get('search')
