@@ -141,5 +141,49 @@ TEST(ClipboardTest, SaveGivesUpWhileAnotherWindowKeepsTheClipboardOpen) {
   EXPECT_EQ(saved, nullptr);
 }
 
+// The clipboard's owner, on a thread of its own, stops answering once it has put text there.
+class SilentOwner {
+ public:
+  SilentOwner() : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, ready] {
+      HWND window =
+          CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+      {
+        ClipboardSession session(window);
+        if (session.IsOpen() && EmptyClipboard()) {
+          const char text[] = "owned";
+          SetClipboardData(CF_TEXT, GlobalFrom(text, sizeof text));
+        }
+      }
+      SetEvent(ready);
+      WaitForSingleObject(release_, INFINITE);  // answers nothing meanwhile
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+      DestroyWindow(window);
+    });
+    WaitForSingleObject(ready, INFINITE);
+    CloseHandle(ready);
+  }
+  ~SilentOwner() {
+    SetEvent(release_);
+    thread_.join();
+    CloseHandle(release_);
+  }
+  SilentOwner(const SilentOwner&) = delete;
+  SilentOwner& operator=(const SilentOwner&) = delete;
+
+ private:
+  HANDLE release_;
+  std::thread thread_;
+};
+
+TEST(ClipboardTest, SaveGivesUpWhenTheClipboardsOwnerDoesNotAnswer) {
+  SilentOwner owner;
+  ASSERT_NE(GetClipboardOwner(), nullptr);
+  // Emptying the clipboard for the paste would wait for this owner's answer.
+  EXPECT_EQ(Win32Clipboard().Save(), nullptr);
+}
+
 }  // namespace
 }  // namespace dm::win

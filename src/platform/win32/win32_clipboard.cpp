@@ -9,9 +9,13 @@
 
 #include "platform/win32/clipboard_session.h"
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/window_ping.h"
 
 namespace dm::win {
 namespace {
+
+// How long the clipboard's owner may take to answer before a paste gives up.
+constexpr ULONGLONG kOwnerDeadlineMs = 2000;
 
 using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, ::GlobalFree>>;
 
@@ -181,8 +185,14 @@ HWND Win32Clipboard::Owner() {
 }
 
 std::unique_ptr<ClipboardSnapshot> Win32Clipboard::Save() {
+  // Saving may ask the owner to render a format it only promised, and the paste then tells it
+  // that it lost the clipboard; both wait for its answer. An owner that does not answer soon
+  // makes the paste give up rather than hold the program.
   const HWND owner = GetClipboardOwner();
-  if (owner && IsHungAppWindow(owner)) return nullptr;
+  if (owner && GetWindowThreadProcessId(owner, nullptr) != GetCurrentThreadId() &&
+      !AnswersBefore(owner, GetTickCount64() + kOwnerDeadlineMs)) {
+    return nullptr;
+  }
   ClipboardSession session(Owner());
   if (!session.IsOpen()) return nullptr;
   auto snapshot = std::make_unique<Win32ClipboardSnapshot>();

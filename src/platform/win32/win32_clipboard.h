@@ -13,7 +13,8 @@ class Win32Clipboard : public Clipboard {
  public:
   // Copies every format: memory formats byte for byte, bitmaps, metafiles and palettes as
   // private copies. Formats whose data cannot be copied (owner-drawn display, private handle
-  // ranges) are left out. Fails when the clipboard stays busy or its owner is hung.
+  // ranges) are left out. Fails when the clipboard stays busy or its owner, which the paste will
+  // have to wait for, does not answer within two seconds.
   std::unique_ptr<ClipboardSnapshot> Save() override;
   bool SetText(const std::string& text) override;
   bool Restore(const ClipboardSnapshot& snapshot) override;
