@@ -76,16 +76,17 @@ bool MainWindow::Create() {
                              scale.ToPixelsY(kHookTop), scale.ToPixelsX(kHookSize),
                              scale.ToPixelsY(kHookSize), frmMain_, nullptr, instance_, this);
   if (picHook_ == nullptr) return false;
-  // The window's icons are set here alone, not in its class as well: the display driver converts
-  // a window's icons each time they are set, and creating a window with class icons is one more time.
-  SendMessageW(frmMain_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_.Get()));
-  SendMessageW(frmMain_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIconSmall_.Get()));
-
   icon_ = std::make_unique<NotifyIcon>(picHook_, trayImage_.Get());
   editor_ = std::make_unique<ListWindow>(ListWindowContext{
       instance_, programIcon_.Get(), &app_.Folders(), &app_.PathCount(), [this] { app_.RefreshTrayIcon(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-  return app_.Start();
+  if (!app_.Start()) return false;
+  // The window's icons are set once the icon is in the tray: the window is never shown, and only
+  // the editor and the About box copy its icon, long after. They are set here alone, not in the
+  // window's class as well: the display driver converts a window's icons each time they are set.
+  SendMessageW(frmMain_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_.Get()));
+  SendMessageW(frmMain_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIconSmall_.Get()));
+  return true;
 }
 
 bool MainWindow::TranslateDialogMessage(MSG& msg) { return editor_ && editor_->TranslateDialogMessage(msg); }
