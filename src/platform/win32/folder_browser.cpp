@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "platform/win32/bindings.h"
 #include "platform/win32/late_bound.h"
@@ -53,10 +54,22 @@ std::string BrowseForFolderPath(HWND owner) {
 
   const UniqueItemIdList chosen(bindings::SHBrowseForFolderA(&info));
   if (!chosen) return {};
+  return PathOfItemIdList(chosen.Get());
+}
 
-  std::string buffer(kPathBufferChars, ' ');
-  if (!bindings::SHGetPathFromIDListA(chosen.Get(), buffer.data())) return {};
+std::string PathOfItemIdList(const void* list) {
+  const auto* items = static_cast<LPCITEMIDLIST>(list);
+  std::string buffer(kPathBufferChars, '\0');
+  if (!bindings::SHGetPathFromIDListA(items, buffer.data())) return {};
   buffer.resize(strnlen(buffer.data(), buffer.size()));
+  // The ANSI text holds a character outside the ANSI code page as '?' or a look-alike, which
+  // would store and type another folder's path. The same path read as UTF-16 is exact; the
+  // ANSI one stands only where that cannot be read.
+  std::wstring wide(kPathBufferChars, L'\0');
+  if (late::SHGetPathFromIDListW(items, wide.data())) {
+    wide.resize(wcsnlen(wide.data(), wide.size()));
+    return WideToUtf8(wide);
+  }
   return AnsiToUtf8(buffer);
 }
 

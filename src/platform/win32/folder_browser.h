@@ -12,4 +12,8 @@ namespace dm::win {
 // file-system path.
 std::string BrowseForFolderPath(HWND owner);
 
+// The file-system path of an item-id list as UTF-8, or empty text for an item without one. Names
+// outside the ANSI code page come back whole.
+std::string PathOfItemIdList(const void* list);
+
 }  // namespace dm::win

@@ -22,6 +22,12 @@ void CoTaskMemFree(void* memory) {
   if (auto fn = proc.Resolve()) fn(memory);
 }
 
+BOOL SHGetPathFromIDListW(const void* list, wchar_t* path) {
+  static LazyProc<BOOL(WINAPI*)(const void*, wchar_t*)> proc(L"shell32.dll", "SHGetPathFromIDListW");
+  if (auto fn = proc.Resolve()) return fn(list, path);
+  return FALSE;
+}
+
 HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* directory, wchar_t* result) {
   static LazyProc<HINSTANCE(WINAPI*)(const wchar_t*, const wchar_t*, wchar_t*)> proc(L"shell32.dll",
                                                                                      "FindExecutableW");

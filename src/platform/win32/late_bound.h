@@ -10,6 +10,7 @@ namespace dm::win::late {
 HRESULT CoInitializeEx(void* reserved, DWORD model);
 void CoUninitialize();
 void CoTaskMemFree(void* memory);
+BOOL SHGetPathFromIDListW(const void* list, wchar_t* path);
 HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* directory, wchar_t* result);
 HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                         const wchar_t* directory, int show);
