@@ -9,6 +9,7 @@
 #include "platform/win32/point_font.h"
 #include "platform/win32/screen_scale.h"
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/window_class.h"
 #include "ui/about/about_layout.h"
 #include "ui/about/about_texts.h"
 #include "ui/about/memory_line.h"
@@ -34,18 +35,6 @@ bool IsLabel(int id) {
 }
 
 int DpiY(const TwipsScale& scale) { return static_cast<int>(std::lround(1440.0 / scale.twipsPerPixelY)); }
-
-void RegisterAboutClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
-}
 
 void SetText(HWND window, const std::string& text) { SetWindowTextW(window, Utf8ToWide(text).c_str()); }
 
@@ -86,7 +75,7 @@ class PaintScope {
 
 void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText) {
   if (IsOpen()) return;
-  RegisterAboutClass(instance, &AboutBox::WindowProc);
+  RegisterWindowClass(instance, kClassName, &AboutBox::WindowProc, COLOR_BTNFACE);
   scale_ = ScreenScale();
   windowFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, true, DpiY(scale_));
   controlFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, false, DpiY(scale_));
@@ -204,12 +193,8 @@ void AboutBox::CreateControls(HINSTANCE instance) {
 }
 
 LRESULT CALLBACK AboutBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* box = static_cast<AboutBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-    box->window_.Reset(window);
-  }
-  auto* box = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* box = BoundObject<AboutBox>(window, message, lParam);
+  if (message == WM_NCCREATE && box != nullptr) box->window_.Reset(window);
   if (box == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   return box->HandleMessage(window, message, wParam, lParam);
 }

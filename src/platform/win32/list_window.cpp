@@ -11,6 +11,7 @@
 #include "platform/win32/screen_scale.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window_class.h"
 #include "store/editor_operations.h"
 #include "ui/list/editor_actions.h"
 #include "ui/list/editor_layout.h"
@@ -127,18 +128,7 @@ struct ListWindow::Impl final : EditorView {
 };
 
 void ListWindow::Impl::Create() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  if (!GetClassInfoExW(context.instance, kClassName, &windowClass)) {
-    windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Proc;
-    windowClass.hInstance = context.instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-  }
+  RegisterWindowClass(context.instance, kClassName, Proc, COLOR_BTNFACE);
 
   const TwipsScale scale = ScreenScale();
   // A fixed dialog frame with a close box and no minimise or maximise buttons. The controls are
@@ -337,15 +327,9 @@ LRESULT ListWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT CALLBACK ListWindow::Impl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Impl* self = nullptr;
-  if (message == WM_NCCREATE) {
-    self = static_cast<Impl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    // The owner adopts the handle as soon as it exists, so every later message finds it.
-    self->window.Reset(window);
-  } else {
-    self = reinterpret_cast<Impl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  }
+  Impl* self = BoundObject<Impl>(window, message, lParam);
+  // The owner adopts the handle as soon as it exists, so every later message finds it.
+  if (message == WM_NCCREATE && self != nullptr) self->window.Reset(window);
   if (self != nullptr && self->window.Get() == window) return self->OnMessage(message, wParam, lParam);
   return DefWindowProcW(window, message, wParam, lParam);
 }

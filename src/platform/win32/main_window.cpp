@@ -8,6 +8,7 @@
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/screen_scale.h"
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/window_class.h"
 #include "ui/twips.h"
 
 namespace dm::win {
@@ -18,16 +19,6 @@ namespace {
 constexpr int kMainLeft = 1185, kMainTop = 1755, kMainWidth = 1980, kMainHeight = 495;
 constexpr int kHookLeft = 480, kHookTop = 0, kHookSize = 480;
 
-template <typename T>
-T* BoundObject(HWND window, UINT message, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* object = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
-    return object;
-  }
-  return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery)
@@ -36,23 +27,8 @@ MainWindow::MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& d
 MainWindow::~MainWindow() = default;
 
 void MainWindow::RegisterClasses() {
-  WNDCLASSEXW main{};
-  main.cbSize = sizeof(main);
-  main.lpfnWndProc = MainProc;
-  main.hInstance = instance_;
-  main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  main.lpszClassName = kClassName;
-  RegisterClassExW(&main);
-
-  WNDCLASSEXW hook{};
-  hook.cbSize = sizeof(hook);
-  hook.lpfnWndProc = HookProc;
-  hook.hInstance = instance_;
-  hook.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  hook.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  hook.lpszClassName = kHookClassName;
-  RegisterClassExW(&hook);
+  RegisterWindowClass(instance_, kClassName, MainProc, COLOR_BTNFACE);
+  RegisterWindowClass(instance_, kHookClassName, HookProc, COLOR_WINDOW);
 }
 
 bool MainWindow::Create() {
