@@ -28,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "../../fixtures/key_tokens.h"
+
 namespace {
 
 constexpr wchar_t kTrayTitle[] = L"Wine System Tray";
@@ -180,34 +182,6 @@ int End(DWORD pid, const wchar_t* cls) {
   return TrayShown() ? 1 : 0;
 }
 
-INPUT Key(WORD vk, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-INPUT Unicode(wchar_t c, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wScan = c;
-  input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-  return input;
-}
-
-WORD NamedKey(const std::wstring& name) {
-  if (name == L"down") return VK_DOWN;
-  if (name == L"up") return VK_UP;
-  if (name == L"enter") return VK_RETURN;
-  if (name == L"esc") return VK_ESCAPE;
-  if (name.size() == 1) {
-    const SHORT vk = VkKeyScanW(name[0]);
-    if (vk != -1) return LOBYTE(vk);
-  }
-  return 0;
-}
-
 bool SetClipboardText(const std::wstring& text) {
   bool opened = false;
   for (int i = 0; i < 50 && !opened; ++i) {
@@ -233,31 +207,6 @@ bool BringToFront(const std::wstring& title) {
     Sleep(20);
   }
   return GetForegroundWindow() == window;
-}
-
-// The token's key presses, or false for a token that is not a key.
-bool KeyInputs(std::wstring token, std::vector<INPUT>& inputs) {
-  if (token.rfind(L"text:", 0) == 0) {
-    for (wchar_t c : token.substr(5)) {
-      inputs.push_back(Unicode(c, false));
-      inputs.push_back(Unicode(c, true));
-    }
-    return true;
-  }
-  std::vector<WORD> modifiers;
-  std::size_t plus;
-  while ((plus = token.find(L'+')) != std::wstring::npos && plus + 1 < token.size()) {
-    const std::wstring modifier = token.substr(0, plus);
-    modifiers.push_back(modifier == L"alt" ? VK_MENU : modifier == L"ctrl" ? VK_CONTROL : VK_SHIFT);
-    token = token.substr(plus + 1);
-  }
-  const WORD vk = NamedKey(token);
-  if (vk == 0) return false;
-  for (WORD m : modifiers) inputs.push_back(Key(m, false));
-  inputs.push_back(Key(vk, false));
-  inputs.push_back(Key(vk, true));
-  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(Key(*it, true));
-  return true;
 }
 
 LONGLONG FileSize(const wchar_t* path) {
@@ -302,7 +251,7 @@ int Timed(const wchar_t* log, int count, wchar_t** tokens) {
       continue;
     }
     std::vector<INPUT> inputs;
-    if (!KeyInputs(token, inputs)) {
+    if (!KeyTokenInputs(token, inputs)) {
       Print(L"unknown token " + token);
       return 2;
     }
