@@ -365,12 +365,28 @@ class Desktop:
         found = self.find_windows(cls='DashmarksMain')
         return found[0] if found else None
 
+    def restart_shell(self):
+        """What a restarting shell does to the running program: it forgets every icon, then
+        announces its new taskbar. Wine never broadcasts "TaskbarCreated", so it is posted."""
+        main = self.main_window()
+        hook = [w for w in self.children(main) if w.cls == 'DashmarksHook'][0]
+        rc, _ = self.helper('tray-forget', hook.hwnd, '1')
+        check(rc == 0, 'could not take the icon out of the tray')
+        self.wait_for(lambda: not self.tray_window(), 10, 'the icon to leave the tray')
+        rc, _ = self.helper('post', main.hwnd, 'TaskbarCreated', '0', '0')
+        check(rc == 0, 'could not post TaskbarCreated')
+
     # --- artefacts ---------------------------------------------------------------------------
 
     def test_dir(self):
         path = self.artifacts / self.test_name
         path.mkdir(parents=True, exist_ok=True)
         return path
+
+    def report(self, text):
+        """A drill's figures: kept as drill.txt among the test's artefacts and shown in the run."""
+        (self.test_dir() / 'drill.txt').write_text(text + '\n')
+        print('    ' + text)
 
     def screenshot(self, name, window=None):
         """Saves the screen (or the part a window covers) as a PNG among the test's artefacts."""

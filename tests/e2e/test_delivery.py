@@ -117,11 +117,6 @@ def seconds_until_the_icon_answers(d):
     return time.monotonic() - clicked
 
 
-def report(d, text):
-    (d.test_dir() / 'drill.txt').write_text(text + '\n')
-    print('    ' + text)
-
-
 def refreshed(d, window):
     found = [w for w in d.windows() if w.hwnd == window.hwnd]
     return found[0] if found else None
@@ -274,7 +269,7 @@ def test_a_hung_dialog_leaves_the_icon_answering(d, hang):
         if '--hang-on-key' in hang:
             d.wait_for(lambda: 'hanging' in lines(log), 10, 'the dialog to stop answering at the first key')
         after_click = seconds_until_the_icon_answers(d)
-        report(d, f'Configure menu {after_click:.1f} s after the right click, '
+        d.report(f'Configure menu {after_click:.1f} s after the right click, '
                   f'{time.monotonic() - chosen:.1f} s after the choice')
         d.screenshot('configure-menu-beside-a-hung-dialog')
         d.keys('esc')
@@ -305,7 +300,7 @@ def test_a_dialog_that_goes_mid_way_gets_nothing_more_and_nothing_goes_elsewhere
         d.wait_for(lambda: event in lines(log), 10, f'the dialog to be {event} at the first key')
         d.screenshot(f'after-{event}')
         after_click = seconds_until_the_icon_answers(d)
-        report(d, f'Configure menu {after_click:.1f} s after the right click, '
+        d.report(f'Configure menu {after_click:.1f} s after the right click, '
                   f'{time.monotonic() - chosen:.1f} s after the choice')
         d.keys('esc')
         d.wait_for(lambda: not d.popup_menu(), 10, 'the Configure menu to close')

@@ -5,9 +5,17 @@ import re
 from harness import check
 
 
-def write_figures(d, text):
-    (d.test_dir() / 'drill.txt').write_text(text + '\n')
-    print('    ' + text)
+def exit_through_both_menus(d, process, when):
+    """The Folders menu on a single click (closed again), then Exit from the Configure menu."""
+    d.click_tray(1)
+    d.wait_for(d.popup_menu, 10, f'the Folders menu {when}')
+    d.screenshot(f'folders-menu-{when.replace(" ", "-")}')
+    d.keys('esc')
+    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
+    d.click_tray(3)
+    d.wait_for(d.popup_menu, 10, f'the Configure menu {when}')
+    d.keys('x')
+    d.wait_exit(process, 15)
 
 
 def test_a_thousand_random_notifications_leave_the_icon_answering(d):
@@ -17,7 +25,7 @@ def test_a_thousand_random_notifications_leave_the_icon_answering(d):
     hook = [w for w in d.children(main) if w.cls == 'DashmarksHook'][0]
     rc, out = d.helper('tray-storm', hook.hwnd, '1000', '20261210', timeout=300)
     check(rc == 0, f'the storm did not finish: {out}')
-    write_figures(d, out.strip())
+    d.report(out.strip())
     check(process.poll() is None, 'the program ended during the storm')
     # Whatever the storm left open is closed as a user would: Esc for a menu, the editor closed.
     for _ in range(3):
@@ -28,15 +36,7 @@ def test_a_thousand_random_notifications_leave_the_icon_answering(d):
     d.wait_for(lambda: not d.popup_menu() and not d.find_windows(title='Dashmarks', visible=True, pid=main.pid),
                10, 'menus and editor to close')
     # The guard was released: the icon still answers a single and a right click.
-    d.click_tray(1)
-    d.wait_for(d.popup_menu, 10, 'the Folders menu after the storm')
-    d.screenshot('folders-menu-after-storm')
-    d.keys('esc')
-    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
-    d.click_tray(3)
-    d.wait_for(d.popup_menu, 10, 'the Configure menu after the storm')
-    d.keys('x')
-    d.wait_exit(process, 15)
+    exit_through_both_menus(d, process, 'after the storm')
 
 
 def test_a_hand_edited_store_starts_runs_and_exits_rewriting_only_what_the_program_owns(d):
@@ -46,22 +46,14 @@ def test_a_hand_edited_store_starts_runs_and_exits_rewriting_only_what_the_progr
         'Unrelated': 'kept as it is',
     })
     process = d.start_dashmarks()
-    d.click_tray(1)
-    d.wait_for(d.popup_menu, 10, 'the Folders menu')
-    d.screenshot('folders-menu-hand-edited')
-    d.keys('esc')
-    d.wait_for(lambda: not d.popup_menu(), 5, 'the menu to close')
-    d.click_tray(3)
-    d.wait_for(d.popup_menu, 10, 'the Configure menu')
-    d.keys('x')
-    d.wait_exit(process, 15)
+    exit_through_both_menus(d, process, 'from a hand-edited store')
     values = d.reg_values()
     expected = {
         'Amount': '3', 'Path1': 'C:\\windows\\', 'Path2': '', 'Path3': 'C:\\users\\',
         'Path4': 'beyond the count', 'Clipboard': 'True', 'Priority': 'very high', 'Unrelated': 'kept as it is',
     }
     check(values == expected, f'store after the run: {values}')
-    write_figures(d, f'values after exit: {len(values)}, as expected')
+    d.report(f'values after exit: {len(values)}, as expected')
 
 
 def test_bad_numbers_in_the_store_never_stop_the_program(d):

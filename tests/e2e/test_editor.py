@@ -251,14 +251,7 @@ def test_a_shell_restart_in_the_middle_of_an_edit_loses_nothing(d):
     editor = open_editor(d)
     select_first_and_delete(d)
     wait_list(d, editor, (0, ['C:\\b\\', 'C:\\c\\']), 'the delete')
-    # The shell restarts: it forgets every icon, then announces its new taskbar.
-    main = d.main_window()
-    hook = [w for w in d.children(main) if w.cls == 'DashmarksHook'][0]
-    rc, _ = d.helper('tray-forget', hook.hwnd, '1')
-    check(rc == 0, 'could not take the icon out of the tray')
-    d.wait_for(lambda: not d.tray_window(), 10, 'the icon to leave the tray')
-    rc, _ = d.helper('post', main.hwnd, 'TaskbarCreated', '0', '0')
-    check(rc == 0, 'could not post TaskbarCreated')
+    d.restart_shell()
     d.wait_for(d.tray_window, 10, 'the icon to come back')
     # The edit goes on where it was.
     wait_list(d, editor, (0, ['C:\\b\\', 'C:\\c\\']), 'the list unchanged by the restart')

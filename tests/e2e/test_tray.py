@@ -122,14 +122,7 @@ def test_forced_kill_saves_nothing(d):
 def test_shell_restart_adds_the_icon_again(d):
     d.reg_seed_paths(PATHS)
     d.start_dashmarks()
-    main = d.main_window()
-    hook = [w for w in d.children(main) if w.cls == 'DashmarksHook'][0]
-    # A restarting shell forgets every icon, then announces its new taskbar.
-    rc, _ = d.helper('tray-forget', hook.hwnd, '1')
-    check(rc == 0, 'could not take the icon out of the tray')
-    d.wait_for(lambda: not d.tray_window(), 10, 'the icon to leave the tray')
-    rc, _ = d.helper('post', main.hwnd, 'TaskbarCreated', '0', '0')
-    check(rc == 0, 'could not post TaskbarCreated')
+    d.restart_shell()
     d.wait_for(d.tray_window, 10, 'the icon to come back')
     tip = d.tray_tip()
     check(tip == '3 Dashmarks', f'tip after the restart reads {tip!r}')

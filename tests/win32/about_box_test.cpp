@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/win32/about_window.h"
+#include "platform/win32/screen_scale.h"
 #include "platform/win32/text_conversion.h"
 #include "ui/about/about_info_text.h"
 #include "ui/about/about_layout.h"
@@ -87,14 +88,6 @@ std::string Text(HWND window) {
 
 std::string ControlText(HWND box, AboutControl control) {
   return Text(GetDlgItem(box, static_cast<int>(control)));
-}
-
-TwipsScale ScreenScale() {
-  HDC screen = GetDC(nullptr);
-  const TwipsScale scale =
-      TwipsScale::FromDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return scale;
 }
 
 // What the inspecting timer saw while the box was open.
