@@ -4,9 +4,9 @@
 
 #include <cstdlib>
 
-#include "platform/win32/main_window.h"
-#include "platform/win32/registry_settings_store.h"
-#include "platform/win32/win32_path_delivery.h"
+#include "platform/win32/delivery/path_delivery.h"
+#include "platform/win32/system/registry_settings_store.h"
+#include "platform/win32/windows/main_window.h"
 
 // The runtime's default terminate handler demangles the exception's type name to print it on a
 // console this program does not have; the demangler alone is a sixth of the executable. A program

@@ -1,0 +1,271 @@
+#include "platform/win32/delivery/send_input_keyboard.h"
+
+#include <array>
+
+#include "platform/win32/delivery/window_ping.h"
+
+namespace dm::win {
+namespace {
+
+// A target that has not taken the keys off its queue by then is given up, and the icon answers
+// again: three seconds, as long as activation may take, well before the system calls it hung.
+constexpr DWORD kWaitDeadlineMs = 3000;
+constexpr UINT kPingTimeoutMs = 250;
+
+struct NamedVirtualKey {
+  WORD vk;
+  bool extended;
+};
+
+// Keys go to the foreground window's thread. Once that is no longer the target's, the target
+// never sees the sentinel, and whatever is still typed would reach another window.
+bool TargetStillInFront(DWORD thread) {
+  const HWND front = GetForegroundWindow();
+  return front != nullptr && GetWindowThreadProcessId(front, nullptr) == thread;
+}
+
+NamedVirtualKey VirtualKeyOf(NamedKey key) {
+  switch (key) {
+    case NamedKey::kEnter:
+      return {VK_RETURN, false};
+    case NamedKey::kBackspace:
+      return {VK_BACK, false};
+    case NamedKey::kTab:
+      return {VK_TAB, false};
+    case NamedKey::kEscape:
+      return {VK_ESCAPE, false};
+    case NamedKey::kLeft:
+      return {VK_LEFT, true};
+    case NamedKey::kRight:
+      return {VK_RIGHT, true};
+    case NamedKey::kUp:
+      return {VK_UP, true};
+    case NamedKey::kDown:
+      return {VK_DOWN, true};
+    case NamedKey::kHome:
+      return {VK_HOME, true};
+    case NamedKey::kEnd:
+      return {VK_END, true};
+    case NamedKey::kPageUp:
+      return {VK_PRIOR, true};
+    case NamedKey::kPageDown:
+      return {VK_NEXT, true};
+    case NamedKey::kInsert:
+      return {VK_INSERT, true};
+    case NamedKey::kDelete:
+      return {VK_DELETE, true};
+    case NamedKey::kBreak:
+      return {VK_CANCEL, true};
+    case NamedKey::kCapsLock:
+      return {VK_CAPITAL, false};
+    case NamedKey::kNumLock:
+      return {VK_NUMLOCK, true};
+    case NamedKey::kScrollLock:
+      return {VK_SCROLL, false};
+    case NamedKey::kPrintScreen:
+      return {VK_SNAPSHOT, true};
+    case NamedKey::kHelp:
+      return {VK_HELP, false};
+    case NamedKey::kAdd:
+      return {VK_ADD, false};
+    case NamedKey::kSubtract:
+      return {VK_SUBTRACT, false};
+    case NamedKey::kMultiply:
+      return {VK_MULTIPLY, false};
+    case NamedKey::kDivide:
+      return {VK_DIVIDE, true};
+    default:
+      break;
+  }
+  return {static_cast<WORD>(VK_F1 + (static_cast<int>(key) - static_cast<int>(NamedKey::kF1))), false};
+}
+
+INPUT VirtualKeyInput(WORD vk, bool up, bool extended = false) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+  return input;
+}
+
+void AddUnicodeCharacter(std::vector<INPUT>& inputs, char32_t ch) {
+  std::array<wchar_t, 2> units{};
+  std::size_t count = 1;
+  if (ch >= 0x10000) {
+    units[0] = static_cast<wchar_t>(0xD800 + ((ch - 0x10000) >> 10));
+    units[1] = static_cast<wchar_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
+    count = 2;
+  } else {
+    units[0] = static_cast<wchar_t>(ch);
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    for (bool up : {false, true}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = static_cast<WORD>(units[i]);
+      input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+      inputs.push_back(input);
+    }
+  }
+}
+
+// The virtual key that types ch on the current layout, with the modifiers it needs; letters and
+// digits map to their own virtual keys whatever the layout. 0 when no key types ch.
+WORD ChordKey(char32_t ch, std::uint8_t& modifiers) {
+  if (ch >= U'a' && ch <= U'z') return static_cast<WORD>('A' + (ch - U'a'));
+  if (ch >= U'0' && ch <= U'9') return static_cast<WORD>(ch);
+  if (ch >= U'A' && ch <= U'Z') {
+    modifiers |= modifier::kShift;
+    return static_cast<WORD>(ch);
+  }
+  if (ch >= 0x10000) return 0;
+  const SHORT scan = VkKeyScanW(static_cast<wchar_t>(ch));
+  if (scan == -1 || LOBYTE(scan) == 0xFF) return 0;
+  if (HIBYTE(scan) & 1) modifiers |= modifier::kShift;
+  if (HIBYTE(scan) & 2) modifiers |= modifier::kCtrl;
+  if (HIBYTE(scan) & 4) modifiers |= modifier::kAlt;
+  return LOBYTE(scan);
+}
+
+void AddModifiers(std::vector<INPUT>& inputs, std::uint8_t modifiers, bool up) {
+  constexpr std::array<std::pair<std::uint8_t, WORD>, 3> kOrder{
+      {{modifier::kCtrl, VK_CONTROL}, {modifier::kAlt, VK_MENU}, {modifier::kShift, VK_SHIFT}}};
+  if (!up) {
+    for (const auto& [bit, vk] : kOrder) {
+      if (modifiers & bit) inputs.push_back(VirtualKeyInput(vk, false));
+    }
+  } else {
+    for (auto it = kOrder.rbegin(); it != kOrder.rend(); ++it) {
+      if (modifiers & it->first) inputs.push_back(VirtualKeyInput(it->second, true));
+    }
+  }
+}
+
+void PumpOwnMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
+// Reads the toggle bit of the sentinel as the target's thread sees it.
+class SendInputKeyboard::SharedInputState {
+ public:
+  explicit SharedInputState(DWORD targetThread) : target_(targetThread), self_(GetCurrentThreadId()) {
+    attached_ = target_ != self_ && AttachThreadInput(self_, target_, TRUE);
+  }
+  ~SharedInputState() {
+    if (attached_) AttachThreadInput(self_, target_, FALSE);
+  }
+  SharedInputState(const SharedInputState&) = delete;
+  SharedInputState& operator=(const SharedInputState&) = delete;
+  bool usable() const { return attached_ || target_ == self_; }
+  bool SentinelDown() const { return (GetKeyState(kSentinelKey) & 0x8000) != 0; }
+
+ private:
+  DWORD target_;
+  DWORD self_;
+  bool attached_ = false;
+};
+
+std::vector<INPUT> BuildKeyInputs(const KeySequence& keys) {
+  std::vector<INPUT> inputs;
+  // Modifier keys the user still holds would change what the target sees; let them go first.
+  for (WORD vk : {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_RMENU, VK_LWIN, VK_RWIN}) {
+    if (GetAsyncKeyState(vk) & 0x8000) {
+      const bool extended = vk == VK_RCONTROL || vk == VK_RMENU || vk == VK_LWIN || vk == VK_RWIN;
+      inputs.push_back(VirtualKeyInput(vk, true, extended));
+    }
+  }
+  for (const KeyPress& press : keys) {
+    std::uint8_t modifiers = press.modifiers;
+    if (press.named) {
+      const NamedVirtualKey key = VirtualKeyOf(press.key);
+      AddModifiers(inputs, modifiers, false);
+      inputs.push_back(VirtualKeyInput(key.vk, false, key.extended));
+      inputs.push_back(VirtualKeyInput(key.vk, true, key.extended));
+      AddModifiers(inputs, modifiers, true);
+    } else if (modifiers == modifier::kNone) {
+      AddUnicodeCharacter(inputs, press.character);
+    } else if (const WORD vk = ChordKey(press.character, modifiers); vk != 0) {
+      AddModifiers(inputs, modifiers, false);
+      inputs.push_back(VirtualKeyInput(vk, false));
+      inputs.push_back(VirtualKeyInput(vk, true));
+      AddModifiers(inputs, modifiers, true);
+    } else {
+      AddModifiers(inputs, modifiers, false);
+      AddUnicodeCharacter(inputs, press.character);
+      AddModifiers(inputs, modifiers, true);
+    }
+  }
+  return inputs;
+}
+
+bool SendInputKeyboard::Send(const KeySequence& keys) {
+  std::vector<INPUT> inputs = BuildKeyInputs(keys);
+  if (inputs.empty()) return true;
+  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  return sent == inputs.size();
+}
+
+bool SendInputKeyboard::SendAndWait(const KeySequence& keys, WindowHandle target) {
+  const HWND hwnd = reinterpret_cast<HWND>(target);
+  const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
+  if (thread == 0 || IsHungAppWindow(hwnd)) return false;
+  // Sharing the target's input state clears the key state it holds. Done after the keys had
+  // left, that would drop a modifier the target has taken off its queue but not yet applied:
+  // Ctrl+V arrived as a plain "v". So the state is shared first and the keys sent after.
+  const SharedInputState state(thread);
+  if (!state.usable()) return false;
+  return Send(keys) && AwaitProcessed(hwnd, thread, state);
+}
+
+bool SendInputKeyboard::WaitUntilProcessed(WindowHandle target) {
+  const HWND hwnd = reinterpret_cast<HWND>(target);
+  const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
+  if (thread == 0 || IsHungAppWindow(hwnd)) return false;
+  const SharedInputState state(thread);
+  if (!state.usable()) return false;
+  return AwaitProcessed(hwnd, thread, state);
+}
+
+bool SendInputKeyboard::AwaitProcessed(HWND hwnd, DWORD thread, const SharedInputState& state) {
+  const bool ownThread = thread == GetCurrentThreadId();
+  const ULONGLONG deadline = GetTickCount64() + kWaitDeadlineMs;
+  // Polls until the target's thread sees the sentinel in the wanted state and is back in its
+  // message loop, so it has also handled every key queued before the sentinel.
+  const auto reaches = [&](bool down) {
+    while (GetTickCount64() < deadline) {
+      if (ownThread) {
+        PumpOwnMessages();
+      } else if (!TargetStillInFront(thread) ||
+                 (!AnswersWithin(hwnd, kPingTimeoutMs) && (!IsWindow(hwnd) || IsHungAppWindow(hwnd)))) {
+        return false;
+      }
+      if (state.SentinelDown() == down) return ownThread || AnswersBefore(hwnd, deadline);
+      Sleep(1);
+    }
+    return false;
+  };
+
+  // A sentinel left down by an earlier wait that gave up is let go first.
+  if (state.SentinelDown()) {
+    INPUT up = VirtualKeyInput(kSentinelKey, true);
+    if (SendInput(1, &up, sizeof(INPUT)) != 1 || !reaches(false)) return false;
+  }
+  INPUT down = VirtualKeyInput(kSentinelKey, false);
+  if (SendInput(1, &down, sizeof(INPUT)) != 1) return false;
+  const bool processed = reaches(true);
+  // Every key-down is paired with its key-up, whatever happened. The keys before the sentinel are
+  // taken once its down is, so its up is not waited for: the next wait starts by letting go of
+  // a sentinel still down.
+  INPUT up = VirtualKeyInput(kSentinelKey, true);
+  const bool released = SendInput(1, &up, sizeof(INPUT)) == 1;
+  return processed && released;
+}
+
+}  // namespace dm::win

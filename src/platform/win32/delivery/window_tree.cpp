@@ -1,0 +1,95 @@
+#include "platform/win32/delivery/window_tree.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/base/bindings.h"
+#include "platform/win32/base/text_conversion.h"
+
+namespace dm::win {
+namespace {
+
+HWND Hwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
+WindowHandle Handle(HWND h) { return reinterpret_cast<WindowHandle>(h); }
+
+constexpr DWORD kRestoreDeadlineMs = 2000;
+
+struct ControlIdSearch {
+  int id;
+  bool found;
+};
+
+BOOL CALLBACK CheckControlId(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<ControlIdSearch*>(param);
+  if (GetDlgCtrlID(child) == search->id) search->found = true;
+  return !search->found;
+}
+
+}  // namespace
+
+WindowHandle Win32WindowTree::Desktop() { return Handle(bindings::GetDesktopWindow()); }
+
+WindowHandle Win32WindowTree::FirstChild(WindowHandle window) {
+  return Handle(bindings::GetWindow(Hwnd(window), GW_CHILD));
+}
+
+WindowHandle Win32WindowTree::NextSibling(WindowHandle window) {
+  return Handle(bindings::GetWindow(Hwnd(window), GW_HWNDNEXT));
+}
+
+std::string Win32WindowTree::Text(WindowHandle window, int bufferChars) {
+  // Not GetWindowTextA: for a window of this process on another thread it sends WM_GETTEXT and
+  // waits for the answer, so a window whose thread hangs would stall the whole search (and the
+  // tray with it). InternalGetWindowText copies the title the system keeps, never sending a
+  // message, and in full Unicode.
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(bufferChars), L'\0');
+  const int n = InternalGetWindowText(Hwnd(window), buffer.data(), bufferChars);
+  return WideToUtf8(std::wstring_view(buffer.data(), n > 0 ? static_cast<std::size_t>(n) : 0));
+}
+
+std::string Win32WindowTree::ClassName(WindowHandle window, int bufferChars) {
+  std::string buffer(static_cast<std::size_t>(bufferChars), '\0');
+  const int n = bindings::GetClassNameA(Hwnd(window), buffer.data(), bufferChars);
+  buffer.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  return AnsiToUtf8(buffer);
+}
+
+bool Win32WindowTree::IsVisible(WindowHandle window) { return IsWindowVisible(Hwnd(window)) != FALSE; }
+
+bool Win32WindowTree::IsEnabled(WindowHandle window) { return IsWindowEnabled(Hwnd(window)) != FALSE; }
+
+bool Win32WindowTree::IsIconic(WindowHandle window) { return bindings::IsIconic(Hwnd(window)) != FALSE; }
+
+void Win32WindowTree::ShowNoActivate(WindowHandle window) {
+  const HWND hwnd = Hwnd(window);
+  if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
+    bindings::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    return;
+  }
+  if (IsHungAppWindow(hwnd) || !ShowWindowAsync(hwnd, SW_SHOWNOACTIVATE)) return;
+  // The restore happens when the window's thread next reads its messages. A slow thread is no
+  // reason to stop waiting; only a hung or vanished window is. No message is sent or handled
+  // here, so nothing else runs on this thread in the meantime.
+  const ULONGLONG deadline = GetTickCount64() + kRestoreDeadlineMs;
+  while (bindings::IsIconic(hwnd) && IsWindow(hwnd) && !IsHungAppWindow(hwnd) &&
+         GetTickCount64() < deadline) {
+    Sleep(10);
+  }
+}
+
+bool Win32WindowTree::HasControlIdInDescendants(WindowHandle window, int controlId) {
+  ControlIdSearch search{controlId, false};
+  EnumChildWindows(Hwnd(window), CheckControlId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+WindowHandle Win32WindowTree::OwnerOf(WindowHandle window) {
+  return Handle(bindings::GetWindow(Hwnd(window), GW_OWNER));
+}
+
+WindowHandle Win32WindowTree::TopLevelOf(WindowHandle window) {
+  return Handle(GetAncestor(Hwnd(window), GA_ROOT));
+}
+
+}  // namespace dm::win

@@ -1,0 +1,76 @@
+#include "platform/win32/system/folder_browser.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <cwchar>
+
+#include "platform/win32/base/bindings.h"
+#include "platform/win32/base/late_bound.h"
+#include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/unique_handle.h"
+#include "ui/list/editor_layout.h"
+
+namespace dm::win {
+
+namespace {
+
+void FreeItemIdList(LPITEMIDLIST list) { late::CoTaskMemFree(list); }
+using UniqueItemIdList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, FreeItemIdList>>;
+
+// The browser needs COM in a single-threaded apartment on the calling thread. Joins the
+// apartment the thread is already in, or enters one for the duration of the browse.
+class ComApartment {
+ public:
+  ComApartment()
+      : result_(late::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) late::CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+constexpr std::size_t kPathBufferChars = 512;
+
+}  // namespace
+
+std::string BrowseForFolderPath(HWND owner) {
+  ComApartment apartment;
+
+  // The browser's title and its results are ANSI text.
+  const std::string title = Utf8ToAnsi(kBrowseForFolderTitle);
+  char displayName[MAX_PATH] = {};
+  BrowseInfoRecord info{};
+  info.hwndOwner = owner;
+  info.pidlRoot = nullptr;
+  info.pszDisplayName = displayName;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+
+  const UniqueItemIdList chosen(bindings::SHBrowseForFolderA(&info));
+  if (!chosen) return {};
+  return PathOfItemIdList(chosen.Get());
+}
+
+std::string PathOfItemIdList(const void* list) {
+  const auto* items = static_cast<LPCITEMIDLIST>(list);
+  std::string buffer(kPathBufferChars, '\0');
+  if (!bindings::SHGetPathFromIDListA(items, buffer.data())) return {};
+  buffer.resize(strnlen(buffer.data(), buffer.size()));
+  // The ANSI text holds a character outside the ANSI code page as '?' or a look-alike, which
+  // would store and type another folder's path. The same path read as UTF-16 is exact; the
+  // ANSI one stands only where that cannot be read.
+  std::wstring wide(kPathBufferChars, L'\0');
+  if (late::SHGetPathFromIDListW(items, wide.data())) {
+    wide.resize(wcsnlen(wide.data(), wide.size()));
+    return WideToUtf8(wide);
+  }
+  return AnsiToUtf8(buffer);
+}
+
+}  // namespace dm::win

@@ -1,0 +1,46 @@
+#pragma once
+// frmAboutBox: the modal About box. The main window owns one AboutBox; it holds a window only
+// while the box is shown.
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/base/unique_handle.h"
+#include "ui/about/about_layout.h"
+#include "ui/twips.h"
+
+namespace dm::win {
+
+class AboutBox {
+ public:
+  AboutBox() = default;
+  AboutBox(const AboutBox&) = delete;
+  AboutBox& operator=(const AboutBox&) = delete;
+
+  // Shows the box modally, owned by owner (disabled meanwhile); returns when it is closed.
+  // aboutInfoText is the 64-character information line.
+  void ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText);
+  bool IsOpen() const { return static_cast<bool>(window_); }
+  // Closes the box if it is open; the modal display then ends.
+  void Close();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Open(HINSTANCE instance, HICON icon, const std::string& aboutInfoText);
+  void CreateControls(HINSTANCE instance);
+  LRESULT ControlColours(HDC dc, HWND control);
+  void Paint(HWND window);
+  void RunModalLoop();
+
+  TwipsScale scale_;
+  std::string memoryLine_;                         // lblMemory's text
+  TwipsRect memoryLabel_ = about_layout::kMemory;  // lblMemory, as wide as its text needs
+  UniqueGdiObject windowFont_;                     // bold: the box's own font
+  UniqueGdiObject controlFont_;                    // normal weight: every control
+  HWND owner_ = nullptr;                           // disabled by ShowModal until the box closes
+  UniqueWindow window_;                            // valid only while ShowModal runs
+};
+
+}  // namespace dm::win

@@ -1,0 +1,378 @@
+#include "platform/win32/windows/list_window.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "platform/win32/base/bindings.h"
+#include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/unique_handle.h"
+#include "platform/win32/system/folder_browser.h"
+#include "platform/win32/system/help_launcher.h"
+#include "platform/win32/windows/combo_path_list_box.h"
+#include "platform/win32/windows/screen_scale.h"
+#include "platform/win32/windows/window_class.h"
+#include "store/editor_operations.h"
+#include "ui/list/editor_actions.h"
+#include "ui/list/editor_layout.h"
+#include "ui/list/editor_placement.h"
+#include "ui/list/help_topics.h"
+#include "ui/twips.h"
+
+namespace dm::win {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"DashmarksList";
+
+// cmdClose is the cancel button: Esc and the button itself both send IDCANCEL.
+constexpr int kCloseId = IDCANCEL;
+constexpr int kAddId = 101;
+constexpr int kDeleteId = 102;
+constexpr int kPathsId = 103;
+constexpr int kLabelId = 104;
+
+// The drop-down part of cboPaths shows this many lines.
+constexpr int kDroppedLines = 10;
+
+int ControlId(EditorControl control) {
+  switch (control) {
+    case EditorControl::cmdClose:
+      return kCloseId;
+    case EditorControl::cmdAdd:
+      return kAddId;
+    case EditorControl::cmdDelete:
+      return kDeleteId;
+    case EditorControl::cboPaths:
+      return kPathsId;
+    default:
+      return kLabelId;
+  }
+}
+
+// The system's message font, or MS Sans Serif 8 pt where it cannot be read.
+UniqueGdiObject CreateMessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    return UniqueGdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
+  }
+  LOGFONTW font{};
+  HDC screen = GetDC(nullptr);
+  font.lfHeight = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
+  return UniqueGdiObject(CreateFontIndirectW(&font));
+}
+
+void ProcessPendingWindowMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // The end of the message loop belongs to the loop that runs the program.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
+struct ListWindow::Impl final : EditorView {
+  explicit Impl(ListWindowContext c) : context(std::move(c)) {}
+
+  ListWindowContext context;
+  UniqueWindow window;  // frmList, only while open
+  UniqueGdiObject font;
+  std::array<HWND, kEditorControls.size()> controls{};  // children of window, in creation order
+  HWND cboPaths = nullptr;
+  HWND cmdAdd = nullptr;
+  HWND cmdDelete = nullptr;
+  HWND cmdClose = nullptr;
+  HWND lastFocus = nullptr;
+  // Destroying the editor without closing it (the owner goes away) skips the commit.
+  bool commitOnDestroy = true;
+
+  PathListEdit Edit() { return {*context.menu, *context.pathCount}; }
+
+  void Create();
+  void CreateControls(const TwipsScale& scale);
+  void Place();
+  void Open();
+  void Close();
+  void Commit();
+  void OnAdd();
+  void OnDelete();
+  void ShowHelpFor(HWND focus);
+  void MoveFocus(HWND target);
+  void MoveFocusOffDisabled(HWND button);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // EditorView
+  void ValidateList() override { bindings::ValidateRect(cboPaths, nullptr); }
+  void InvalidateList() override { bindings::InvalidateRect(cboPaths, nullptr, FALSE); }
+  void ProcessPendingMessages() override { ProcessPendingWindowMessages(); }
+  void EnableAdd(bool enabled) override {
+    EnableWindow(cmdAdd, enabled);
+    if (!enabled) MoveFocusOffDisabled(cmdAdd);
+  }
+  void EnableDelete(bool enabled) override {
+    EnableWindow(cmdDelete, enabled);
+    if (!enabled) MoveFocusOffDisabled(cmdDelete);
+  }
+};
+
+void ListWindow::Impl::Create() {
+  RegisterWindowClass(context.instance, kClassName, Proc, COLOR_BTNFACE);
+
+  const TwipsScale scale = ScreenScale();
+  // A fixed dialog frame with a close box and no minimise or maximise buttons. The controls are
+  // laid out inside the frame with 120-twip margins, so the frame is added around that area.
+  constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  RECT frame{0, 0, scale.ToPixelsX(kEditorWidth), scale.ToPixelsY(kEditorHeight)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  const std::wstring caption = Utf8ToWide(kEditorCaption);
+  HWND created =
+      CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, 0, 0, frame.right - frame.left,
+                      frame.bottom - frame.top, nullptr, nullptr, context.instance, this);
+  // The window adopted its handle at WM_NCCREATE.
+  if (created == nullptr || window.Get() != created) return;
+  font = CreateMessageFont();
+  CreateControls(scale);
+}
+
+void ListWindow::Impl::CreateControls(const TwipsScale& scale) {
+  for (std::size_t i = 0; i < kEditorControls.size(); ++i) {
+    const EditorControlLayout& layout = kEditorControls[i];
+    const wchar_t* controlClass = L"BUTTON";
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    int height = scale.ToPixelsY(layout.height);
+    switch (layout.kind) {
+      case EditorControlKind::Button:
+        style |= WS_TABSTOP | (layout.control == EditorControl::cmdAdd ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        if (layout.control == EditorControl::cmdDelete) style |= WS_DISABLED;
+        break;
+      case EditorControlKind::DropDownList:
+        controlClass = L"COMBOBOX";
+        style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT | CBS_HASSTRINGS;
+        // A combo box's height includes its drop-down part; the closed height follows the font.
+        height *= kDroppedLines;
+        break;
+      case EditorControlKind::Label:
+        controlClass = L"STATIC";
+        style |= SS_LEFT;
+        break;
+    }
+    const std::wstring text = Utf8ToWide(layout.text);
+    HWND control = CreateWindowExW(
+        0, controlClass, text.c_str(), style, scale.ToPixelsX(layout.left), scale.ToPixelsY(layout.top),
+        scale.ToPixelsX(layout.width), height, window.Get(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))), context.instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    controls[i] = control;
+    if (layout.control == EditorControl::cboPaths) cboPaths = control;
+    if (layout.control == EditorControl::cmdAdd) cmdAdd = control;
+    if (layout.control == EditorControl::cmdDelete) cmdDelete = control;
+    if (layout.control == EditorControl::cmdClose) cmdClose = control;
+  }
+  // The keyboard visits the children in their stacking order: stack them by tab index.
+  HWND previous = HWND_TOP;
+  for (int tab = 0; tab < static_cast<int>(kEditorControls.size()); ++tab) {
+    for (std::size_t i = 0; i < kEditorControls.size(); ++i) {
+      if (kEditorControls[i].tabIndex != tab) continue;
+      SetWindowPos(controls[i], previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      previous = controls[i];
+    }
+  }
+}
+
+void ListWindow::Impl::Place() {
+  RECT outer{};
+  GetWindowRect(window.Get(), &outer);
+  const PixelPosition at =
+      PlaceEditorWindow(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                        outer.right - outer.left, outer.bottom - outer.top, ScreenScale());
+  SetWindowPos(window.Get(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ListWindow::Impl::Open() {
+  Create();
+  if (!window) return;
+  Place();
+  SendMessageW(window.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(context.icon));
+  SendMessageW(window.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(context.icon));
+  ComboPathListBox list(cboPaths);
+  OpenEditor(list, *this, Edit());
+  if (!window) return;  // closed while pending messages ran
+  ShowWindow(window.Get(), SW_SHOWNORMAL);
+  SetForegroundWindow(window.Get());
+  MoveFocus(cboPaths);
+}
+
+void ListWindow::Impl::Commit() {
+  ComboPathListBox list(cboPaths);
+  EditorCommit(list, Edit());
+}
+
+void ListWindow::Impl::Close() {
+  if (window) DestroyWindow(window.Get());  // WM_DESTROY commits
+}
+
+void ListWindow::Impl::OnAdd() {
+  HWND editor = window.Get();
+  const std::string path = BrowseForFolderPath(editor);
+  if (!window || window.Get() != editor) return;  // closed while the browser ran
+  ComboPathListBox list(cboPaths);
+  AddToEditor(list, *this, Edit(), path);
+}
+
+void ListWindow::Impl::OnDelete() {
+  ComboPathListBox list(cboPaths);
+  DeleteFromEditor(list, *this, Edit());
+}
+
+void ListWindow::Impl::ShowHelpFor(HWND focus) {
+  EditorControl control = EditorControl::Window;
+  for (std::size_t i = 0; i < kEditorControls.size(); ++i) {
+    if (focus != nullptr && (focus == controls[i] || IsChild(controls[i], focus)))
+      control = kEditorControls[i].control;
+  }
+  OpenHelpTopic(window.Get(), EditorHelpTopic(control));
+}
+
+void ListWindow::Impl::MoveFocus(HWND target) {
+  if (target == nullptr) return;
+  SetFocus(target);
+  // Keep the default push button in step: a focused push button is the default, otherwise cmdAdd.
+  const bool buttonFocused = target == cmdAdd || target == cmdDelete || target == cmdClose;
+  for (HWND button : {cmdAdd, cmdDelete, cmdClose}) {
+    const bool isDefault = buttonFocused ? button == target : button == cmdAdd;
+    SendMessageW(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
+}
+
+void ListWindow::Impl::MoveFocusOffDisabled(HWND button) {
+  if (GetFocus() == button) MoveFocus(GetNextDlgTabItem(window.Get(), button, FALSE));
+}
+
+LRESULT ListWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND self = window.Get();
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
+        switch (LOWORD(wParam)) {
+          case kAddId:
+            if (IsWindowEnabled(cmdAdd)) OnAdd();
+            return 0;
+          case kDeleteId:
+            if (IsWindowEnabled(cmdDelete)) OnDelete();
+            return 0;
+          case kCloseId:
+            Close();
+            return 0;
+        }
+      }
+      break;
+    case DM_GETDEFID:
+      return MAKELRESULT(kAddId, DC_HASDEFID);
+    case WM_NEXTDLGCTL: {
+      // Sent by the keyboard handling of IsDialogMessage, for instance for Alt+P on Label1: the
+      // focus goes to the given control, or to the next (previous) tab stop.
+      HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : GetNextDlgTabItem(self, GetFocus(), wParam != 0 ? TRUE : FALSE);
+      MoveFocus(target);
+      return 0;
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(self, focus)) lastFocus = focus;
+      } else {
+        HWND target =
+            lastFocus != nullptr && IsWindow(lastFocus) && IsWindowEnabled(lastFocus) ? lastFocus : cboPaths;
+        MoveFocus(target);
+      }
+      return 0;
+    case WM_HELP: {
+      const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+      ShowHelpFor(info != nullptr && info->iContextType == HELPINFO_WINDOW
+                      ? static_cast<HWND>(info->hItemHandle)
+                      : GetFocus());
+      return TRUE;
+    }
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      if (commitOnDestroy) {
+        Commit();
+        if (context.refreshTrayIcon) context.refreshTrayIcon();
+      }
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(self, GWLP_USERDATA, 0);
+      window.Release();
+      controls = {};
+      cboPaths = cmdAdd = cmdDelete = cmdClose = lastFocus = nullptr;
+      font.Reset();
+      return DefWindowProcW(self, message, wParam, lParam);
+  }
+  return DefWindowProcW(self, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ListWindow::Impl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Impl* self = BoundObject<Impl>(window, message, lParam);
+  // The owner adopts the handle as soon as it exists, so every later message finds it.
+  if (message == WM_NCCREATE && self != nullptr) self->window.Reset(window);
+  if (self != nullptr && self->window.Get() == window) return self->OnMessage(message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+ListWindow::ListWindow(ListWindowContext context) : impl_(std::make_unique<Impl>(std::move(context))) {}
+
+ListWindow::~ListWindow() {
+  // The owner closes the editor (and so commits) before it goes; here only the window is released.
+  impl_->commitOnDestroy = false;
+  impl_->window.Reset();
+}
+
+void ListWindow::Show() {
+  if (impl_->window) {
+    HWND editor = impl_->window.Get();
+    if (IsIconic(editor)) ShowWindow(editor, SW_RESTORE);
+    ShowWindow(editor, SW_SHOW);
+    // The folder browser may be open over the editor: bring forward whichever is active.
+    SetForegroundWindow(GetLastActivePopup(editor));
+    return;
+  }
+  impl_->commitOnDestroy = true;
+  impl_->Open();
+}
+
+bool ListWindow::IsVisible() const { return impl_->window && IsWindowVisible(impl_->window.Get()); }
+
+HWND ListWindow::Handle() const { return impl_->window.Get(); }
+
+void ListWindow::Close() { impl_->Close(); }
+
+void ListWindow::CommitIfOpen() {
+  if (impl_->window) impl_->Commit();
+}
+
+bool ListWindow::TranslateDialogMessage(MSG& msg) {
+  HWND editor = impl_->window.Get();
+  if (editor == nullptr || (msg.hwnd != editor && !IsChild(editor, msg.hwnd))) return false;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) {
+    impl_->ShowHelpFor(GetFocus());
+    return true;
+  }
+  return IsDialogMessageW(editor, &msg) != FALSE;
+}
+
+}  // namespace dm::win

@@ -1,0 +1,93 @@
+#pragma once
+// frmMain: the hidden main window. It is never shown; it owns the hook picture box picHook (the
+// icon's callback window and the holder of the tray image), ClickTimer, the two pop-up menus,
+// the editor and the About box, and turns their messages into calls of the tray application.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/app_services.h"
+#include "app/tray_app.h"
+#include "platform/win32/base/unique_handle.h"
+#include "platform/win32/system/notify_icon.h"
+#include "platform/win32/system/single_instance.h"
+#include "platform/win32/windows/about_window.h"
+#include "platform/win32/windows/list_window.h"
+
+namespace dm::win {
+
+class MainWindow final : public TrayIcon, public ClickTimer, public ProcessServices, public TrayWindows {
+ public:
+  static constexpr wchar_t kClassName[] = L"DashmarksMain";
+  static constexpr wchar_t kHookClassName[] = L"DashmarksHook";
+
+  MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window hidden and runs the start-up. False when this copy must end.
+  bool Create();
+  // Gives an open editor its keyboard navigation.
+  bool TranslateDialogMessage(MSG& msg);
+
+  HWND Handle() const { return frmMain_; }
+  HWND Hook() const { return picHook_; }
+  TrayApp& App() { return app_; }
+
+  // TrayIcon
+  void Add(const std::string& tip) override;
+  void Modify(const std::string& tip) override;
+  void Delete() override;
+
+  // ClickTimer
+  void SetInterval(int milliseconds) override;
+  void Enable() override;
+  void Disable() override;
+
+  // ProcessServices
+  bool AnotherCopyRunning() override;
+  void Beep() override;
+  void SetPriorityClass(int priorityClass) override;
+  int ProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
+  void ProcessPendingMessages() override;
+  void CloseMainWindow() override;
+  void EndProgram() override;
+
+  // TrayWindows
+  std::size_t PopUpFoldersMenu(const FoldersMenu& menu) override;
+  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) override;
+  void ShowEditor() override;
+  bool EditorVisible() override;
+  void CommitEditorIfOpen() override;
+  void CloseEditor() override;
+  void ShowAboutBox(const std::string& aboutInfoText) override;
+  void CloseAboutBox() override;
+
+ private:
+  static constexpr UINT_PTR kClickTimerId = 1;
+
+  static LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void RegisterClasses();
+
+  HINSTANCE instance_;
+  SingleInstance singleInstance_;
+  UniqueIcon programIcon_;
+  UniqueIcon programIconSmall_;
+  UniqueIcon trayImage_;
+  HWND frmMain_ = nullptr;  // destroyed with the process or by the program's own close
+  HWND picHook_ = nullptr;  // child of frmMain
+  UINT taskbarCreated_ = 0;
+  UINT timerInterval_ = 0;
+  bool closingFromWindowMenu_ = false;
+  std::unique_ptr<NotifyIcon> icon_;
+  std::unique_ptr<ListWindow> editor_;
+  AboutBox about_;
+  TrayApp app_;
+};
+
+}  // namespace dm::win

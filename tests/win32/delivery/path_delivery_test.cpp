@@ -1,0 +1,188 @@
+// The whole delivery against real windows of other processes: the common Open dialog and a
+// stand-in Explorer window, both from the fixture programs built beside this test.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/win32/base/text_conversion.h"
+#include "platform/win32/delivery/clipboard_session.h"
+#include "platform/win32/delivery/path_delivery.h"
+
+namespace dm::win {
+namespace {
+
+constexpr DWORD kDeadlineMs = 20000;
+
+std::wstring ModuleDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dir = path;
+  return dir.substr(0, dir.find_last_of(L'\\') + 1);
+}
+
+std::wstring TempDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, path);
+  wchar_t longPath[MAX_PATH] = {};
+  GetLongPathNameW(path, longPath, MAX_PATH);
+  return longPath;
+}
+
+// A fixture program, ended when the test ends.
+class FixtureProcess {
+ public:
+  FixtureProcess(const std::wstring& exe, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &info_) != FALSE;
+  }
+  ~FixtureProcess() {
+    if (!started_) return;
+    TerminateProcess(info_.hProcess, 0);
+    WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  FixtureProcess(const FixtureProcess&) = delete;
+  FixtureProcess& operator=(const FixtureProcess&) = delete;
+  bool started() const { return started_; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+  bool started_ = false;
+};
+
+std::vector<std::string> ReadLines(const std::wstring& file) {
+  std::vector<std::string> lines;
+  HANDLE handle =
+      CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return lines;
+  std::string content(GetFileSize(handle, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(handle, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
+  CloseHandle(handle);
+  std::istringstream stream(content.substr(0, read));
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+  return CompareStringOrdinal(Utf8ToWide(a).c_str(), -1, Utf8ToWide(b).c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// Polls the log until it holds a line equal (ignoring case) to wanted.
+bool LogReaches(const std::wstring& log, const std::string& wanted) {
+  const ULONGLONG deadline = GetTickCount64() + kDeadlineMs;
+  while (GetTickCount64() < deadline) {
+    for (const std::string& line : ReadLines(log)) {
+      if (SameText(line, wanted)) return true;
+    }
+    Sleep(50);
+  }
+  return false;
+}
+
+bool LogHasLines(const std::wstring& log) {
+  const ULONGLONG deadline = GetTickCount64() + kDeadlineMs;
+  while (GetTickCount64() < deadline && ReadLines(log).empty()) Sleep(50);
+  return !ReadLines(log).empty();
+}
+
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title) {
+  const ULONGLONG deadline = GetTickCount64() + kDeadlineMs;
+  HWND window = nullptr;
+  while (GetTickCount64() < deadline && !(window = FindWindowW(className, title))) Sleep(50);
+  return window;
+}
+
+// FindWindow sees a window from its creation on, before its program has shown it; the delivery
+// passes hidden windows over. Waits until the window shows (minimised, when iconic is set).
+bool WaitUntilShown(HWND window, bool iconic) {
+  const ULONGLONG deadline = GetTickCount64() + kDeadlineMs;
+  const auto shown = [&] { return IsWindowVisible(window) && (IsIconic(window) != FALSE) == iconic; };
+  while (GetTickCount64() < deadline && !shown()) Sleep(50);
+  return shown();
+}
+
+class PathDeliveryTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fixtures_ = ModuleDirectory() + L"fixtures\\";
+    if (GetFileAttributesW((fixtures_ + L"file_dialog_fixture.exe").c_str()) == INVALID_FILE_ATTRIBUTES) {
+      GTEST_SKIP() << "fixture programs not built";
+    }
+    const std::wstring temp = TempDirectory();
+    log_ = temp + L"dm-delivery-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(GetTickCount64()) + L".log";
+    // A folder whose name holds every character the key-string language treats specially.
+    folder_ = temp + L"dm 50% +^~ {x} [y] (z) & \u00E9";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+  }
+  void TearDown() override {
+    DeleteFileW(log_.c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+  std::wstring fixtures_;
+  std::wstring log_;
+  std::wstring folder_;
+  std::unique_ptr<PathDelivery> delivery_ = MakeWin32PathDelivery();
+};
+
+TEST_F(PathDeliveryTest, FileDialogOpensTheTypedFolder) {
+  FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
+  ASSERT_TRUE(dialog.started());
+  ASSERT_TRUE(LogHasLines(log_));
+  delivery_->DeliverPath(WideToUtf8(folder_) + "\\", false);
+  EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
+}
+
+TEST_F(PathDeliveryTest, FileDialogOpensThePastedFolderAndTheClipboardIsPutBack) {
+  {
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    EmptyClipboard();
+    const std::wstring text = L"kept text";
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+  }
+  FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
+  ASSERT_TRUE(dialog.started());
+  ASSERT_TRUE(LogHasLines(log_));
+  delivery_->DeliverPath(WideToUtf8(folder_), true);
+  EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
+
+  ClipboardSession session(nullptr);
+  ASSERT_TRUE(session.IsOpen());
+  HANDLE text = GetClipboardData(CF_UNICODETEXT);
+  ASSERT_NE(text, nullptr);
+  EXPECT_STREQ(static_cast<const wchar_t*>(GlobalLock(text)), L"kept text");
+  GlobalUnlock(text);
+}
+
+TEST_F(PathDeliveryTest, MinimisedExplorerIsRestoredAndGetsThePathThroughGoTo) {
+  FixtureProcess explorer(fixtures_ + L"explorer_fixture.exe",
+                          L"\"" + log_ + L"\" --minimized --title \"DM Fixture\"");
+  ASSERT_TRUE(explorer.started());
+  const HWND window = WaitForWindow(L"ExploreWClass", L"DM Fixture");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntilShown(window, true));
+  const std::string path = WideToUtf8(folder_) + "\\";
+  delivery_->DeliverPath(path, false);
+  EXPECT_TRUE(LogReaches(log_, path));
+  EXPECT_FALSE(IsIconic(window));
+}
+
+}  // namespace
+}  // namespace dm::win

@@ -1,0 +1,350 @@
+// The About box as a real window: what it shows, where it opens, and the ways it closes.
+// Each test opens the box modally from a hidden owner; a timer of the owner inspects the open box
+// and then closes it, so that ShowModal returns.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/win32/base/text_conversion.h"
+#include "platform/win32/windows/about_window.h"
+#include "platform/win32/windows/screen_scale.h"
+#include "ui/about/about_info_text.h"
+#include "ui/about/about_layout.h"
+#include "ui/twips.h"
+
+namespace dm::win {
+namespace {
+
+constexpr wchar_t kOwnerClass[] = L"AboutBoxTestOwner";
+constexpr UINT_PTR kInspectTimer = 1;
+constexpr UINT_PTR kWatchdogTimer = 2;  // ends a box that never closes, so that a failure cannot hang
+
+// A hidden top-level window that owns the box and runs a callback on its timers.
+class Owner {
+ public:
+  using OnTimer = std::function<void(UINT_PTR)>;
+
+  explicit Owner(OnTimer onTimer) : onTimer_(std::move(onTimer)) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &Owner::Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kOwnerClass;
+    RegisterClassExW(&windowClass);
+    window_.Reset(CreateWindowExW(0, kOwnerClass, L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), this));
+  }
+
+  HWND Get() const { return window_.Get(); }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+      SetWindowLongPtrW(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
+    auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_TIMER && owner != nullptr) {
+      KillTimer(window, wParam);
+      owner->onTimer_(wParam);
+      return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  OnTimer onTimer_;
+  UniqueWindow window_;
+};
+
+// The visible box owned by owner, if there is one.
+struct BoxSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<BoxSearch*>(param);
+  if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND FindBox(HWND owner) {
+  BoxSearch search{owner, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &MatchBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string Text(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return WideToUtf8(text);
+}
+
+std::string ControlText(HWND box, AboutControl control) {
+  return Text(GetDlgItem(box, static_cast<int>(control)));
+}
+
+// What the inspecting timer saw while the box was open.
+struct Seen {
+  HWND box = nullptr;
+  bool ownerDisabled = false;
+  bool openDuringShow = false;
+  bool watchdogFired = false;
+};
+
+// Opens the box with aboutInfoText; inspect runs once while it is open and must close it.
+Seen ShowAndInspect(AboutBox& about, const std::string& aboutInfoText,
+                    const std::function<void(HWND box)>& inspect) {
+  Seen seen;
+  HWND ownerWindow = nullptr;
+  Owner owner([&](UINT_PTR timer) {
+    if (timer == kWatchdogTimer) {
+      seen.watchdogFired = about.IsOpen();
+      about.Close();
+      return;
+    }
+    seen.box = FindBox(ownerWindow);
+    seen.ownerDisabled = !IsWindowEnabled(ownerWindow);
+    seen.openDuringShow = about.IsOpen();
+    if (seen.box != nullptr) inspect(seen.box);
+    if (seen.box == nullptr) about.Close();
+  });
+  ownerWindow = owner.Get();
+  SetTimer(ownerWindow, kInspectTimer, 50, nullptr);
+  SetTimer(ownerWindow, kWatchdogTimer, 10000, nullptr);
+  about.ShowModal(GetModuleHandleW(nullptr), ownerWindow, LoadIconW(nullptr, IDI_APPLICATION), aboutInfoText);
+  KillTimer(ownerWindow, kWatchdogTimer);
+  EXPECT_TRUE(IsWindowEnabled(ownerWindow)) << "the owner is enabled again";
+  return seen;
+}
+
+TEST(AboutBox, ShowsCaptionVersionInformationAndMemory) {
+  AboutBox about;
+  const std::string info = AboutInfoText(3);
+  std::string caption, program, specific, memory, ok, url, mail;
+  const Seen seen = ShowAndInspect(about, info, [&](HWND box) {
+    caption = Text(box);
+    program = ControlText(box, AboutControl::lblProgram);
+    specific = ControlText(box, AboutControl::lblSpecific);
+    memory = ControlText(box, AboutControl::lblMemory);
+    ok = ControlText(box, AboutControl::cmdOK);
+    url = ControlText(box, AboutControl::txtURL);
+    mail = ControlText(box, AboutControl::txtMail);
+    about.Close();
+  });
+  ASSERT_NE(seen.box, nullptr);
+  EXPECT_TRUE(seen.ownerDisabled);
+  EXPECT_TRUE(seen.openDuringShow);
+  EXPECT_FALSE(seen.watchdogFired);
+  EXPECT_EQ(caption, "About Dashmarks");
+  EXPECT_EQ(program, "Dashmark Access, 1.32");
+  EXPECT_EQ(specific, info);
+  EXPECT_EQ(specific.size(), 64u);
+  EXPECT_EQ(ok, "OK");
+  EXPECT_FALSE(url.empty());
+  EXPECT_FALSE(mail.empty());
+
+  // The whole physical memory in kilobytes, not the 4 GB-capped figure of the old record.
+  ASSERT_GT(memory.size(), 3u);
+  EXPECT_EQ(memory.substr(memory.size() - 3), " KB");
+  std::uint64_t shownKilobytes = 0;
+  for (char c : memory.substr(0, memory.size() - 3)) {
+    if (c >= '0' && c <= '9') shownKilobytes = shownKilobytes * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof(status);
+  ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+  EXPECT_EQ(shownKilobytes, (status.ullTotalPhys + 512) / 1024);
+}
+
+// The width in pixels of a control's text in the control's own font.
+int ControlTextWidth(HWND control) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return extent.cx;
+}
+
+TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
+  AboutBox about;
+  RECT outer{}, client{};
+  LONG style = 0;
+  HWND focus = nullptr, ok = nullptr;
+  LONG okStyle = 0, urlStyle = 0;
+  int memoryTextWidth = 0;
+  struct Placed {
+    AboutControl control;
+    TwipsRect at;
+    RECT actual;
+  };
+  Placed placed[] = {
+      {AboutControl::AboutIcon, about_layout::kAboutIcon, {}},
+      {AboutControl::lblProgram, about_layout::kProgram, {}},
+      {AboutControl::lblAuthor, about_layout::kAuthor, {}},
+      {AboutControl::lblCopyright, about_layout::kCopyright, {}},
+      {AboutControl::txtURL, about_layout::kUrl, {}},
+      {AboutControl::txtMail, about_layout::kMail, {}},
+      {AboutControl::lblInfo, about_layout::kInfo, {}},
+      {AboutControl::lblSpecific, about_layout::kSpecific, {}},
+      {AboutControl::lblPhysMem, about_layout::kPhysMem, {}},
+      {AboutControl::lblMemory, about_layout::kMemory, {}},
+      {AboutControl::cmdOK, about_layout::kOk, {}},
+  };
+  const Seen seen = ShowAndInspect(about, AboutInfoText(0), [&](HWND box) {
+    GetWindowRect(box, &outer);
+    GetClientRect(box, &client);
+    style = GetWindowLongW(box, GWL_STYLE);
+    focus = GetFocus();
+    ok = GetDlgItem(box, IDOK);
+    okStyle = GetWindowLongW(ok, GWL_STYLE);
+    urlStyle = GetWindowLongW(GetDlgItem(box, static_cast<int>(AboutControl::txtURL)), GWL_STYLE);
+    memoryTextWidth = ControlTextWidth(GetDlgItem(box, static_cast<int>(AboutControl::lblMemory)));
+    for (Placed& p : placed) {
+      HWND control = GetDlgItem(box, static_cast<int>(p.control));
+      GetWindowRect(control, &p.actual);
+      MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&p.actual), 2);
+    }
+    about.Close();
+  });
+  ASSERT_NE(seen.box, nullptr);
+
+  // The client area is the one the layout needs for this machine's memory figure: every control
+  // with the left edge's margin on the right and below, the OK button wholly inside.
+  const TwipsScale scale = ScreenScale();
+  const TwipsSize needed = AboutClientSize(MemoryLabel(scale.ToTwipsX(memoryTextWidth)));
+  EXPECT_EQ(client.right, scale.ToPixelsX(needed.width));
+  EXPECT_EQ(client.bottom, scale.ToPixelsY(needed.height));
+  const int margin = scale.ToPixelsX(about_layout::kMargin) - 1;  // one pixel of rounding
+  for (const Placed& p : placed) {
+    SCOPED_TRACE(static_cast<int>(p.control));
+    EXPECT_GE(p.actual.left, margin);
+    EXPECT_GE(p.actual.top, margin);
+    EXPECT_LE(p.actual.right, client.right - margin);
+    EXPECT_LE(p.actual.bottom, client.bottom - margin);
+  }
+
+  const double screenWidth = scale.ToTwipsX(GetSystemMetrics(SM_CXSCREEN));
+  const double screenHeight = scale.ToTwipsY(GetSystemMetrics(SM_CYSCREEN));
+  const double width = scale.ToTwipsX(outer.right - outer.left);
+  const double height = scale.ToTwipsY(outer.bottom - outer.top);
+  EXPECT_NEAR(outer.left, scale.ToPixelsX(screenWidth / 2 - width / 2), 1);
+  EXPECT_NEAR(outer.top, scale.ToPixelsY(screenHeight / 2 - height / 2), 1);
+
+  EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+  EXPECT_EQ(style & WS_SYSMENU, WS_SYSMENU);
+  EXPECT_EQ(okStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(focus, ok);
+  EXPECT_EQ(urlStyle & ES_READONLY, ES_READONLY);
+
+  // Client coordinates, converted with the display's own twips per pixel; lblMemory keeps its
+  // place and is as wide as its figure, " KB" included, needs.
+  for (const Placed& p : placed) {
+    SCOPED_TRACE(static_cast<int>(p.control));
+    EXPECT_EQ(p.actual.left, scale.ToPixelsX(p.at.left));
+    EXPECT_EQ(p.actual.top, scale.ToPixelsY(p.at.top));
+    EXPECT_EQ(p.actual.bottom - p.actual.top, scale.ToPixelsY(p.at.height));
+    if (p.control == AboutControl::lblMemory) {
+      EXPECT_GE(p.actual.right - p.actual.left, memoryTextWidth);
+      EXPECT_GE(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
+    } else {
+      EXPECT_EQ(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
+    }
+  }
+}
+
+std::string ClipboardText(HWND owner) {
+  std::string text;
+  if (!OpenClipboard(owner)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = WideToUtf8(wide);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST(AboutBox, TextFieldsCanBeCopiedButNotChanged) {
+  for (AboutControl field : {AboutControl::txtURL, AboutControl::txtMail}) {
+    SCOPED_TRACE(static_cast<int>(field));
+    AboutBox about;
+    std::string before, after, copied;
+    const Seen seen = ShowAndInspect(about, AboutInfoText(0), [&](HWND box) {
+      HWND control = GetDlgItem(box, static_cast<int>(field));
+      before = Text(control);
+      SendMessageW(control, WM_CHAR, L'x', 1);
+      after = Text(control);
+      SendMessageW(control, EM_SETSEL, 0, -1);
+      SendMessageW(control, WM_COPY, 0, 0);
+      copied = ClipboardText(box);
+      about.Close();
+    });
+    ASSERT_NE(seen.box, nullptr);
+    EXPECT_FALSE(before.empty());
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(copied, before);
+  }
+}
+
+TEST(AboutBox, ClosesByEveryGestureAndShowModalReturns) {
+  struct Gesture {
+    const char* name;
+    std::function<void(AboutBox&, HWND box)> close;
+  };
+  auto key = [](UINT virtualKey, AboutControl target) {
+    return [virtualKey, target](AboutBox&, HWND box) {
+      HWND control = GetDlgItem(box, static_cast<int>(target));
+      SetFocus(control);
+      PostMessageW(control, WM_KEYDOWN, virtualKey, 1);
+      PostMessageW(control, WM_KEYUP, virtualKey, 0xC0000001);
+    };
+  };
+  const Gesture gestures[] = {
+      {"Enter on the OK button", key(VK_RETURN, AboutControl::cmdOK)},
+      {"Enter in the web address field", key(VK_RETURN, AboutControl::txtURL)},
+      {"Esc", key(VK_ESCAPE, AboutControl::cmdOK)},
+      {"OK button click", [](AboutBox&, HWND box) { PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }},
+      {"close box", [](AboutBox&, HWND box) { PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+      {"Close() from outside", [](AboutBox& about, HWND) { about.Close(); }},
+  };
+  for (const Gesture& gesture : gestures) {
+    SCOPED_TRACE(gesture.name);
+    AboutBox about;
+    const Seen seen = ShowAndInspect(about, AboutInfoText(1), [&](HWND box) { gesture.close(about, box); });
+    ASSERT_NE(seen.box, nullptr);
+    EXPECT_TRUE(seen.openDuringShow);
+    EXPECT_FALSE(seen.watchdogFired);
+    EXPECT_FALSE(about.IsOpen());
+    EXPECT_FALSE(IsWindow(seen.box));
+  }
+}
+
+TEST(AboutBox, ClosingWithNothingOpenDoesNothingAndTheBoxOpensAgain) {
+  AboutBox about;
+  about.Close();
+  EXPECT_FALSE(about.IsOpen());
+  for (int round = 0; round < 2; ++round) {
+    std::string specific;
+    const Seen seen = ShowAndInspect(about, AboutInfoText(255), [&](HWND box) {
+      specific = ControlText(box, AboutControl::lblSpecific);
+      about.Close();
+    });
+    ASSERT_NE(seen.box, nullptr);
+    EXPECT_EQ(specific, AboutInfoText(255));
+  }
+}
+
+}  // namespace
+}  // namespace dm::win
