@@ -13,6 +13,8 @@ import tempfile
 import time
 from pathlib import Path
 
+import wine_loader
+
 REGISTRY_KEY = r'HKCU\Software\Vantrel\Dashmarks'
 TRAY_TITLE = 'Wine System Tray'
 # Where Wine keeps its own fonts (MS Sans Serif, Tahoma, ...), by distribution.
@@ -69,6 +71,8 @@ class Desktop:
         self.test_name = 'run'
         self.env = dict(os.environ)
         self.screen_size = (1280, 800)
+        # The 32-bit program under Wine's 32-bit loader, or its 64-bit build under the 64-bit one.
+        self.wine_command, self.wine_arch = wine_loader.loader_for(self.exe)
 
     # --- life of the run ---------------------------------------------------------------------
 
@@ -84,26 +88,29 @@ class Desktop:
         self.env.update({
             'DISPLAY': f':{self.display}',
             'WINEPREFIX': str(self.prefix),
-            'WINEARCH': 'win32',
+            'WINEARCH': self.wine_arch,
             'WINEDEBUG': '-all',
             'WINEDLLOVERRIDES': 'mscoree,mshtml=',
             'LC_ALL': 'C.UTF-8',
         })
         self.wait_for(lambda: Path(f'/tmp/.X11-unix/X{self.display}').exists(), 10, 'the virtual display')
+        if self.wine_arch == 'win64':
+            # The programs Wine starts for itself go through the same loader.
+            self.env['WINELOADER'] = self.wine_command
         if not (self.prefix / 'system.reg').exists():
             self.prefix.mkdir(parents=True, exist_ok=True)
-            subprocess.run(['wineboot', '-i'], env=self.env, stdout=subprocess.DEVNULL,
+            subprocess.run([self.wine_command, 'wineboot', '-i'], env=self.env, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL, timeout=300)
             # With no window manager on the display, Wine draws the frames itself and does not wait
             # for a manager to acknowledge each window.
-            subprocess.run(['wine', 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N',
+            subprocess.run([self.wine_command, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N',
                             '/f'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
         self._install_wine_fonts()
         # A persistent server keeps the prefix's services up between the many short helper runs.
         subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=60)
         # Start the prefix's services and desktop once, with output nowhere.
-        subprocess.run(['wine', str(self.helper_exe), 'windows'], env=self.env, stdout=subprocess.DEVNULL,
+        subprocess.run([self.wine_command, str(self.helper_exe), 'windows'], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=120)
 
     def _install_wine_fonts(self):
@@ -142,7 +149,7 @@ class Desktop:
         log = subprocess.DEVNULL
         if log_name:
             log = open(self.test_dir() / log_name, 'wb')
-        process = subprocess.Popen(['wine', str(program), *map(str, args)], env=self.env,
+        process = subprocess.Popen([self.wine_command, str(program), *map(str, args)], env=self.env,
                                    stdout=log, stderr=log, start_new_session=True)
         self.processes.append(process)
         return process
@@ -167,7 +174,7 @@ class Desktop:
         """Runs a Wine program to its end. Output goes through files, not pipes: services that
         Wine starts on the way inherit the handles and would hold a pipe open long after."""
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            process = subprocess.Popen(['wine', *map(str, args)], env=self.env, stdout=out, stderr=err,
+            process = subprocess.Popen([self.wine_command, *map(str, args)], env=self.env, stdout=out, stderr=err,
                                        stdin=subprocess.DEVNULL)
             try:
                 process.wait(timeout)

@@ -15,6 +15,9 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from wine_bench import table  # noqa: E402
 
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / 'e2e'))
+import wine_loader  # noqa: E402
+
 SECTION = '## Under Wine'
 SUBSECTION = '### Latest figures under Wine'
 
@@ -29,7 +32,9 @@ def machine():
     except OSError:
         pass
     try:
-        wine = subprocess.run(['wine', '--version'], capture_output=True, text=True, timeout=30).stdout.strip()
+        loader = 'wine' if wine_loader.tree() == 'win32' else wine_loader.WINE64_LOADER
+        wine = subprocess.run([loader, '--version'], capture_output=True, text=True, timeout=30).stdout.strip()
+        wine += f' ({wine_loader.tree()} build)'
     except (OSError, subprocess.TimeoutExpired):
         wine = 'wine'
     return f'`nproc` {os.cpu_count()}, "{model}", {wine}, Xvfb'
