@@ -5,30 +5,51 @@
 namespace dm {
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-}  // namespace
 
-std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+enum class Reading { kNumber, kTooLarge, kTooSmall, kNotANumber };
+
+// The text as a whole number, or how it fails to be one that fits in 64 bits.
+Reading ReadWholeNumber(std::string_view text, std::int64_t& value) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   // One sign at most: from_chars would take the "-" of "+-3".
   if (!text.empty() && text.front() == '+') {
     text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return std::nullopt;
+    if (!text.empty() && text.front() == '-') return Reading::kNotANumber;
   }
-  if (text.empty()) return std::nullopt;
-  std::int64_t value = 0;
+  if (text.empty()) return Reading::kNotANumber;
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc{} || ptr != end) return std::nullopt;
+  if (ptr != end) return Reading::kNotANumber;
+  if (ec == std::errc::result_out_of_range)
+    return text.front() == '-' ? Reading::kTooSmall : Reading::kTooLarge;
+  return ec == std::errc{} ? Reading::kNumber : Reading::kNotANumber;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
+  std::int64_t value = 0;
+  if (ReadWholeNumber(text, value) != Reading::kNumber) return std::nullopt;
   return value;
 }
 
 std::uint8_t StoredCount(std::string_view text) {
-  const auto value = ParseWholeNumber(text);
-  if (!value || *value < 0) return 0;
-  if (*value > 255) return 255;
-  return static_cast<std::uint8_t>(*value);
+  std::int64_t value = 0;
+  switch (ReadWholeNumber(text, value)) {
+    case Reading::kTooLarge:
+      return 255;
+    case Reading::kTooSmall:
+    case Reading::kNotANumber:
+      return 0;
+    case Reading::kNumber:
+      break;
+  }
+  if (value < 0) return 0;
+  if (value > 255) return 255;
+  return static_cast<std::uint8_t>(value);
 }
 
 std::string DecimalText(std::int64_t value) { return std::to_string(value); }

@@ -2,7 +2,7 @@
 middle of an edit. Each drill writes its figures to drill.txt among its artefacts."""
 import re
 
-from harness import check
+from harness import REGISTRY_KEY, check
 
 
 def exit_through_both_menus(d, process, when):
@@ -62,10 +62,22 @@ def test_bad_numbers_in_the_store_never_stop_the_program(d):
         d.reg_seed({'Amount': amount, 'Path1': 'C:\\windows\\', 'Priority': '256', 'Clipboard': ''})
         process = d.start_dashmarks()
         tip = d.tray_tip()
-        expected = '255 Dashmarks' if amount == '300' else '0 Dashmarks'
+        expected = '0 Dashmarks' if amount in ('abc', '-1') else '255 Dashmarks'
         check(tip == expected, f'Amount {amount!r}: tip {tip!r}')
         d.kill(process)
         d.sweep_tray()
+    # Numbers entered by hand as DWORD values read as their numbers.
+    d.reg_clear()
+    d.reg_seed_paths(['C:\\windows\\', 'C:\\users\\'])
+    for name, number in (('Amount', '2'), ('Priority', '64')):
+        result = d.wine('reg', 'add', REGISTRY_KEY, '/v', name, '/t', 'REG_DWORD', '/d', number, '/f')
+        check(result.returncode == 0, f'could not set the DWORD {name}')
+    process = d.start_dashmarks()
+    tip = d.tray_tip()
+    check(tip == '2 Dashmarks', f'DWORD Amount 2: tip {tip!r}')
+    d.report(f'DWORD Amount 2 and Priority 64: tip {tip!r}')
+    d.kill(process)
+    d.sweep_tray()
 
 
 def test_a_second_start_during_an_edit_changes_nothing(d):

@@ -41,6 +41,22 @@ std::optional<std::int64_t> ReferenceWholeNumber(std::string_view text) {
   return -value;
 }
 
+// A whole number of any length, read as a count: its sign decides a value beyond 64 bits.
+std::int64_t ReferenceCount(std::string_view text) {
+  if (const std::optional<std::int64_t> number = ReferenceWholeNumber(text)) {
+    return *number < 0 ? 0 : (*number > 255 ? 255 : *number);
+  }
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (text.empty()) return 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+  }
+  return negative ? 0 : 255;
+}
+
 bool ReferenceClipboardOption(std::string_view text) {
   while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
   while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
@@ -61,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   DM_FUZZ_CHECK(number == ReferenceWholeNumber(text));
   if (number) DM_FUZZ_CHECK(dm::ParseWholeNumber(dm::DecimalText(*number)) == number);
 
-  const std::int64_t count = number ? (*number < 0 ? 0 : (*number > 255 ? 255 : *number)) : 0;
+  const std::int64_t count = ReferenceCount(text);
   DM_FUZZ_CHECK(dm::StoredCount(text) == count);
 
   const int priority = dm::PriorityClassFromText(text);

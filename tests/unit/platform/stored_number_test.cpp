@@ -35,7 +35,14 @@ INSTANTIATE_TEST_SUITE_P(Table, StoredNumberTest,
                              NumberCase{"1 2", std::nullopt, 0},
                              NumberCase{"9223372036854775807", INT64_MAX, 255},
                              NumberCase{"-9223372036854775808", INT64_MIN, 0},
-                             NumberCase{"9223372036854775808", std::nullopt, 0},
+                             // Beyond 64 bits: no number, but as a count as large or small as any.
+                             NumberCase{"9223372036854775808", std::nullopt, 255},
+                             NumberCase{"18446744073709551616", std::nullopt, 255},
+                             NumberCase{" +99999999999999999999 ", std::nullopt, 255},
+                             NumberCase{"-99999999999999999999", std::nullopt, 0},
+                             NumberCase{"99999999999999999999x", std::nullopt, 0},
+                             // A DWORD read as its decimal text.
+                             NumberCase{"4294967295", 4294967295, 255},
                              // Counts above 255 read as 255.
                              NumberCase{"255", 255, 255}, NumberCase{"256", 256, 255}));
 

@@ -101,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(HandEditedStore, LoadPathListBadAmount,
                          testing::Values(BadAmountCase{"abc", 0}, BadAmountCase{"", 0},
                                          BadAmountCase{"2.5", 0}, BadAmountCase{"-4", 0},
                                          BadAmountCase{"3x", 0}, BadAmountCase{" 2 ", 2},
-                                         BadAmountCase{"256", 255}, BadAmountCase{"99999999999999999999", 0},
+                                         BadAmountCase{"256", 255},
+                                         BadAmountCase{"99999999999999999999", 255},
                                          BadAmountCase{"300", 255}));
 
 TEST(LoadPathList, AmountAbove255LeavesTheKeysBeyondUntouchedAtSave) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
 
@@ -77,12 +79,30 @@ TEST_F(RegistrySettingsStoreTest, AHandEditedValueOfAnotherTypeNeverStopsTheRead
   HKEY raw = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSectionKey, 0, KEY_SET_VALUE, &raw), ERROR_SUCCESS);
   UniqueRegistryKey key(raw);
-  const DWORD number = 7;
-  RegSetValueExW(key.Get(), L"Amount", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
   const BYTE unterminated[] = {'A', 0, 'B', 0};  // no terminating NUL
   RegSetValueExW(key.Get(), L"Path1", 0, REG_SZ, unterminated, sizeof(unterminated));
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Amount", "0"), "");
+  const BYTE binary[] = {1, 2, 3};
+  RegSetValueExW(key.Get(), L"Path2", 0, REG_BINARY, binary, sizeof(binary));
   EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path1"), "AB");
+  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path2", "default"), "");
+}
+
+TEST_F(RegistrySettingsStoreTest, AHandEnteredNumberReadsAsItsDecimalText) {
+  WriteSetting(store, kApp, kSection, "Amount", "1");
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSectionKey, 0, KEY_SET_VALUE, &raw), ERROR_SUCCESS);
+  UniqueRegistryKey key(raw);
+  for (const DWORD number : {DWORD{7}, DWORD{64}, DWORD{300}, DWORD{0xFFFFFFFF}}) {
+    RegSetValueExW(key.Get(), L"Amount", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                   sizeof(number));
+    RegSetValueExW(key.Get(), L"Priority", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                   sizeof(number));
+    EXPECT_EQ(ReadSetting(store, kApp, kSection, "Amount", "0"), std::to_string(number));
+    EXPECT_EQ(ReadSetting(store, kApp, kSection, "Priority", "32"), std::to_string(number));
+  }
+  const ULONGLONG wide = 12345678901234567890ULL;
+  RegSetValueExW(key.Get(), L"Amount", 0, REG_QWORD, reinterpret_cast<const BYTE*>(&wide), sizeof(wide));
+  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Amount", "0"), "12345678901234567890");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/win32/system/registry_settings_store.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "platform/win32/base/text_conversion.h"
@@ -28,6 +29,16 @@ std::optional<std::string> RegistrySettingsStore::Get(std::string_view app, std:
   DWORD bytes = 0;
   if (RegQueryValueExW(opened.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) {
     return std::nullopt;
+  }
+  if (type == REG_DWORD || type == REG_QWORD) {
+    // A number entered by hand ("Amount" or "Priority" as a DWORD) reads as its decimal text.
+    std::uint64_t number = 0;
+    DWORD size = sizeof(number);
+    if (RegQueryValueExW(opened.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number),
+                         &size) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    return std::to_string(number);  // the value's bytes are little-endian, as this processor's
   }
   if (type != REG_SZ && type != REG_EXPAND_SZ) {
     // A value of another type was put there by hand; it holds no text the program wrote.
