@@ -1,6 +1,8 @@
 #pragma once
-// Where the editor opens: its right edge one pixel beyond the right edge of the screen and its
-// bottom edge 28 pixels above the bottom of the screen, clear of a taskbar of standard height.
+// Where the editor opens: its right edge one pixel beyond the right edge of the work area and its
+// bottom edge 28 pixels above the bottom of the work area, on the monitor where the pointer is.
+// The work area leaves out the taskbar, whatever its size and edge, so it never covers the
+// editor's buttons.
 
 #include "ui/twips.h"
 
@@ -17,13 +19,23 @@ struct PixelPosition {
   friend bool operator==(const PixelPosition&, const PixelPosition&) = default;
 };
 
-// All values in twips; twipsPerPixel is the screen's vertical factor, used for both adjustments:
-// left = screen width - window width + p, top = screen height - window height - 28 p.
-TwipsPosition PlaceEditorWindow(double screenWidth, double screenHeight, double windowWidth,
-                                double windowHeight, double twipsPerPixel);
+// A rectangle in screen pixels; right and bottom lie just outside it.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
 
-// The same for sizes in pixels: converted to twips with the display's scale, placed, converted back.
-PixelPosition PlaceEditorWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight,
-                                const TwipsScale& scale);
+// All values in twips; twipsPerPixel is the screen's vertical factor, used for both adjustments:
+// left = area width - window width + p, top = area height - window height - 28 p.
+TwipsPosition PlaceEditorWindow(double areaWidth, double areaHeight, double windowWidth, double windowHeight,
+                                double twipsPerPixel);
+
+// The same in pixels within workArea, a part of monitor. The pixel beyond the right edge is given
+// only where it falls off the monitor; by a taskbar on the right the window ends at the work
+// area's edge. A window larger than the work area keeps its top left corner inside it.
+PixelPosition PlaceEditorWindow(const PixelRect& workArea, const PixelRect& monitor, int windowWidth,
+                                int windowHeight, const TwipsScale& scale);
 
 }  // namespace dm

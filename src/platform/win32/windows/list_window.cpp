@@ -195,9 +195,18 @@ void ListWindow::Impl::CreateControls(const TwipsScale& scale) {
 void ListWindow::Impl::Place() {
   RECT outer{};
   GetWindowRect(window.Get(), &outer);
-  const PixelPosition at =
-      PlaceEditorWindow(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                        outer.right - outer.left, outer.bottom - outer.top, ScreenScale());
+  // The monitor where the pointer is, less its taskbar.
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    monitor.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  const auto rect = [](const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; };
+  const PixelPosition at = PlaceEditorWindow(rect(monitor.rcWork), rect(monitor.rcMonitor), outer.right - outer.left,
+                                             outer.bottom - outer.top, ScreenScale());
   SetWindowPos(window.Get(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
