@@ -242,8 +242,7 @@ bool SendInputKeyboard::AwaitProcessed(HWND hwnd, DWORD thread, const SharedInpu
     while (GetTickCount64() < deadline) {
       if (ownThread) {
         PumpOwnMessages();
-      } else if (!TargetStillInFront(thread) ||
-                 (!AnswersWithin(hwnd, kPingTimeoutMs) && (!IsWindow(hwnd) || IsHungAppWindow(hwnd)))) {
+      } else if (!TargetStillInFront(thread) || Ping(hwnd, kPingTimeoutMs) == PingResult::kNeverWill) {
         return false;
       }
       if (state.SentinelDown() == down) return ownThread || AnswersBefore(hwnd, deadline);
