@@ -11,13 +11,24 @@
 
 namespace dm {
 
-// The notification-area icon. Every add and modify sends a full fill of the icon record.
+// The notification-area icon. Every add and modify sends a full fill of the icon record; both
+// tell whether the shell took it (an add fails while the shell is not ready, or when the icon is
+// there already).
 class TrayIcon {
  public:
   virtual ~TrayIcon() = default;
-  virtual void Add(const std::string& tip) = 0;
-  virtual void Modify(const std::string& tip) = 0;
+  virtual bool Add(const std::string& tip) = 0;
+  virtual bool Modify(const std::string& tip) = 0;
   virtual void Delete() = 0;
+};
+
+// A repeating timer that asks for the icon again until the shell has taken it.
+class IconRetry {
+ public:
+  virtual ~IconRetry() = default;
+  // Starts the timer, or leaves it running; each tick calls TrayApp::OnIconRetryTick.
+  virtual void RequestIconRetry() = 0;
+  virtual void StopIconRetry() = 0;
 };
 
 // The one-shot ClickTimer of the main window.

@@ -18,7 +18,7 @@ bool TrayApp::Start() {
   LoadPathList(s_.store, mnuFolders_, PathCount_);
   mnuMain_.SetClipboardChecked(ClipboardOptionFromText(
       ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
-  s_.icon.Add(TrayTipText(PathCount_));
+  ShowIcon();
   s_.process.SetPriorityClass(PriorityClassFromText(
       ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kPriority, keys::kPriorityDefault)));
   s_.timer.SetInterval(
@@ -105,6 +105,7 @@ void TrayApp::SaveAndExit() {
   s_.windows.CommitEditorIfOpen();
   SavePathList(s_.store, mnuFolders_, PathCount_, mnuMain_.ClipboardChecked(),
                [this] { s_.process.ProcessPendingMessages(); });
+  if (std::exchange(iconRetrying_, false)) s_.iconRetry.StopIconRetry();
   s_.icon.Delete();
   s_.windows.CloseAboutBox();
   s_.windows.CloseEditor();
@@ -112,7 +113,19 @@ void TrayApp::SaveAndExit() {
   s_.process.EndProgram();
 }
 
-void TrayApp::OnTaskbarCreated() { s_.icon.Add(TrayTipText(PathCount_)); }
+void TrayApp::OnTaskbarCreated() { ShowIcon(); }
+
+void TrayApp::OnIconRetryTick() { ShowIcon(); }
+
+void TrayApp::ShowIcon() {
+  const std::string tip = TrayTipText(PathCount_);
+  // An add that timed out may still have been carried out, and the shell also announces a
+  // restart in which it kept its icons: the icon is then there, and a modify brings it up to date.
+  const bool shown = s_.icon.Add(tip) || s_.icon.Modify(tip);
+  if (shown && iconRetrying_) s_.iconRetry.StopIconRetry();
+  if (!shown && !iconRetrying_) s_.iconRetry.RequestIconRetry();
+  iconRetrying_ = !shown;
+}
 
 void TrayApp::RefreshTrayIcon() { s_.icon.Modify(TrayTipText(PathCount_)); }
 

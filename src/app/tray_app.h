@@ -28,6 +28,7 @@ struct TrayAppServices {
   ProcessServices& process;
   TrayWindows& windows;
   PathDelivery& delivery;
+  IconRetry& iconRetry;
 };
 
 class TrayApp {
@@ -54,8 +55,11 @@ class TrayApp {
   // ends the program.
   void SaveAndExit();
 
-  // The shell restarted and lost its icons: the icon is added again with a full fill.
+  // The shell restarted and lost its icons: the icon is added again with a full fill (or
+  // modified, when the shell kept it).
   void OnTaskbarCreated();
+  // The icon retry timer: the shell did not take the icon earlier (at logon it is often not ready).
+  void OnIconRetryTick();
 
   // Full fill of the icon record and a modify, so the tip shows the current count (the editor
   // calls it when it closes).
@@ -80,6 +84,10 @@ class TrayApp {
   bool delivering_ = false;
   std::vector<int> deferredClicks_;
   std::string AboutInfoText_;
+  bool iconRetrying_ = false;
+
+  // Adds the icon, or modifies it when it is there already; asks for a retry when neither worked.
+  void ShowIcon();
 };
 
 }  // namespace dm

@@ -1,6 +1,8 @@
 """The tray icon as a person uses it: its tip, single, double and right clicks, the Configure
 commands, and every way the program ends."""
 
+import time
+
 from harness import check, TestFailure
 
 PATHS = ['C:\\windows\\', 'C:\\users\\', 'C:\\Program Files\\']
@@ -117,6 +119,23 @@ def test_forced_kill_saves_nothing(d):
     d.wine('taskkill', '/f', '/im', 'Dashmarks.exe', timeout=30)
     d.wait_exit(process, 15)
     check('Clipboard' not in d.reg_values(), f'a killed program saved: {d.reg_values()}')
+
+
+def test_a_restart_announcement_that_kept_the_icon_leaves_one_icon(d):
+    """"TaskbarCreated" also arrives when the shell kept its icons: the add is refused, and the
+    program modifies the icon it has instead of running without one or asking again forever."""
+    d.reg_seed_paths(PATHS)
+    d.start_dashmarks()
+    cells = d.tray_cells()[3]
+    rc, _ = d.helper('post', d.main_window().hwnd, 'TaskbarCreated', '0', '0')
+    check(rc == 0, 'could not post TaskbarCreated')
+    time.sleep(1)  # the posted announcement is handled
+    d.screenshot('after-the-announcement')
+    check(d.tray_cells()[3] == cells, f'the tray grew from {cells} cells to {d.tray_cells()[3]}')
+    tip = d.tray_tip()
+    check(tip == '3 Dashmarks', f'tip after the announcement reads {tip!r}')
+    open_menu(d, 3)
+    d.keys('esc')
 
 
 def test_shell_restart_adds_the_icon_again(d):

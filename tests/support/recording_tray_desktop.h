@@ -17,7 +17,8 @@ class RecordingTrayDesktop final : public TrayIcon,
                                    public ClickTimer,
                                    public ProcessServices,
                                    public TrayWindows,
-                                   public PathDelivery {
+                                   public PathDelivery,
+                                   public IconRetry {
  public:
   std::vector<std::string> log;
 
@@ -32,9 +33,28 @@ class RecordingTrayDesktop final : public TrayIcon,
   std::function<void()> whileMenuOpen;
   std::function<void()> whileAboutOpen;
 
-  void Add(const std::string& tip) override { log.push_back("icon add: " + tip); }
-  void Modify(const std::string& tip) override { log.push_back("icon modify: " + tip); }
-  void Delete() override { log.push_back("icon delete"); }
+  // The shell: adds that fail while it is not ready, and whether it shows the icon.
+  int failingAdds = 0;
+  bool iconThere = false;
+
+  bool Add(const std::string& tip) override {
+    const bool taken = failingAdds == 0 && !iconThere;
+    if (failingAdds > 0) --failingAdds;
+    log.push_back("icon add: " + tip + (taken ? "" : " (failed)"));
+    iconThere = iconThere || taken;
+    return taken;
+  }
+  bool Modify(const std::string& tip) override {
+    log.push_back("icon modify: " + tip + (iconThere ? "" : " (failed)"));
+    return iconThere;
+  }
+  void Delete() override {
+    log.push_back("icon delete");
+    iconThere = false;
+  }
+
+  void RequestIconRetry() override { log.push_back("icon retry on"); }
+  void StopIconRetry() override { log.push_back("icon retry off"); }
 
   void SetInterval(int ms) override { log.push_back("timer interval " + std::to_string(ms)); }
   void Enable() override { log.push_back("timer on"); }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,7 +22,7 @@ class TrayAppTest : public testing::Test {
  protected:
   test::MemorySettingsStore store;
   test::RecordingTrayDesktop desktop;
-  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, desktop}};
+  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, desktop, desktop}};
 
   void SeedPaths(std::initializer_list<std::string> paths) {
     store.Seed("Amount", std::to_string(paths.size()));
@@ -268,7 +269,7 @@ class TrayAppDeliveryTest : public testing::Test {
   test::MemorySettingsStore store;
   test::RecordingTrayDesktop desktop;
   ClickedDuringDelivery delivery;
-  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, delivery}};
+  TrayApp app{TrayAppServices{store, desktop, desktop, desktop, desktop, delivery, desktop}};
 };
 
 TEST_F(TrayAppDeliveryTest, ClicksDuringADeliveryAreAnsweredAfterItInOrder) {
@@ -395,8 +396,51 @@ TEST_F(TrayAppTest, SaveAndExitOrderWithTheEditorAndAboutOpen) {
 TEST_F(TrayAppTest, ShellRestartAddsTheIconAgainWithTheCurrentCount) {
   SeedPaths({"C:\\A\\", "C:\\B\\"});
   StartClean();
+  desktop.iconThere = false;  // the shell lost it
   app.OnTaskbarCreated();
   EXPECT_EQ(desktop.log, (Log{"icon add: 2 Dashmarks"}));
+}
+
+TEST_F(TrayAppTest, AnAnnouncedRestartThatKeptTheIconModifiesIt) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  app.OnTaskbarCreated();
+  EXPECT_EQ(desktop.log, (Log{"icon add: 1 Dashmarks (failed)", "icon modify: 1 Dashmarks"}));
+}
+
+TEST_F(TrayAppTest, AnIconTheShellRefusesAtLogonIsRetriedUntilItIsAdded) {
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  desktop.failingAdds = 3;
+  ASSERT_TRUE(app.Start());
+  EXPECT_TRUE(std::find(desktop.log.begin(), desktop.log.end(), "icon retry on") != desktop.log.end());
+  EXPECT_FALSE(desktop.iconThere);
+  desktop.log.clear();
+  app.OnIconRetryTick();
+  app.OnIconRetryTick();
+  EXPECT_FALSE(desktop.iconThere);
+  app.OnIconRetryTick();
+  EXPECT_TRUE(desktop.iconThere);
+  EXPECT_EQ(desktop.log, (Log{"icon add: 2 Dashmarks (failed)", "icon modify: 2 Dashmarks (failed)",
+                              "icon add: 2 Dashmarks (failed)", "icon modify: 2 Dashmarks (failed)",
+                              "icon add: 2 Dashmarks", "icon retry off"}));
+}
+
+TEST_F(TrayAppTest, AnAddThatTimedOutButWasCarriedOutEndsTheRetry) {
+  desktop.failingAdds = 1;
+  ASSERT_TRUE(app.Start());
+  desktop.iconThere = true;  // the shell took the icon after the add had given up waiting
+  desktop.log.clear();
+  app.OnIconRetryTick();
+  EXPECT_EQ(desktop.log,
+            (Log{"icon add: 0 Dashmarks (failed)", "icon modify: 0 Dashmarks", "icon retry off"}));
+}
+
+TEST_F(TrayAppTest, ExitStopsAnIconRetry) {
+  desktop.failingAdds = 5;
+  ASSERT_TRUE(app.Start());
+  desktop.log.clear();
+  app.SaveAndExit();
+  EXPECT_TRUE(std::find(desktop.log.begin(), desktop.log.end(), "icon retry off") != desktop.log.end());
 }
 
 TEST_F(TrayAppTest, RefreshShowsTheCountInTheTip) {

@@ -22,14 +22,14 @@ void NotifyIcon::FullFill(const std::string& tip) {
   TrayIconData_.szTip[n] = '\0';
 }
 
-void NotifyIcon::Add(const std::string& tip) {
+bool NotifyIcon::Add(const std::string& tip) {
   FullFill(tip);
-  bindings::Shell_NotifyIconA(NIM_ADD, &TrayIconData_);
+  return bindings::Shell_NotifyIconA(NIM_ADD, &TrayIconData_) != FALSE;
 }
 
-void NotifyIcon::Modify(const std::string& tip) {
+bool NotifyIcon::Modify(const std::string& tip) {
   FullFill(tip);
-  bindings::Shell_NotifyIconA(NIM_MODIFY, &TrayIconData_);
+  return bindings::Shell_NotifyIconA(NIM_MODIFY, &TrayIconData_) != FALSE;
 }
 
 void NotifyIcon::Delete() {

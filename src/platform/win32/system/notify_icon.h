@@ -16,8 +16,8 @@ class NotifyIcon final : public TrayIcon {
   // owner receives the icon's callbacks; icon is the picture it shows (owned by the caller).
   NotifyIcon(HWND owner, HICON icon) : owner_(owner), icon_(icon) {}
 
-  void Add(const std::string& tip) override;
-  void Modify(const std::string& tip) override;
+  bool Add(const std::string& tip) override;
+  bool Modify(const std::string& tip) override;
   void Delete() override;
 
   const TrayIconRecord& Record() const { return TrayIconData_; }

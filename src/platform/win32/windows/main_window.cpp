@@ -22,7 +22,7 @@ constexpr int kHookLeft = 480, kHookTop = 0, kHookSize = 480;
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery)
-    : instance_(instance), app_(TrayAppServices{store, *this, *this, *this, *this, delivery}) {}
+    : instance_(instance), app_(TrayAppServices{store, *this, *this, *this, *this, delivery, *this}) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -89,6 +89,7 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
       if (wParam == kClickTimerId) app_.OnClickTimerTick();
+      if (wParam == kIconRetryTimerId) app_.OnIconRetryTick();
       return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) closingFromWindowMenu_ = true;
@@ -139,12 +140,8 @@ LRESULT MainWindow::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(picHook_, message, wParam, lParam);
 }
 
-void MainWindow::Add(const std::string& tip) {
-  if (icon_) icon_->Add(tip);
-}
-void MainWindow::Modify(const std::string& tip) {
-  if (icon_) icon_->Modify(tip);
-}
+bool MainWindow::Add(const std::string& tip) { return icon_ && icon_->Add(tip); }
+bool MainWindow::Modify(const std::string& tip) { return icon_ && icon_->Modify(tip); }
 void MainWindow::Delete() {
   if (icon_) icon_->Delete();
 }
@@ -203,5 +200,11 @@ void MainWindow::ShowAboutBox(const std::string& aboutInfoText) {
   about_.ShowModal(instance_, frmMain_, programIcon_.Get(), aboutInfoText);
 }
 void MainWindow::CloseAboutBox() { about_.Close(); }
+
+void MainWindow::RequestIconRetry() {
+  OutputDebugStringW(L"Dashmarks: the shell did not take the notification icon; asking again\n");
+  SetTimer(frmMain_, kIconRetryTimerId, kIconRetryMs, nullptr);
+}
+void MainWindow::StopIconRetry() { KillTimer(frmMain_, kIconRetryTimerId); }
 
 }  // namespace dm::win

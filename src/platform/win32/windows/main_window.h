@@ -17,7 +17,11 @@
 
 namespace dm::win {
 
-class MainWindow final : public TrayIcon, public ClickTimer, public ProcessServices, public TrayWindows {
+class MainWindow final : public TrayIcon,
+                         public ClickTimer,
+                         public ProcessServices,
+                         public TrayWindows,
+                         public IconRetry {
  public:
   static constexpr wchar_t kClassName[] = L"DashmarksMain";
   static constexpr wchar_t kHookClassName[] = L"DashmarksHook";
@@ -37,8 +41,8 @@ class MainWindow final : public TrayIcon, public ClickTimer, public ProcessServi
   TrayApp& App() { return app_; }
 
   // TrayIcon
-  void Add(const std::string& tip) override;
-  void Modify(const std::string& tip) override;
+  bool Add(const std::string& tip) override;
+  bool Modify(const std::string& tip) override;
   void Delete() override;
 
   // ClickTimer
@@ -65,8 +69,14 @@ class MainWindow final : public TrayIcon, public ClickTimer, public ProcessServi
   void ShowAboutBox(const std::string& aboutInfoText) override;
   void CloseAboutBox() override;
 
+  // IconRetry
+  void RequestIconRetry() override;
+  void StopIconRetry() override;
+
  private:
   static constexpr UINT_PTR kClickTimerId = 1;
+  static constexpr UINT_PTR kIconRetryTimerId = 2;
+  static constexpr UINT kIconRetryMs = 2000;
 
   static LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
