@@ -75,7 +75,7 @@ class PaintScope {
 
 void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText) {
   if (IsOpen()) return;
-  RegisterWindowClass(instance, kClassName, &AboutBox::WindowProc, COLOR_BTNFACE);
+  RegisterWindowClass(instance, kClassName, Guarded<&AboutBox::WindowProc>, COLOR_BTNFACE);
   scale_ = ScreenScale();
   windowFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, true, DpiY(scale_));
   controlFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, false, DpiY(scale_));

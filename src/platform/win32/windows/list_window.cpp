@@ -128,7 +128,7 @@ struct ListWindow::Impl final : EditorView {
 };
 
 void ListWindow::Impl::Create() {
-  RegisterWindowClass(context.instance, kClassName, Proc, COLOR_BTNFACE);
+  RegisterWindowClass(context.instance, kClassName, Guarded<Proc>, COLOR_BTNFACE);
 
   const TwipsScale scale = ScreenScale();
   // A fixed dialog frame with a close box and no minimise or maximise buttons. The controls are
@@ -205,8 +205,9 @@ void ListWindow::Impl::Place() {
     monitor.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
   const auto rect = [](const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; };
-  const PixelPosition at = PlaceEditorWindow(rect(monitor.rcWork), rect(monitor.rcMonitor), outer.right - outer.left,
-                                             outer.bottom - outer.top, ScreenScale());
+  const PixelPosition at =
+      PlaceEditorWindow(rect(monitor.rcWork), rect(monitor.rcMonitor), outer.right - outer.left,
+                        outer.bottom - outer.top, ScreenScale());
   SetWindowPos(window.Get(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -24,11 +24,11 @@ constexpr int kHookLeft = 480, kHookTop = 0, kHookSize = 480;
 MainWindow::MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery)
     : instance_(instance), app_(TrayAppServices{store, *this, *this, *this, *this, delivery, *this}) {}
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { SetUnexpectedFailureHandler({}); }
 
 void MainWindow::RegisterClasses() {
-  RegisterWindowClass(instance_, kClassName, MainProc, COLOR_BTNFACE);
-  RegisterWindowClass(instance_, kHookClassName, HookProc, COLOR_WINDOW);
+  RegisterWindowClass(instance_, kClassName, Guarded<MainProc>, COLOR_BTNFACE);
+  RegisterWindowClass(instance_, kHookClassName, Guarded<HookProc>, COLOR_WINDOW);
 }
 
 bool MainWindow::Create() {
@@ -57,6 +57,8 @@ bool MainWindow::Create() {
       instance_, programIcon_.Get(), &app_.Folders(), &app_.PathCount(), [this] { app_.RefreshTrayIcon(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!app_.Start()) return false;
+  // From here on, a handler that fails ends the program through its shutdown, which saves.
+  SetUnexpectedFailureHandler([this] { app_.SaveAndExit(); });
   // The window's icons are set once the icon is in the tray: the window is never shown, and only
   // the editor and the About box copy its icon, long after. They are set here alone, not in the
   // window's class as well: the display driver converts a window's icons each time they are set.
