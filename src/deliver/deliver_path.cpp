@@ -59,12 +59,14 @@ bool PathDeliverySequence::DeliverTo(WindowHandle target, bool isDialog, const s
 bool PathDeliverySequence::SendPath(WindowHandle root, const std::string& path, bool clipboardMode) {
   if (!clipboardMode) return SendToTarget(root, EscapeKeyString(path), true);
   Clipboard& clipboard = services_.clipboard;
-  const std::unique_ptr<ClipboardSnapshot> saved = clipboard.Save();
-  if (!saved) return false;
+  const ClipboardSaveResult saved = clipboard.Save();
+  // A clipboard too large to keep whole is left as it is, and the path is typed instead.
+  if (saved.status == ClipboardSaveStatus::kTooLarge) return SendToTarget(root, EscapeKeyString(path), true);
+  if (saved.status != ClipboardSaveStatus::kSaved || !saved.snapshot) return false;
   // The earlier content goes back once the target has taken the paste, and also when setting
   // the text or pasting failed part-way.
   const bool pasted = clipboard.SetText(path) && SendToTarget(root, kPaste, true);
-  const bool restored = clipboard.Restore(*saved);
+  const bool restored = clipboard.Restore(*saved.snapshot);
   return pasted && restored;
 }
 

@@ -6,17 +6,29 @@
 
 namespace dm {
 
-// Everything the clipboard held at one moment, in every format. Opaque to its users.
+// Everything the clipboard held at one moment, in every format that could be copied. Opaque to
+// its users.
 class ClipboardSnapshot {
  public:
   virtual ~ClipboardSnapshot() = default;
 };
 
+enum class ClipboardSaveStatus {
+  kSaved,     // the snapshot holds the content
+  kBusy,      // the clipboard could not be opened or read: nothing may be put there
+  kTooLarge,  // the content, or the time its owner takes to render it, is beyond what is kept
+};
+
+struct ClipboardSaveResult {
+  ClipboardSaveStatus status = ClipboardSaveStatus::kBusy;
+  std::unique_ptr<ClipboardSnapshot> snapshot;  // set for kSaved alone
+};
+
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
-  // Copies the whole content; nullptr when the clipboard could not be read.
-  virtual std::unique_ptr<ClipboardSnapshot> Save() = 0;
+  // Copies the whole content. A format that cannot be copied is left out, not a reason to fail.
+  virtual ClipboardSaveResult Save() = 0;
   // Replaces the content with this text (UTF-8).
   virtual bool SetText(const std::string& text) = 0;
   // Replaces the content with what the snapshot holds.

@@ -162,10 +162,11 @@ bool FakeDesktop::WaitUntilProcessed(WindowHandle target) {
   return !waitTimesOut;
 }
 
-std::unique_ptr<ClipboardSnapshot> FakeDesktop::Save() {
+ClipboardSaveResult FakeDesktop::Save() {
   log.push_back("clipboard save");
-  if (clipboardBusy) return nullptr;
-  return std::make_unique<FakeSnapshot>(clipboard);
+  if (clipboardBusy) return {ClipboardSaveStatus::kBusy, nullptr};
+  if (clipboardTooLarge) return {ClipboardSaveStatus::kTooLarge, nullptr};
+  return {ClipboardSaveStatus::kSaved, std::make_unique<FakeSnapshot>(clipboard)};
 }
 
 bool FakeDesktop::SetText(const std::string& text) {

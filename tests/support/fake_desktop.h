@@ -54,6 +54,7 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
   bool refuseActivation = false;
   bool waitTimesOut = false;
   bool clipboardBusy = false;
+  bool clipboardTooLarge = false;  // the save finds more than it keeps
   // After this many sends (counted from 1), intruder becomes the foreground window.
   int stealForegroundAfterSend = 0;
   WindowHandle intruder = 0;
@@ -79,7 +80,7 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
   bool WaitUntilProcessed(WindowHandle target) override;
 
   // Clipboard
-  std::unique_ptr<ClipboardSnapshot> Save() override;
+  ClipboardSaveResult Save() override;
   bool SetText(const std::string& text) override;
   bool Restore(const ClipboardSnapshot& snapshot) override;
 

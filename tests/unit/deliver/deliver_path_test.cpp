@@ -48,6 +48,18 @@ TEST_F(DeliverPathTest, ClipboardModePastesBetweenSavingAndRestoringEveryFormat)
   EXPECT_EQ(desktop.clipboard, before);
 }
 
+TEST_F(DeliverPathTest, AClipboardTooLargeToKeepIsLeftAloneAndThePathTyped) {
+  desktop.AddFileDialog("Open");
+  const FakeDesktop::Formats before{{"spreadsheet range", "hundreds of megabytes"}};
+  desktop.clipboard = before;
+  desktop.clipboardTooLarge = true;
+  EXPECT_EQ(Deliver("C:\\Data\\", true),
+            (Log{"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open", "clipboard save",
+                 "keys \"C:\\Data\\\" -> Open", "wait Open", "keys {ENTER} {BS} -> Open", "wait Open",
+                 "pointer default"}));
+  EXPECT_EQ(desktop.clipboard, before);
+}
+
 TEST_F(DeliverPathTest, ExplorerGetsGoToThePathAndAnEnterThatIsNotAwaited) {
   AddExplorer();
   EXPECT_EQ(

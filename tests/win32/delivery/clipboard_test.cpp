@@ -1,5 +1,6 @@
-// The clipboard saved whole and put back around a paste: text, a bitmap, a file list and a
-// format of another program all return as they were.
+// The clipboard saved whole and put back around a paste: text, a bitmap, a file list, formats of
+// another program (registered, private, GDI objects) all return as they were; what cannot be
+// copied is left out without stopping the paste, and a clipboard beyond the bounds is left alone.
 
 #include <windows.h>
 
@@ -92,8 +93,9 @@ TEST(ClipboardTest, RestorePutsBackEveryFormatAfterThePathWasSet) {
   }
 
   Win32Clipboard clipboard;
-  const std::unique_ptr<ClipboardSnapshot> saved = clipboard.Save();
-  ASSERT_NE(saved, nullptr);
+  const ClipboardSaveResult saved = clipboard.Save();
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
+  ASSERT_NE(saved.snapshot, nullptr);
   ASSERT_TRUE(clipboard.SetText("C:\\50% {x}\\\xC3\xA9"));
   {
     ClipboardSession session(nullptr);
@@ -103,7 +105,7 @@ TEST(ClipboardTest, RestorePutsBackEveryFormatAfterThePathWasSet) {
     EXPECT_FALSE(IsClipboardFormatAvailable(kCustomFormat));
   }
 
-  ASSERT_TRUE(clipboard.Restore(*saved));
+  ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
   ClipboardSession session(nullptr);
   ASSERT_TRUE(session.IsOpen());
   EXPECT_EQ(TextOf(GetClipboardData(CF_UNICODETEXT)), L"earlier \u00FC text");
@@ -124,10 +126,10 @@ TEST(ClipboardTest, AnEmptyClipboardIsRestoredEmpty) {
     ASSERT_TRUE(EmptyClipboard());
   }
   Win32Clipboard clipboard;
-  const std::unique_ptr<ClipboardSnapshot> saved = clipboard.Save();
-  ASSERT_NE(saved, nullptr);
+  const ClipboardSaveResult saved = clipboard.Save();
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
   ASSERT_TRUE(clipboard.SetText("D:\\"));
-  ASSERT_TRUE(clipboard.Restore(*saved));
+  ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
   EXPECT_EQ(CountClipboardFormats(), 0);
 }
 
@@ -135,10 +137,11 @@ TEST(ClipboardTest, SaveGivesUpWhileAnotherWindowKeepsTheClipboardOpen) {
   ClipboardSession holder(nullptr);
   ASSERT_TRUE(holder.IsOpen());
   // The clipboard belongs to one thread at a time; another thread must wait for it.
-  std::unique_ptr<ClipboardSnapshot> saved;
+  ClipboardSaveResult saved{ClipboardSaveStatus::kSaved, nullptr};
   std::thread other([&saved] { saved = Win32Clipboard().Save(); });
   other.join();
-  EXPECT_EQ(saved, nullptr);
+  EXPECT_EQ(saved.status, ClipboardSaveStatus::kBusy);
+  EXPECT_EQ(saved.snapshot, nullptr);
 }
 
 // The clipboard's owner, on a thread of its own, stops answering once it has put text there.
@@ -182,7 +185,178 @@ TEST(ClipboardTest, SaveGivesUpWhenTheClipboardsOwnerDoesNotAnswer) {
   SilentOwner owner;
   ASSERT_NE(GetClipboardOwner(), nullptr);
   // Emptying the clipboard for the paste would wait for this owner's answer.
-  EXPECT_EQ(Win32Clipboard().Save(), nullptr);
+  EXPECT_EQ(Win32Clipboard().Save().status, ClipboardSaveStatus::kBusy);
+}
+
+const UINT kZeroSizeFormat = RegisterClipboardFormatW(L"Dashmarks.Test.ZeroSize");
+const UINT kDeclinedFormat = RegisterClipboardFormatW(L"Dashmarks.Test.Declined");
+constexpr UINT kPrivateFormat = CF_PRIVATEFIRST + 7;
+constexpr UINT kGdiFormat = CF_GDIOBJFIRST + 3;
+
+bool Available(const wchar_t* registeredName) {
+  return IsClipboardFormatAvailable(RegisterClipboardFormatW(registeredName)) != FALSE;
+}
+
+TEST(ClipboardTest, FormatsThatCannotBeCopiedAreLeftOutAndEveryOtherComesBack) {
+  const std::string privateBytes("\x10\x00\x20\x30", 4);
+  bool gdiPlaced = false;
+  {
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    ASSERT_TRUE(EmptyClipboard());
+    const std::wstring text = L"earlier text";
+    SetClipboardData(CF_UNICODETEXT, GlobalFrom(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+    SetClipboardData(CF_BITMAP, MakeBitmap());
+    // A block of no size, and a format promised with no window to render it.
+    SetClipboardData(kZeroSizeFormat, GlobalAlloc(GMEM_MOVEABLE, 0));
+    SetClipboardData(kDeclinedFormat, nullptr);
+    // Another program's private block (it stays that program's to free) and a GDI object.
+    SetClipboardData(kPrivateFormat, GlobalFrom(privateBytes.data(), privateBytes.size()));
+    gdiPlaced = SetClipboardData(kGdiFormat, CreateSolidBrush(RGB(1, 2, 3))) != nullptr;
+  }
+
+  Win32Clipboard clipboard;
+  const ClipboardSaveResult saved = clipboard.Save();
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
+  ASSERT_TRUE(clipboard.SetText("C:\\"));
+  {
+    // The path is there for the paste alone: out of the history, the cloud and the monitors.
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    EXPECT_TRUE(Available(L"ExcludeClipboardContentFromMonitorProcessing"));
+    for (const wchar_t* name : {L"CanIncludeInClipboardHistory", L"CanUploadToCloudClipboard"}) {
+      HANDLE flag = GetClipboardData(RegisterClipboardFormatW(name));
+      ASSERT_NE(flag, nullptr) << name;
+      ASSERT_GE(GlobalSize(flag), sizeof(DWORD)) << name;
+      EXPECT_EQ(*static_cast<const DWORD*>(GlobalLock(flag)), 0U) << name;
+      GlobalUnlock(flag);
+    }
+    EXPECT_FALSE(IsClipboardFormatAvailable(kPrivateFormat));
+  }
+
+  ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
+  ClipboardSession session(nullptr);
+  ASSERT_TRUE(session.IsOpen());
+  EXPECT_EQ(TextOf(GetClipboardData(CF_UNICODETEXT)), L"earlier text");
+  EXPECT_EQ(PixelsOf(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))), kPixels);
+  HANDLE privateData = GetClipboardData(kPrivateFormat);
+  ASSERT_NE(privateData, nullptr);
+  ASSERT_GE(GlobalSize(privateData), privateBytes.size());
+  EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(privateData)), privateBytes.size()),
+            privateBytes);
+  GlobalUnlock(privateData);
+  if (gdiPlaced) {
+    LOGBRUSH brush{};
+    ASSERT_NE(GetObjectW(GetClipboardData(kGdiFormat), sizeof(brush), &brush), 0);
+    EXPECT_EQ(brush.lbColor, RGB(1, 2, 3));
+  }
+  EXPECT_EQ(GetClipboardData(kZeroSizeFormat), nullptr);
+  EXPECT_FALSE(IsClipboardFormatAvailable(kDeclinedFormat));
+  EXPECT_FALSE(Available(L"CanIncludeInClipboardHistory"));
+  EXPECT_FALSE(Available(L"ExcludeClipboardContentFromMonitorProcessing"));
+}
+
+TEST(ClipboardTest, AClipboardBeyondTheSizeBoundIsLeftAsItIs) {
+  const std::wstring large(4000, L'x');
+  {
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    ASSERT_TRUE(EmptyClipboard());
+    SetClipboardData(CF_UNICODETEXT, GlobalFrom(large.c_str(), (large.size() + 1) * sizeof(wchar_t)));
+  }
+  Win32Clipboard clipboard(ClipboardBounds{1024, 2000});
+  const ClipboardSaveResult saved = clipboard.Save();
+  EXPECT_EQ(saved.status, ClipboardSaveStatus::kTooLarge);
+  EXPECT_EQ(saved.snapshot, nullptr);
+  ClipboardSession session(nullptr);
+  ASSERT_TRUE(session.IsOpen());
+  EXPECT_EQ(TextOf(GetClipboardData(CF_UNICODETEXT)), large);
+}
+
+// A program that put text on the clipboard as a promise (delayed rendering) and a registered
+// format as data, and renders the text, late, or not at all, when asked.
+class PromisingOwner {
+ public:
+  PromisingOwner(DWORD renderDelayMs, bool renders) : delay_(renderDelayMs), renders_(renders) {
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, ready] {
+      WNDCLASSW cls{};
+      cls.lpfnWndProc = Proc;
+      cls.hInstance = GetModuleHandleW(nullptr);
+      cls.lpszClassName = L"DashmarksTestPromisingOwner";
+      RegisterClassW(&cls);
+      window_ = CreateWindowExW(0, cls.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                cls.hInstance, nullptr);
+      SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+      threadId_ = GetCurrentThreadId();
+      {
+        ClipboardSession session(window_);
+        if (session.IsOpen() && EmptyClipboard()) {
+          SetClipboardData(CF_UNICODETEXT, nullptr);
+          const char kept[] = "kept";
+          SetClipboardData(kCustomFormat, GlobalFrom(kept, sizeof kept));
+        }
+      }
+      SetEvent(ready);
+      MSG msg;
+      while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+      DestroyWindow(window_);
+    });
+    WaitForSingleObject(ready, INFINITE);
+    CloseHandle(ready);
+  }
+  ~PromisingOwner() {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  PromisingOwner(const PromisingOwner&) = delete;
+  PromisingOwner& operator=(const PromisingOwner&) = delete;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<PromisingOwner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_RENDERFORMAT && self != nullptr) {
+      Sleep(self->delay_);
+      if (self->renders_) {
+        const wchar_t text[] = L"rendered";
+        SetClipboardData(static_cast<UINT>(wParam), GlobalFrom(text, sizeof text));
+      }
+      return 0;
+    }
+    if (message == WM_RENDERALLFORMATS) return 0;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  DWORD delay_;
+  bool renders_;
+  std::thread thread_;
+  HWND window_ = nullptr;
+  DWORD threadId_ = 0;
+};
+
+TEST(ClipboardTest, AFormatItsOwnerFailsToRenderIsLeftOutAndThePasteGoesOn) {
+  Win32Clipboard clipboard;
+  ClipboardSaveResult saved;
+  {
+    PromisingOwner owner(0, /*renders=*/false);
+    saved = clipboard.Save();
+  }
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
+  ASSERT_TRUE(clipboard.SetText("C:\\"));
+  ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
+  ClipboardSession session(nullptr);
+  ASSERT_TRUE(session.IsOpen());
+  HANDLE kept = GetClipboardData(kCustomFormat);
+  ASSERT_NE(kept, nullptr);
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(kept)), "kept");
+  GlobalUnlock(kept);
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+}
+
+TEST(ClipboardTest, ARenderingBeyondTheTimeBoundMakesTheSnapshotTooLarge) {
+  PromisingOwner owner(400, /*renders=*/true);
+  Win32Clipboard clipboard(ClipboardBounds{std::size_t{1} << 20, 100});
+  EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::kTooLarge);
 }
 
 }  // namespace

@@ -146,16 +146,35 @@ TEST_F(PathDeliveryTest, FileDialogOpensTheTypedFolder) {
   EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
 }
 
+HGLOBAL GlobalText(const std::wstring& text) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return memory;
+}
+
+std::wstring ClipboardText() {
+  ClipboardSession session(nullptr);
+  HANDLE text = session.IsOpen() ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+  if (text == nullptr) return L"(none)";
+  std::wstring out(static_cast<const wchar_t*>(GlobalLock(text)));
+  GlobalUnlock(text);
+  return out;
+}
+
 TEST_F(PathDeliveryTest, FileDialogOpensThePastedFolderAndTheClipboardIsPutBack) {
+  constexpr UINT kPrivateFormat = CF_PRIVATEFIRST + 2;
+  const UINT kZeroSizeFormat = RegisterClipboardFormatW(L"Dashmarks.Test.NoSize");
   {
     ClipboardSession session(nullptr);
     ASSERT_TRUE(session.IsOpen());
     EmptyClipboard();
-    const std::wstring text = L"kept text";
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
+    SetClipboardData(CF_UNICODETEXT, GlobalText(L"kept text"));
+    HDC screen = GetDC(nullptr);
+    SetClipboardData(CF_BITMAP, CreateCompatibleBitmap(screen, 3, 2));
+    ReleaseDC(nullptr, screen);
+    SetClipboardData(kPrivateFormat, GlobalText(L"private"));
+    SetClipboardData(kZeroSizeFormat, GlobalAlloc(GMEM_MOVEABLE, 0));  // where the system takes one
   }
   FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
   ASSERT_TRUE(dialog.started());
@@ -163,12 +182,33 @@ TEST_F(PathDeliveryTest, FileDialogOpensThePastedFolderAndTheClipboardIsPutBack)
   delivery_->DeliverPath(WideToUtf8(folder_), true);
   EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
 
+  EXPECT_EQ(ClipboardText(), L"kept text");
   ClipboardSession session(nullptr);
   ASSERT_TRUE(session.IsOpen());
-  HANDLE text = GetClipboardData(CF_UNICODETEXT);
-  ASSERT_NE(text, nullptr);
-  EXPECT_STREQ(static_cast<const wchar_t*>(GlobalLock(text)), L"kept text");
-  GlobalUnlock(text);
+  BITMAP bitmap{};
+  ASSERT_NE(GetObjectW(GetClipboardData(CF_BITMAP), sizeof(bitmap), &bitmap), 0);
+  EXPECT_EQ(bitmap.bmWidth, 3);
+  HANDLE privateData = GetClipboardData(kPrivateFormat);
+  ASSERT_NE(privateData, nullptr);
+  EXPECT_STREQ(static_cast<const wchar_t*>(GlobalLock(privateData)), L"private");
+  GlobalUnlock(privateData);
+}
+
+TEST_F(PathDeliveryTest, AClipboardBeyondTheBoundIsLeftAloneAndThePathTyped) {
+  const std::wstring large(2000, L'q');
+  {
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, GlobalText(large));
+  }
+  delivery_ = MakeWin32PathDelivery(ClipboardBounds{1024, 2000});
+  FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
+  ASSERT_TRUE(dialog.started());
+  ASSERT_TRUE(LogHasLines(log_));
+  delivery_->DeliverPath(WideToUtf8(folder_), true);
+  EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
+  EXPECT_EQ(ClipboardText(), large);
 }
 
 TEST_F(PathDeliveryTest, MinimisedExplorerIsRestoredAndGetsThePathThroughGoTo) {

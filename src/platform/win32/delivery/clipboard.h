@@ -1,31 +1,53 @@
 #pragma once
-// The system clipboard, saved whole (every format it holds) and put back.
+// The system clipboard, saved whole (every format that can be copied) and put back.
 
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/clipboard.h"
 #include "platform/win32/base/unique_handle.h"
+#include "platform/win32/delivery/clipboard_format.h"
 
 namespace dm::win {
 
+// How much a snapshot may hold and how long taking it may last. Rendering formats that their
+// owner only promised can take seconds and hundreds of megabytes (a large spreadsheet range).
+struct ClipboardBounds {
+  std::size_t bytes = std::size_t{64} << 20;
+  ULONGLONG milliseconds = 2000;
+};
+
 class Win32Clipboard : public Clipboard {
  public:
-  // Copies every format: memory formats byte for byte, bitmaps, metafiles and palettes as
-  // private copies. Formats whose data cannot be copied (owner-drawn display, private handle
-  // ranges) are left out. Fails when the clipboard stays busy or its owner, which the paste will
-  // have to wait for, does not answer within two seconds.
-  std::unique_ptr<ClipboardSnapshot> Save() override;
+  explicit Win32Clipboard(const ClipboardBounds& bounds = {}) : bounds_(bounds) {}
+  ~Win32Clipboard() override;
+  Win32Clipboard(const Win32Clipboard&) = delete;
+  Win32Clipboard& operator=(const Win32Clipboard&) = delete;
+
+  // Copies every format: memory blocks byte for byte (private formats too, when their owner put
+  // a plain block there), bitmaps, metafiles, palettes and the GDI-object formats as private
+  // copies. A format that cannot be copied (owner-drawn display, a block of no size, a rendering
+  // its owner declines or fails, a GDI object of a kind that cannot be rebuilt) is left out and
+  // traced. kBusy when the clipboard stays open elsewhere or its owner, which the paste will have
+  // to wait for, does not answer within two seconds; kTooLarge past the bounds, and when memory
+  // runs out. Every outcome but kSaved is traced in one line.
+  ClipboardSaveResult Save() override;
+  // The text, marked to be kept out of the clipboard history, the cloud clipboard and clipboard
+  // monitors: it is there for one paste.
   bool SetText(const std::string& text) override;
   bool Restore(const ClipboardSnapshot& snapshot) override;
 
  private:
+  static LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // The hidden message-only window that owns what this object puts on the clipboard, created at
-  // the first use: the first window of a class the common controls provide loads them, which a
-  // program that never pastes need not pay for at start-up.
+  // the first use; it frees the private blocks once the clipboard is emptied.
   HWND Owner();
 
-  UniqueWindow owner_;
+  ClipboardBounds bounds_;
+  std::vector<UniqueGlobal> privateBlocks_;  // what the private formats put back hold
+  UniqueWindow owner_;                       // destroyed first
 };
 
 }  // namespace dm::win

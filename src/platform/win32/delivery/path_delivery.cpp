@@ -12,6 +12,7 @@ namespace {
 
 class Win32PathDelivery : public PathDelivery {
  public:
+  explicit Win32PathDelivery(const ClipboardBounds& bounds) : clipboard_(bounds) {}
   void DeliverPath(const std::string& path, bool clipboardMode) override {
     sequence_.DeliverPath(path, clipboardMode);
   }
@@ -27,6 +28,8 @@ class Win32PathDelivery : public PathDelivery {
 
 }  // namespace
 
-std::unique_ptr<PathDelivery> MakeWin32PathDelivery() { return std::make_unique<Win32PathDelivery>(); }
+std::unique_ptr<PathDelivery> MakeWin32PathDelivery(const ClipboardBounds& bounds) {
+  return std::make_unique<Win32PathDelivery>(bounds);
+}
 
 }  // namespace dm::win
