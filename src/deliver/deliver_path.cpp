@@ -77,7 +77,10 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
   }
   // Enter only on exactly the path: an appended suggestion or a lost character is corrected, and
   // a box that will not hold the path gets no Enter.
-  if (controls.ReadText(box) != path && (!controls.WriteText(box, path) || controls.ReadText(box) != path)) {
+  // Enter goes to the box, nowhere else in the dialog (the file list would open its selection).
+  if ((controls.ReadText(box) != path &&
+       (!controls.WriteText(box, path) || controls.ReadText(box) != path)) ||
+      (!controls.HasFocus(box) && !controls.Focus(box))) {
     putBack();
     return DeliveryOutcome::kFocusLost;
   }

@@ -145,11 +145,12 @@ class Desktop:
 
     # --- processes ---------------------------------------------------------------------------
 
-    def spawn(self, program, *args, log_name=None):
+    def spawn(self, program, *args, log_name=None, env=None):
+        """Starts a Wine program; env adds to or replaces the run's environment for it alone."""
         log = subprocess.DEVNULL
         if log_name:
             log = open(self.test_dir() / log_name, 'wb')
-        process = subprocess.Popen([self.wine_command, str(program), *map(str, args)], env=self.env,
+        process = subprocess.Popen([self.wine_command, str(program), *map(str, args)], env={**self.env, **(env or {})},
                                    stdout=log, stderr=log, start_new_session=True)
         self.processes.append(process)
         return process
