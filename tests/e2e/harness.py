@@ -362,8 +362,10 @@ class Desktop:
 
     # --- the program -------------------------------------------------------------------------
 
-    def start_dashmarks(self, wait_icon=True):
-        process = self.spawn(self.exe, log_name='dashmarks.log')
+    def start_dashmarks(self, wait_icon=True, env=None):
+        """Starts the program; its output (with WINEDEBUG=+debugstr in env, its trace lines) goes to
+        dashmarks.log among the test's artefacts."""
+        process = self.spawn(self.exe, log_name='dashmarks.log', env=env)
         if wait_icon:
             self.wait_for(lambda: self.find_windows(cls='DashmarksMain'), 20, 'the Dashmarks main window')
             self.wait_for(self.tray_window, 20, 'the icon in the system tray')

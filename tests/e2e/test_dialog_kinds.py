@@ -82,6 +82,33 @@ def test_the_folder_lands_and_the_name_box_keeps_its_text(d, kind, name, clipboa
         check(refreshed(d, dialog) is not None, 'the dialog is gone')
 
 
+def test_entries_that_are_no_folder_send_nothing_and_are_traced(d):
+    """A hand-edited or outdated list in front of a Save As dialog holding a typed name: a deleted
+    folder, blanks, a line break (which would split a paste), a path no dialog can show, and an
+    empty entry. None may reach the dialog; each is traced."""
+    with Scratch() as s:
+        good = s.folder('good')
+        gone = s.folder('gone')
+        gone.rmdir()
+        entries = [windows_path(gone), '   ', windows_path(good) + '\r\nC:\\windows', 'Z:\\' + 'a' * 300, '']
+        d.reg_seed_paths(entries, Clipboard='True')
+        d.start_dashmarks(env={'WINEDEBUG': '+debugstr'})
+        log = s.log('dialog')
+        dialog = open_kind(d, log, 'save', '--name', 'report.txt')
+        trace = d.test_dir() / 'dashmarks.log'
+
+        def traced():
+            text = trace.read_text(errors='replace') if trace.exists() else ''
+            return text.count('the entry is not an existing folder')
+        for entry in range(1, len(entries) + 1):
+            choose_path(d, entry)
+            d.wait_for(lambda: traced() >= entry, 10, f'entry {entry} to be refused and traced')
+        d.screenshot('save-as-after', refreshed(d, dialog) or dialog)
+        check(folders(log) == ['C:\\windows'], f'the dialog moved: {folders(log)}')
+        check(name_box(d, log) == 'report.txt', f'the name box changed: {names(log)}')
+        check(not closed(log), f'the dialog closed or complained: {closed(log)}')
+
+
 def test_a_russian_dialog_with_the_focus_in_its_file_list_reaches_the_folder(d):
     with Scratch() as s:
         folder = s.folder('chosen folder')
