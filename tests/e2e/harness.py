@@ -363,8 +363,8 @@ class Desktop:
     # --- the program -------------------------------------------------------------------------
 
     def start_dashmarks(self, wait_icon=True, env=None):
-        """Starts the program; its output (with WINEDEBUG=+debugstr in env, its trace lines) goes to
-        dashmarks.log among the test's artefacts."""
+        """Starts the program; its output goes to dashmarks.log among the test's artefacts (with
+        WINEDEBUG=warn+seh in env, its OutputDebugString lines too)."""
         process = self.spawn(self.exe, log_name='dashmarks.log', env=env)
         if wait_icon:
             self.wait_for(lambda: self.find_windows(cls='DashmarksMain'), 20, 'the Dashmarks main window')

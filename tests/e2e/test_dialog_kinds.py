@@ -13,6 +13,8 @@ from test_delivery import Scratch, choose_path, fixture, lines, nothing_for, ref
     start_with, windows_path
 
 TITLE = 'Fixture Dialog'
+# Wine shows OutputDebugString lines on its "seh" channel (older versions: "debugstr").
+TRACE_LINES = 'warn+seh,warn+debugstr'
 
 
 def parametrise(cases):
@@ -92,7 +94,7 @@ def test_entries_that_are_no_folder_send_nothing_and_are_traced(d):
         gone.rmdir()
         entries = [windows_path(gone), '   ', windows_path(good) + '\r\nC:\\windows', 'Z:\\' + 'a' * 300, '']
         d.reg_seed_paths(entries, Clipboard='True')
-        d.start_dashmarks(env={'WINEDEBUG': '+debugstr'})
+        d.start_dashmarks(env={'WINEDEBUG': TRACE_LINES})
         log = s.log('dialog')
         dialog = open_kind(d, log, 'save', '--name', 'report.txt')
         trace = d.test_dir() / 'dashmarks.log'
@@ -107,6 +109,28 @@ def test_entries_that_are_no_folder_send_nothing_and_are_traced(d):
         check(folders(log) == ['C:\\windows'], f'the dialog moved: {folders(log)}')
         check(name_box(d, log) == 'report.txt', f'the name box changed: {names(log)}')
         check(not closed(log), f'the dialog closed or complained: {closed(log)}')
+
+
+def test_a_right_click_on_the_icon_during_a_long_typed_delivery_loses_neither(d):
+    """The click takes the front from the dialog while the path is being typed; the delivery brings
+    the dialog back and finishes, and the click is answered afterwards."""
+    with Scratch() as s:
+        folder = s.root
+        while len(windows_path(folder)) < 200:
+            folder = folder / ('long folder name ' * 3).strip()
+        folder.mkdir(parents=True)
+        log = s.log('dialog')
+        start_with(d, [folder], clipboard=False)
+        dialog = open_kind(d, log, 'open')
+        choose_path(d)
+        d.click_tray(3)
+        d.wait_for(lambda: reached(log, folder), 20, f'the dialog to show {folder}')
+        d.wait_for(d.popup_menu, 10, 'the Configure menu, once the delivery is over')
+        d.screenshot('configure-menu-after-the-delivery')
+        d.keys('esc')
+        d.wait_for(lambda: not d.popup_menu(), 10, 'the Configure menu to close')
+        check(name_box(d, log) == '', f'the name box kept {names(log)[-1]!r}')
+        check(not closed(log) and refreshed(d, dialog) is not None, f'the dialog closed: {closed(log)}')
 
 
 def test_a_russian_dialog_with_the_focus_in_its_file_list_reaches_the_folder(d):
