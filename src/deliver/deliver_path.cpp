@@ -1,11 +1,15 @@
 #include "deliver/deliver_path.h"
 
+#include <utility>
+
+#include "deliver/folder_rules.h"
 #include "deliver/key_string.h"
 #include "deliver/send_key_string.h"
-#include "deliver/target_choice.h"
 
 namespace dm {
 namespace {
+
+constexpr DeliveryOutcome kOk = DeliveryOutcome::kDelivered;
 
 class HourglassScope {
  public:
@@ -20,54 +24,120 @@ class HourglassScope {
 
 }  // namespace
 
-void PathDeliverySequence::DeliverPath(const std::string& path, bool clipboardMode) {
+DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool clipboardMode) {
   HourglassScope hourglass(services_.pointer);
-  WindowHandle target = 0;
+  reactivations_ = 0;
+  FileDialogTarget dialog;
   if (search_.CollectWindows(foundWindows_, 0, "*", "[#]32770") > 0) {
-    target = ChooseFileDialog(services_.tree, foundWindows_);
+    dialog = ChooseFileDialog(services_.tree, foundWindows_);
   }
-  if (target != 0) {
-    DeliverTo(target, /*isDialog=*/true, path, clipboardMode);
-    return;
+  WindowHandle explorer = 0;
+  if (dialog.dialog == 0 && search_.CollectWindows(foundWindows_, 0, "*", "ExploreWClass") > 0) {
+    explorer = ChooseExplorerWindow(services_.tree, foundWindows_);
   }
-  if (search_.CollectWindows(foundWindows_, 0, "*", "ExploreWClass") > 0) {
-    target = ChooseExplorerWindow(services_.tree, foundWindows_);
+  const WindowHandle target = dialog.dialog != 0 ? dialog.dialog : explorer;
+  if (target == 0) return DeliveryOutcome::kNoTarget;
+  // The system drops input sent to a program with more rights without saying so.
+  if (services_.process.RunsElevated(target)) return DeliveryOutcome::kTargetElevated;
+  if (!IsDeliverableFolder(path, services_.folders)) return DeliveryOutcome::kFolderInvalid;
+  // The clipboard is saved before any key is sent: when it cannot be, nothing is.
+  std::unique_ptr<ClipboardSnapshot> saved;
+  if (clipboardMode) {
+    ClipboardSaveResult result = services_.clipboard.Save();
+    if (result.status == ClipboardSaveStatus::kBusy) return DeliveryOutcome::kClipboardBusy;
+    // A clipboard too large to keep whole is left as it is, and the path is typed instead.
+    if (result.status == ClipboardSaveStatus::kSaved) {
+      if (!result.snapshot) return DeliveryOutcome::kClipboardBusy;
+      saved = std::move(result.snapshot);
+    }
   }
-  if (target != 0) DeliverTo(target, /*isDialog=*/false, path, clipboardMode);
+  return dialog.dialog != 0 ? DeliverToDialog(dialog, path, saved.get())
+                            : DeliverToExplorer(explorer, path, saved.get());
 }
 
-bool PathDeliverySequence::DeliverTo(WindowHandle target, bool isDialog, const std::string& path,
-                                     bool clipboardMode) {
+DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& target, const std::string& path,
+                                                      ClipboardSnapshot* saved) {
+  WindowTree& tree = services_.tree;
+  DialogControls& controls = services_.controls;
+  const WindowHandle root = tree.TopLevelOf(target.dialog);
+  const WindowHandle box = target.nameBox;
+  if (root == 0) return DeliveryOutcome::kTargetStoppedAnswering;
+  // What the user had typed (a file name for Save As) goes back once the dialog has moved.
+  const std::optional<std::string> before = controls.ReadText(box);
+  if (!before) return DeliveryOutcome::kTargetStoppedAnswering;
+  if (!services_.activation.Activate(root)) return DeliveryOutcome::kActivationRefused;
+  const auto putBack = [&] {
+    if (tree.Exists(box) && controls.ReadText(box) != before) controls.WriteText(box, *before);
+  };
+
+  if (DeliveryOutcome focused = FocusNameBox(root, box); focused != kOk) return focused;
+  DeliveryOutcome sent = SendPath(root, path, saved);
+  // A click on the icon may take the front while the path goes in; the box is checked below, so
+  // the target is brought back and the delivery finished.
+  if (sent == DeliveryOutcome::kFocusLost && KeepTargetInFront(root) &&
+      (controls.HasFocus(box) || controls.Focus(box))) {
+    sent = kOk;
+  }
+  if (sent != kOk) {
+    putBack();
+    return sent;
+  }
+  // Enter only on exactly the path: an appended suggestion or a lost character is corrected, and
+  // a box that will not hold the path gets no Enter.
+  // Enter goes to the box, nowhere else in the dialog (the file list would open its selection).
+  if ((controls.ReadText(box) != path &&
+       (!controls.WriteText(box, path) || controls.ReadText(box) != path)) ||
+      (!controls.HasFocus(box) && !controls.Focus(box))) {
+    putBack();
+    return DeliveryOutcome::kFocusLost;
+  }
+  if (DeliveryOutcome entered = SendToTarget(root, kDialogAfterPath, true); entered != kOk) {
+    // A dialog that closes on Enter took the path; nothing more goes to its program.
+    if (!tree.Exists(target.dialog)) return kOk;
+    putBack();
+    return entered;
+  }
+  if (!tree.Exists(target.dialog)) return kOk;
+  putBack();
+  return kOk;
+}
+
+DeliveryOutcome PathDeliverySequence::DeliverToExplorer(WindowHandle target, const std::string& path,
+                                                        ClipboardSnapshot* saved) {
   WindowTree& tree = services_.tree;
   const WindowHandle root = tree.TopLevelOf(target);
-  if (root == 0) return false;
-  if (!isDialog && tree.IsIconic(target)) {
+  if (root == 0) return DeliveryOutcome::kTargetStoppedAnswering;
+  if (tree.IsIconic(target)) {
     tree.ShowNoActivate(target);
     // Alt+T in a window that is still minimised opens its system menu, not Tools; the path and
     // Enter would then pick from that menu.
-    if (tree.IsIconic(target)) return false;
+    if (tree.IsIconic(target)) return DeliveryOutcome::kTargetStoppedAnswering;
   }
-  if (!services_.activation.Activate(root)) return false;
-  if (isDialog) {
-    return SendToTarget(root, kDialogBeforePath, true) && SendPath(root, path, clipboardMode) &&
-           SendToTarget(root, kDialogAfterPath, true);
-  }
-  return SendToTarget(root, kExplorerBeforePath, true) && SendPath(root, path, clipboardMode) &&
-         SendToTarget(root, kExplorerAfterPath, false);
+  if (!services_.activation.Activate(root)) return DeliveryOutcome::kActivationRefused;
+  if (DeliveryOutcome o = SendToTarget(root, kExplorerBeforePath, true); o != kOk) return o;
+  if (DeliveryOutcome o = SendPath(root, path, saved); o != kOk) return o;
+  return SendToTarget(root, kExplorerAfterPath, false);
 }
 
-bool PathDeliverySequence::SendPath(WindowHandle root, const std::string& path, bool clipboardMode) {
-  if (!clipboardMode) return SendToTarget(root, EscapeKeyString(path), true);
+DeliveryOutcome PathDeliverySequence::FocusNameBox(WindowHandle root, WindowHandle box) {
+  if (!KeepTargetInFront(root)) return DeliveryOutcome::kFocusLost;
+  if (services_.controls.Focus(box)) return kOk;
+  // The last resort: the access key of "File name" in the dialogs that have one.
+  if (DeliveryOutcome o = SendToTarget(root, kDialogFocusNameBox, true); o != kOk) return o;
+  return services_.controls.HasFocus(box) ? kOk : DeliveryOutcome::kFocusLost;
+}
+
+DeliveryOutcome PathDeliverySequence::SendPath(WindowHandle root, const std::string& path,
+                                               ClipboardSnapshot* saved) {
+  if (saved == nullptr) return SendToTarget(root, EscapeKeyString(path), true);
   Clipboard& clipboard = services_.clipboard;
-  const ClipboardSaveResult saved = clipboard.Save();
-  // A clipboard too large to keep whole is left as it is, and the path is typed instead.
-  if (saved.status == ClipboardSaveStatus::kTooLarge) return SendToTarget(root, EscapeKeyString(path), true);
-  if (saved.status != ClipboardSaveStatus::kSaved || !saved.snapshot) return false;
   // The earlier content goes back once the target has taken the paste, and also when setting
   // the text or pasting failed part-way.
-  const bool pasted = clipboard.SetText(path) && SendToTarget(root, kPaste, true);
-  const bool restored = clipboard.Restore(*saved.snapshot);
-  return pasted && restored;
+  const DeliveryOutcome pasted =
+      clipboard.SetText(path) ? SendToTarget(root, kPaste, true) : DeliveryOutcome::kClipboardBusy;
+  const bool restored = clipboard.Restore(*saved);
+  if (pasted == kOk && !restored) return DeliveryOutcome::kClipboardBusy;
+  return pasted;
 }
 
 bool PathDeliverySequence::TargetInFront(WindowHandle root) {
@@ -80,10 +150,29 @@ bool PathDeliverySequence::TargetInFront(WindowHandle root) {
   return false;
 }
 
-bool PathDeliverySequence::SendToTarget(WindowHandle root, std::string_view keys, bool wait) {
+bool PathDeliverySequence::KeepTargetInFront(WindowHandle root) {
+  while (!TargetInFront(root)) {
+    // Keys never go to another program; but this program's own icon, menu or window in front
+    // means the user clicked the icon meanwhile, and that click is answered after the delivery.
+    const WindowHandle front = services_.activation.Foreground();
+    if (front == 0 || !services_.process.IsOwnOrItsIcon(front) || reactivations_ >= kMaxReactivations) {
+      return false;
+    }
+    ++reactivations_;
+    if (!services_.activation.Activate(root)) return false;
+  }
+  return true;
+}
+
+DeliveryOutcome PathDeliverySequence::SendToTarget(WindowHandle root, std::string_view keys, bool wait) {
   // Keys only ever go to the target: if anything else has come to the front, stop typing.
-  if (!TargetInFront(root)) return false;
-  return SendKeyString(services_.keyboard, keys, wait, root);
+  if (!KeepTargetInFront(root)) return DeliveryOutcome::kFocusLost;
+  if (!SendKeyString(services_.keyboard, keys, wait, root)) return WhyNotSent(root);
+  return kOk;
+}
+
+DeliveryOutcome PathDeliverySequence::WhyNotSent(WindowHandle root) {
+  return TargetInFront(root) ? DeliveryOutcome::kTargetStoppedAnswering : DeliveryOutcome::kFocusLost;
 }
 
 }  // namespace dm

@@ -1,22 +1,94 @@
 #include "deliver/target_choice.h"
 
-namespace dm {
+#include <string>
 
-WindowHandle ChooseFileDialog(WindowTree& tree, const std::vector<WindowHandle>& found) {
+namespace dm {
+namespace {
+
+// A dialog's whole tree is looked at; a tree larger than this is not a file dialog.
+constexpr int kMaxControls = 4000;
+constexpr int kClassBufferChars = 64;
+
+struct DialogParts {
+  WindowHandle comboNameBox = 0;
+  WindowHandle editNameBox = 0;
+  bool shellView = false;
+  bool fileList = false;
+  bool folderList = false;
+};
+
+bool IsNameBoxClass(const std::string& className) {
+  return className == "ComboBoxEx32" || className == "ComboBox" || className == "Edit";
+}
+
+// The edit field typed into: the box itself, or the edit inside its combo box.
+WindowHandle EditOf(WindowTree& tree, WindowHandle box) {
+  for (int depth = 0; depth < 3; ++depth) {
+    const std::string className = tree.ClassName(box, kClassBufferChars);
+    if (className != "ComboBoxEx32" && className != "ComboBox") return box;
+    WindowHandle inner = 0;
+    for (WindowHandle child = tree.FirstChild(box); child != 0; child = tree.NextSibling(child)) {
+      const std::string childClass = tree.ClassName(child, kClassBufferChars);
+      if (childClass == "Edit" || childClass == "ComboBox") {
+        inner = child;
+        break;
+      }
+    }
+    if (inner == 0) return box;
+    box = inner;
+  }
+  return box;
+}
+
+void Collect(WindowTree& tree, WindowHandle dialog, DialogParts& parts) {
+  std::vector<WindowHandle> pending{tree.FirstChild(dialog)};
+  int seen = 0;
+  while (!pending.empty() && seen < kMaxControls) {
+    const WindowHandle window = pending.back();
+    pending.pop_back();
+    if (window == 0) continue;
+    ++seen;
+    pending.push_back(tree.NextSibling(window));
+    pending.push_back(tree.FirstChild(window));
+    const std::string className = tree.ClassName(window, kClassBufferChars);
+    if (className == "SHELLDLL_DefView") {
+      parts.shellView = true;
+      continue;
+    }
+    const int id = tree.ControlId(window);
+    if (id == kFileListId && className == "ListBox") parts.fileList = true;
+    if (id == kFolderListId && className == "ListBox") parts.folderList = true;
+    if (!tree.IsVisible(window)) continue;
+    if (id == kFileNameComboId && parts.comboNameBox == 0 && IsNameBoxClass(className)) {
+      parts.comboNameBox = window;
+    }
+    if (id == kFileNameEditId && parts.editNameBox == 0 && className == "Edit") parts.editNameBox = window;
+  }
+}
+
+}  // namespace
+
+WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog) {
+  DialogParts parts;
+  Collect(tree, dialog, parts);
+  const WindowHandle box = parts.comboNameBox != 0 ? parts.comboNameBox : parts.editNameBox;
+  if (box == 0) return 0;
+  if (!parts.shellView && !(parts.fileList && parts.folderList)) return 0;
+  return EditOf(tree, box);
+}
+
+FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHandle>& found) {
   for (std::size_t i = 1; i < found.size(); ++i) {
     const WindowHandle h = found[i];
-    if (!tree.IsVisible(h) || !tree.IsEnabled(h)) continue;
-    if (tree.HasControlIdInDescendants(h, kFileNameComboId) ||
-        tree.HasControlIdInDescendants(h, kFileNameEditId)) {
-      return h;
-    }
+    if (!tree.IsVisible(h) || !tree.IsEnabled(h) || tree.IsCloaked(tree.TopLevelOf(h))) continue;
+    if (const WindowHandle box = FindFileNameBox(tree, h); box != 0) return {h, box};
   }
-  return 0;
+  return {};
 }
 
 WindowHandle ChooseExplorerWindow(WindowTree& tree, const std::vector<WindowHandle>& found) {
   for (std::size_t i = 1; i < found.size(); ++i) {
-    if (tree.IsVisible(found[i])) return found[i];
+    if (tree.IsVisible(found[i]) && !tree.IsCloaked(tree.TopLevelOf(found[i]))) return found[i];
   }
   return 0;
 }

@@ -29,8 +29,13 @@ class WindowTree {
   virtual bool IsIconic(WindowHandle window) = 0;
   // Restores a window to its last size and position without activating it.
   virtual void ShowNoActivate(WindowHandle window) = 0;
-  // Whether any descendant of window (at any depth) carries this control identifier.
-  virtual bool HasControlIdInDescendants(WindowHandle window, int controlId) = 0;
+  // The control identifier of a child window (0 for none).
+  virtual int ControlId(WindowHandle window) = 0;
+  // Whether the system keeps a visible window out of sight (on another virtual desktop, or a
+  // suspended app's frame).
+  virtual bool IsCloaked(WindowHandle window) = 0;
+  // Whether the handle still names a window.
+  virtual bool Exists(WindowHandle window) = 0;
   // The top-level window that holds window (window itself when it is top-level).
   virtual WindowHandle TopLevelOf(WindowHandle window) = 0;
   // The window that owns a top-level window (a dialog's owner), 0 for none.

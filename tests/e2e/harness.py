@@ -145,11 +145,12 @@ class Desktop:
 
     # --- processes ---------------------------------------------------------------------------
 
-    def spawn(self, program, *args, log_name=None):
+    def spawn(self, program, *args, log_name=None, env=None):
+        """Starts a Wine program; env adds to or replaces the run's environment for it alone."""
         log = subprocess.DEVNULL
         if log_name:
             log = open(self.test_dir() / log_name, 'wb')
-        process = subprocess.Popen([self.wine_command, str(program), *map(str, args)], env=self.env,
+        process = subprocess.Popen([self.wine_command, str(program), *map(str, args)], env={**self.env, **(env or {})},
                                    stdout=log, stderr=log, start_new_session=True)
         self.processes.append(process)
         return process
@@ -361,8 +362,10 @@ class Desktop:
 
     # --- the program -------------------------------------------------------------------------
 
-    def start_dashmarks(self, wait_icon=True):
-        process = self.spawn(self.exe, log_name='dashmarks.log')
+    def start_dashmarks(self, wait_icon=True, env=None):
+        """Starts the program; its output goes to dashmarks.log among the test's artefacts (with
+        WINEDEBUG=warn+seh in env, its OutputDebugString lines too)."""
+        process = self.spawn(self.exe, log_name='dashmarks.log', env=env)
         if wait_icon:
             self.wait_for(lambda: self.find_windows(cls='DashmarksMain'), 20, 'the Dashmarks main window')
             self.wait_for(self.tray_window, 20, 'the icon in the system tray')

@@ -1,6 +1,7 @@
 #include "support/fake_desktop.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "deliver/utf8.h"
 
@@ -101,7 +102,17 @@ WindowHandle FakeDesktop::AddFileDialog(std::string title) {
   const WindowHandle dialog = Add(0, "#32770", std::move(title));
   AddControl(dialog, 0x442, "Static");
   AddControl(AddControl(dialog, 0x47C, "ComboBox"), 0x3E9, "Edit");
+  AddControl(dialog, 0x461, "SHELLDLL_DefView");
   return dialog;
+}
+
+WindowHandle FakeDesktop::NameBoxOf(WindowHandle dialog) {
+  for (WindowHandle child : At(dialog).children) {
+    const Window& w = At(child);
+    if (w.controlId == 0x47C || w.controlId == 0x480) return w.children.empty() ? child : w.children.front();
+    if (const WindowHandle inner = NameBoxOf(child); inner != 0) return inner;
+  }
+  return 0;
 }
 
 std::string FakeDesktop::Name(WindowHandle h) const {
@@ -139,11 +150,11 @@ void FakeDesktop::ShowNoActivate(WindowHandle window) {
   At(window).iconic = false;
 }
 
-bool FakeDesktop::HasControlIdInDescendants(WindowHandle window, int controlId) {
-  for (WindowHandle child : At(window).children) {
-    if (At(child).controlId == controlId || HasControlIdInDescendants(child, controlId)) return true;
+bool FakeDesktop::Exists(WindowHandle window) {
+  for (; window != 0 && window != kDesktop; window = At(window).parent) {
+    if (At(window).destroyed) return false;
   }
-  return false;
+  return true;
 }
 
 WindowHandle FakeDesktop::TopLevelOf(WindowHandle window) {
@@ -153,8 +164,65 @@ WindowHandle FakeDesktop::TopLevelOf(WindowHandle window) {
 
 bool FakeDesktop::Send(const KeySequence& keys) {
   log.push_back("keys " + DescribeKeys(keys) + " -> " + Name(foreground_));
+  for (const KeyPress& press : keys) Type(press);
+  if (focus_ != 0 && !autocomplete.empty() && !keys.empty() && !keys.front().named) {
+    At(focus_).title += std::exchange(autocomplete, "");
+    selected_ = false;
+  }
   if (++sends_ == stealForegroundAfterSend) foreground_ = intruder;
   return true;
+}
+
+void FakeDesktop::Type(const KeyPress& press) {
+  if (foreground_ == 0 || !Exists(foreground_)) return;
+  if (press.named && press.key == NamedKey::kEnter) {
+    if (At(foreground_).closeOnEnter) At(foreground_).destroyed = true;
+    return;
+  }
+  if (press.modifiers == modifier::kAlt && !press.named && press.character == U'n') {
+    focus_ = NameBoxOf(foreground_);
+    selected_ = true;
+    return;
+  }
+  if (focus_ == 0 || TopLevelOf(focus_) != foreground_) return;
+  std::string typed;
+  if (press.modifiers == modifier::kCtrl && !press.named && press.character == U'v') {
+    const auto text = clipboard.find("text");
+    if (text != clipboard.end()) typed = text->second;
+  } else if (press.modifiers == modifier::kNone && !press.named) {
+    AppendUtf8(typed, press.character);
+  } else {
+    return;
+  }
+  std::string& boxText = At(focus_).title;
+  if (selected_) boxText.clear();
+  selected_ = false;
+  boxText += typed;
+}
+
+bool FakeDesktop::Focus(WindowHandle control) {
+  log.push_back("focus name box of " + Name(TopLevelOf(control)));
+  if (focusByHandleRefused) return false;
+  focus_ = control;
+  selected_ = true;
+  return true;
+}
+
+std::optional<std::string> FakeDesktop::ReadText(WindowHandle control) {
+  if (textTimesOut || !Exists(control)) return std::nullopt;
+  return At(control).title;
+}
+
+bool FakeDesktop::WriteText(WindowHandle control, const std::string& text) {
+  log.push_back("write name box " + text);
+  if (textTimesOut || !Exists(control)) return false;
+  At(control).title = writeGarbles ? text + "?" : text;
+  return true;
+}
+
+FolderState FakeDesktop::Check(const std::string& path) {
+  const auto it = folderStates.find(path);
+  return it == folderStates.end() ? FolderState::kFolder : it->second;
 }
 
 bool FakeDesktop::WaitUntilProcessed(WindowHandle target) {
@@ -185,7 +253,7 @@ bool FakeDesktop::Restore(const ClipboardSnapshot& snapshot) {
 
 bool FakeDesktop::Activate(WindowHandle window) {
   log.push_back("activate " + Name(window));
-  if (refuseActivation || !At(window).visible) return false;
+  if (refuseActivation || !At(window).visible || !Exists(window)) return false;
   foreground_ = window;
   return true;
 }

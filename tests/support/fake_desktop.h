@@ -5,15 +5,19 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/activation.h"
 #include "platform/clipboard.h"
+#include "platform/dialog_controls.h"
+#include "platform/folder_check.h"
 #include "platform/key_sequence.h"
 #include "platform/keyboard.h"
 #include "platform/pointer.h"
+#include "platform/window_process.h"
 #include "platform/window_tree.h"
 
 namespace dm::test {
@@ -22,15 +26,27 @@ namespace dm::test {
 // "Shift+", named keys in braces, runs of plain characters quoted: Alt+n "C:\x" {ENTER} {BS}
 std::string DescribeKeys(const KeySequence& keys);
 
-class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public Activation, public Pointer {
+class FakeDesktop : public WindowTree,
+                    public Keyboard,
+                    public Clipboard,
+                    public Activation,
+                    public Pointer,
+                    public DialogControls,
+                    public FolderCheck,
+                    public WindowProcess {
  public:
   struct Window {
     WindowHandle parent = 0;
     std::string className;
-    std::string title;
+    std::string title;  // also the text of an edit field
     bool visible = true;
     bool enabled = true;
     bool iconic = false;
+    bool cloaked = false;
+    bool elevated = false;  // its program runs with more rights
+    bool own = false;       // this program's window or its icon's notification area
+    bool closeOnEnter = false;
+    bool destroyed = false;
     int controlId = 0;
     WindowHandle owner = 0;
     std::vector<WindowHandle> children;  // in Z-order, topmost first
@@ -44,8 +60,11 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
   WindowHandle Add(WindowHandle parent, std::string className, std::string title);
   // Adds a control with an identifier and no title.
   WindowHandle AddControl(WindowHandle parent, int controlId, std::string className = "Edit");
-  // A top-level file dialog holding the file-name combo box (0x47C).
+  // A top-level explorer-style file dialog: the name box (combo box 0x47C with its edit field)
+  // and a shell view.
   WindowHandle AddFileDialog(std::string title);
+  // The edit field of a dialog's name box (the first 0x47C or 0x480 below it).
+  WindowHandle NameBoxOf(WindowHandle dialog);
   Window& At(WindowHandle h) { return windows_.at(h); }
   // The title, or "#" and the handle for an untitled window; "none" for 0.
   std::string Name(WindowHandle h) const;
@@ -55,6 +74,16 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
   bool waitTimesOut = false;
   bool clipboardBusy = false;
   bool clipboardTooLarge = false;  // the save finds more than it keeps
+  // The name box will not take the focus by its handle (Alt+N still reaches it).
+  bool focusByHandleRefused = false;
+  // The name box's program does not answer when its text is read or written.
+  bool textTimesOut = false;
+  // Writing the box leaves something else in it.
+  bool writeGarbles = false;
+  // Appended to the box after the first typed run, as an autocomplete suggestion would be.
+  std::string autocomplete;
+  // Folders the file system does not know, or cannot answer for in time.
+  std::map<std::string, FolderState> folderStates;
   // After this many sends (counted from 1), intruder becomes the foreground window.
   int stealForegroundAfterSend = 0;
   WindowHandle intruder = 0;
@@ -71,7 +100,9 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
   bool IsEnabled(WindowHandle window) override { return At(window).enabled; }
   bool IsIconic(WindowHandle window) override { return At(window).iconic; }
   void ShowNoActivate(WindowHandle window) override;
-  bool HasControlIdInDescendants(WindowHandle window, int controlId) override;
+  int ControlId(WindowHandle window) override { return At(window).controlId; }
+  bool IsCloaked(WindowHandle window) override { return At(window).cloaked; }
+  bool Exists(WindowHandle window) override;
   WindowHandle TopLevelOf(WindowHandle window) override;
   WindowHandle OwnerOf(WindowHandle window) override { return At(window).owner; }
 
@@ -89,6 +120,19 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
   WindowHandle Foreground() override { return foreground_; }
   void SetForeground(WindowHandle window) { foreground_ = window; }
 
+  // DialogControls
+  bool Focus(WindowHandle control) override;
+  bool HasFocus(WindowHandle control) override { return focus_ == control && control != 0; }
+  std::optional<std::string> ReadText(WindowHandle control) override;
+  bool WriteText(WindowHandle control, const std::string& text) override;
+
+  // FolderCheck
+  FolderState Check(const std::string& path) override;
+
+  // WindowProcess
+  bool RunsElevated(WindowHandle window) override { return At(TopLevelOf(window)).elevated; }
+  bool IsOwnOrItsIcon(WindowHandle window) override { return At(window).own; }
+
   // Pointer
   void ShowHourglass() override { log.push_back("pointer hourglass"); }
   void ShowDefault() override { log.push_back("pointer default"); }
@@ -102,6 +146,9 @@ class FakeDesktop : public WindowTree, public Keyboard, public Clipboard, public
   std::unordered_map<WindowHandle, Window> windows_;
   WindowHandle next_ = 0x20000;
   WindowHandle foreground_ = 0;
+  WindowHandle focus_ = 0;
+  bool selected_ = false;  // the focused box's whole text is selected
+  void Type(const KeyPress& press);
   int sends_ = 0;
 };
 

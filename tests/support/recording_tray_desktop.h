@@ -111,8 +111,9 @@ class RecordingTrayDesktop final : public TrayIcon,
     aboutOpen = false;
   }
 
-  void DeliverPath(const std::string& path, bool clipboardMode) override {
+  DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
     log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys"));
+    return DeliveryOutcome::kDelivered;
   }
 };
 

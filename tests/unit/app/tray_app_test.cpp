@@ -239,10 +239,11 @@ class ClickedDuringDelivery : public PathDelivery {
  public:
   std::function<void()> whileDelivering;
   std::vector<std::string>* log = nullptr;
-  void DeliverPath(const std::string& path, bool) override {
+  DeliveryOutcome DeliverPath(const std::string& path, bool) override {
     log->push_back("deliver " + path + " begins");
     if (whileDelivering) whileDelivering();
     log->push_back("deliver " + path + " ends");
+    return DeliveryOutcome::kDelivered;
   }
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,30 +23,35 @@ class DeliverPathTest : public testing::Test {
   WindowHandle AddExplorer(const char* title = "Explorer") { return desktop.Add(0, "ExploreWClass", title); }
 
   Log Deliver(const std::string& path, bool clipboardMode) {
-    delivery.DeliverPath(path, clipboardMode);
+    outcome = delivery.DeliverPath(path, clipboardMode);
     return desktop.log;
   }
 
+  static DeliveryServices Services(FakeDesktop& d) { return {d, d, d, d, d, d, d, d}; }
+
   FakeDesktop desktop;
-  PathDeliverySequence delivery{{desktop, desktop, desktop, desktop, desktop}};
+  PathDeliverySequence delivery{Services(desktop)};
+  DeliveryOutcome outcome = DeliveryOutcome::kNoTarget;
 };
 
-TEST_F(DeliverPathTest, DialogGetsAltNThePathTypedAndEnterBackspace) {
-  desktop.AddFileDialog("Open");
-  EXPECT_EQ(Deliver("C:\\50% {x}\\", false),
-            (Log{"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open",
-                 "keys \"C:\\50% {x}\\\" -> Open", "wait Open", "keys {ENTER} {BS} -> Open", "wait Open",
-                 "pointer default"}));
+TEST_F(DeliverPathTest, DialogNameBoxIsFocusedByHandleThePathTypedAndEnteredThenEmptiedAgain) {
+  const WindowHandle dialog = desktop.AddFileDialog("Open");
+  EXPECT_EQ(
+      Deliver("C:\\50% {x}\\", false),
+      (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\50% {x}\\\" -> Open",
+           "wait Open", "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
+  EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
+  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
 }
 
-TEST_F(DeliverPathTest, ClipboardModePastesBetweenSavingAndRestoringEveryFormat) {
+TEST_F(DeliverPathTest, ClipboardIsSavedBeforeAnyKeyAndRestoredWholeAfterThePaste) {
   desktop.AddFileDialog("Open");
   const FakeDesktop::Formats before{{"text", "earlier"}, {"bitmap", "pixels"}, {"files", "a.txt"}};
   desktop.clipboard = before;
   EXPECT_EQ(Deliver("C:\\Data\\", true),
-            (Log{"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open", "clipboard save",
+            (Log{"pointer hourglass", "clipboard save", "activate Open", "focus name box of Open",
                  "clipboard set C:\\Data\\", "keys Ctrl+v -> Open", "wait Open", "clipboard restore",
-                 "keys {ENTER} {BS} -> Open", "wait Open", "pointer default"}));
+                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(desktop.clipboard, before);
 }
 
@@ -53,11 +60,83 @@ TEST_F(DeliverPathTest, AClipboardTooLargeToKeepIsLeftAloneAndThePathTyped) {
   const FakeDesktop::Formats before{{"spreadsheet range", "hundreds of megabytes"}};
   desktop.clipboard = before;
   desktop.clipboardTooLarge = true;
-  EXPECT_EQ(Deliver("C:\\Data\\", true),
-            (Log{"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open", "clipboard save",
-                 "keys \"C:\\Data\\\" -> Open", "wait Open", "keys {ENTER} {BS} -> Open", "wait Open",
-                 "pointer default"}));
+  const Log log = Deliver("C:\\Data\\", true);
+  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+  EXPECT_NE(std::find(log.begin(), log.end(), "keys \"C:\\Data\\\" -> Open"), log.end());
+  EXPECT_EQ(std::find(log.begin(), log.end(), "keys Ctrl+v -> Open"), log.end());
   EXPECT_EQ(desktop.clipboard, before);
+}
+
+TEST_F(DeliverPathTest, TheNameTheUserTypedIsInTheBoxAgainAfterwards) {
+  for (const bool clipboardMode : {false, true}) {
+    FakeDesktop fresh;
+    PathDeliverySequence sequence{Services(fresh)};
+    const WindowHandle dialog = fresh.AddFileDialog("Save As");
+    fresh.At(fresh.NameBoxOf(dialog)).title = "report.txt";
+    EXPECT_EQ(sequence.DeliverPath("C:\\Reports\\", clipboardMode), DeliveryOutcome::kDelivered);
+    EXPECT_EQ(fresh.At(fresh.NameBoxOf(dialog)).title, "report.txt");
+    // Enter went in on exactly the path.
+    const auto enter = std::find(fresh.log.begin(), fresh.log.end(), "keys {ENTER} -> Save As");
+    ASSERT_NE(enter, fresh.log.end());
+    EXPECT_EQ(std::find(enter, fresh.log.end(), "write name box report.txt") - enter, 2);
+  }
+}
+
+TEST_F(DeliverPathTest, AnAppendedSuggestionIsCorrectedBeforeEnter) {
+  const WindowHandle dialog = desktop.AddFileDialog("Open");
+  desktop.autocomplete = "Reports and more";
+  EXPECT_EQ(Deliver("C:\\", false),
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\\" -> Open",
+                 "wait Open", "write name box C:\\", "keys {ENTER} -> Open", "wait Open", "write name box ",
+                 "pointer default"}));
+  EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
+}
+
+TEST_F(DeliverPathTest, ABoxThatWillNotHoldThePathGetsNoEnterAndItsTextBack) {
+  const WindowHandle dialog = desktop.AddFileDialog("Save As");
+  desktop.At(desktop.NameBoxOf(dialog)).title = "report.txt";
+  desktop.autocomplete = "x";
+  desktop.writeGarbles = true;
+  const Log log = Deliver("C:\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::kFocusLost);
+  EXPECT_EQ(
+      std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("ENTER") != l.npos; }),
+      0);
+  EXPECT_EQ(log[log.size() - 2], "write name box report.txt");
+}
+
+TEST_F(DeliverPathTest, AltNIsTheLastResortWhenTheBoxRefusesTheFocusByHandle) {
+  desktop.AddFileDialog("Open");
+  desktop.focusByHandleRefused = true;
+  EXPECT_EQ(Deliver("C:\\", false),
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys Alt+n -> Open",
+                 "wait Open", "keys \"C:\\\" -> Open", "wait Open", "keys {ENTER} -> Open", "wait Open",
+                 "write name box ", "pointer default"}));
+}
+
+TEST_F(DeliverPathTest, ADialogThatClosesOnEnterGetsNothingMore) {
+  const WindowHandle dialog = desktop.AddFileDialog("Choose Folder");
+  desktop.At(dialog).closeOnEnter = true;
+  desktop.At(desktop.NameBoxOf(dialog)).title = "old";
+  EXPECT_EQ(Deliver("C:\\", false),
+            (Log{"pointer hourglass", "activate Choose Folder", "focus name box of Choose Folder",
+                 "keys \"C:\\\" -> Choose Folder", "wait Choose Folder", "keys {ENTER} -> Choose Folder",
+                 "wait Choose Folder", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+}
+
+TEST_F(DeliverPathTest, AClickOnTheIconMidWayIsOutwaitedAndTheDeliveryFinished) {
+  const WindowHandle dialog = desktop.AddFileDialog("Open");
+  const WindowHandle tray = desktop.Add(0, "Shell_TrayWnd", "");
+  desktop.At(tray).own = true;
+  desktop.intruder = tray;
+  desktop.stealForegroundAfterSend = 1;
+  EXPECT_EQ(Deliver("C:\\", false),
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\\" -> Open",
+                 "wait Open", "activate Open", "keys {ENTER} -> Open", "wait Open", "write name box ",
+                 "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+  EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
 }
 
 TEST_F(DeliverPathTest, ExplorerGetsGoToThePathAndAnEnterThatIsNotAwaited) {
@@ -93,8 +172,8 @@ TEST_F(DeliverPathTest, AWindowOwnedByAnotherProgramStopsTheTyping) {
 
 TEST_F(DeliverPathTest, MinimisedExplorerIsRestoredWithoutActivationFirst) {
   desktop.At(AddExplorer()).iconic = true;
-  EXPECT_EQ(Deliver("D:\\", true), (Log{"pointer hourglass", "show-no-activate Explorer", "activate Explorer",
-                                        "keys Alt+t \"g\" -> Explorer", "wait Explorer", "clipboard save",
+  EXPECT_EQ(Deliver("D:\\", true), (Log{"pointer hourglass", "clipboard save", "show-no-activate Explorer",
+                                        "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
                                         "clipboard set D:\\", "keys Ctrl+v -> Explorer", "wait Explorer",
                                         "clipboard restore", "keys {ENTER} -> Explorer", "pointer default"}));
 }
@@ -109,8 +188,8 @@ TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
   // Alt+T in a minimised window opens its system menu; the path and Enter would pick from it.
   StaysMinimisedDesktop desktop;
   desktop.At(desktop.Add(0, "ExploreWClass", "Explorer")).iconic = true;
-  PathDeliverySequence delivery{{desktop, desktop, desktop, desktop, desktop}};
-  delivery.DeliverPath("D:\\", false);
+  PathDeliverySequence delivery{{desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
+  EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::kTargetStoppedAnswering);
   EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "pointer default"}));
 }
 
@@ -120,113 +199,127 @@ TEST_F(DeliverPathTest, DialogWinsOverAnExplorerWindowInFront) {
   desktop.AddFileDialog("Save As");
   const Log log = Deliver("E:\\", false);
   EXPECT_EQ(log[1], "activate Save As");
-  EXPECT_EQ(log[2], "keys Alt+n -> Save As");
+  EXPECT_EQ(log[2], "focus name box of Save As");
 }
 
 TEST_F(DeliverPathTest, NoTargetOnlyShowsTheHourglass) {
   desktop.Add(0, "#32770", "");  // an untitled dialog is never a target
   desktop.Add(0, "CabinetWClass", "Some folder");
   EXPECT_EQ(Deliver("C:\\", false), (Log{"pointer hourglass", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::kNoTarget);
   EXPECT_EQ(delivery.FoundWindows(), (std::vector<WindowHandle>{0}));
 }
 
-TEST_F(DeliverPathTest, RefusedActivationTypesNothing) {
-  desktop.AddFileDialog("Open");
-  AddExplorer();
-  desktop.refuseActivation = true;
-  EXPECT_EQ(Deliver("C:\\", true), (Log{"pointer hourglass", "activate Open", "pointer default"}));
-}
-
-struct InterruptionCase {
+// Every way a delivery can fail: its outcome, and what reached the outside world before it ended.
+struct FailureCase {
   const char* name;
-  bool clipboardMode;
-  int stealAfterSend;  // 0: the foreground stays
-  bool waitTimesOut;
-  bool clipboardBusy;
+  std::string path = "C:\\Data\\";
+  bool clipboardMode = false;
+  std::function<void(FakeDesktop&, WindowHandle dialog, WindowHandle chat)> arrange;
+  DeliveryOutcome outcome;
   Log log;
 };
 
-class DeliveryInterruptionTest : public DeliverPathTest,
-                                 public testing::WithParamInterface<InterruptionCase> {};
+class DeliveryFailureTest : public DeliverPathTest, public testing::WithParamInterface<FailureCase> {};
 
-TEST_P(DeliveryInterruptionTest, StopsAtOnceAndTypesNothingMore) {
-  const InterruptionCase& c = GetParam();
-  const WindowHandle intruder = desktop.Add(0, "Chat", "Chat");
-  desktop.AddFileDialog("Open");
+TEST_P(DeliveryFailureTest, EndsWithItsOutcomeAndSendsNothingMore) {
+  const FailureCase& c = GetParam();
+  const WindowHandle chat = desktop.Add(0, "Chat", "Chat");
+  const WindowHandle dialog = desktop.AddFileDialog("Open");
+  desktop.At(desktop.NameBoxOf(dialog)).title = "report.txt";
   desktop.clipboard = {{"text", "earlier"}};
-  desktop.intruder = intruder;
-  desktop.stealForegroundAfterSend = c.stealAfterSend;
-  desktop.waitTimesOut = c.waitTimesOut;
-  desktop.clipboardBusy = c.clipboardBusy;
-  EXPECT_EQ(Deliver("C:\\", c.clipboardMode), c.log);
+  desktop.intruder = chat;
+  c.arrange(desktop, dialog, chat);
+  EXPECT_EQ(Deliver(c.path, c.clipboardMode), c.log);
+  EXPECT_EQ(outcome, c.outcome);
   EXPECT_EQ(desktop.clipboard, (FakeDesktop::Formats{{"text", "earlier"}}));
+  EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "report.txt");
+}
+
+const Log kNothingSent{"pointer hourglass", "pointer default"};
+const auto kAsItIs = [](FakeDesktop&, WindowHandle, WindowHandle) {};
+
+FailureCase InvalidFolder(const char* name, std::string path) {
+  return {name, std::move(path), false, kAsItIs, DeliveryOutcome::kFolderInvalid, kNothingSent};
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, DeliveryInterruptionTest,
-    testing::Values(InterruptionCase{"ForegroundLostAfterAltN",
-                                     false,
-                                     1,
-                                     false,
-                                     false,
-                                     {"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open",
-                                      "pointer default"}},
-                    InterruptionCase{"ForegroundLostAfterThePath",
-                                     false,
-                                     2,
-                                     false,
-                                     false,
-                                     {"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open",
-                                      "keys \"C:\\\" -> Open", "wait Open", "pointer default"}},
-                    InterruptionCase{"ForegroundLostAfterThePasteStillRestoresTheClipboard",
-                                     true,
-                                     2,
-                                     false,
-                                     false,
-                                     {"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open",
-                                      "clipboard save", "clipboard set C:\\", "keys Ctrl+v -> Open",
-                                      "wait Open", "clipboard restore", "pointer default"}},
-                    InterruptionCase{"TargetNeverProcessesTheKeys",
-                                     false,
-                                     0,
-                                     true,
-                                     false,
-                                     {"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open",
-                                      "pointer default"}},
-                    InterruptionCase{"ClipboardCannotBeOpened",
-                                     true,
-                                     0,
-                                     false,
-                                     true,
-                                     {"pointer hourglass", "activate Open", "keys Alt+n -> Open", "wait Open",
-                                      "clipboard save", "pointer default"}}),
-    [](const testing::TestParamInfo<InterruptionCase>& info) { return std::string(info.param.name); });
+    Cases, DeliveryFailureTest,
+    testing::Values(
+        InvalidFolder("EmptyEntry", ""), InvalidFolder("OnlyBlanks", "   "),
+        InvalidFolder("LineBreak", "C:\\Data\r\nD:\\"), InvalidFolder("Tab", "C:\\Da\tta\\"),
+        InvalidFolder("LongerThan259", "C:\\" + std::string(257, 'a')), InvalidFolder("Relative", "Data\\"),
+        InvalidFolder("NotUtf8", "C:\\\xff\\"),
+        FailureCase{"DeletedFolder", "C:\\Gone\\", true,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) {
+                      d.folderStates["C:\\Gone\\"] = FolderState::kNotFolder;
+                    },
+                    DeliveryOutcome::kFolderInvalid, kNothingSent},
+        FailureCase{"ElevatedTarget", "C:\\Data\\", false,
+                    [](FakeDesktop& d, WindowHandle dialog, WindowHandle) { d.At(dialog).elevated = true; },
+                    DeliveryOutcome::kTargetElevated, kNothingSent},
+        FailureCase{"ClipboardCannotBeSaved",
+                    "C:\\Data\\",
+                    true,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) { d.clipboardBusy = true; },
+                    DeliveryOutcome::kClipboardBusy,
+                    {"pointer hourglass", "clipboard save", "pointer default"}},
+        FailureCase{"ActivationRefused",
+                    "C:\\Data\\",
+                    true,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) { d.refuseActivation = true; },
+                    DeliveryOutcome::kActivationRefused,
+                    {"pointer hourglass", "clipboard save", "activate Open", "pointer default"}},
+        FailureCase{"NameBoxDoesNotAnswer", "C:\\Data\\", false,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) { d.textTimesOut = true; },
+                    DeliveryOutcome::kTargetStoppedAnswering, kNothingSent},
+        FailureCase{"ForegroundLostAtTheFocus",
+                    "C:\\Data\\",
+                    false,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) {
+                      d.focusByHandleRefused = true;
+                      d.stealForegroundAfterSend = 1;
+                    },
+                    DeliveryOutcome::kFocusLost,
+                    {"pointer hourglass", "activate Open", "focus name box of Open", "keys Alt+n -> Open",
+                     "wait Open", "pointer default"}},
+        FailureCase{
+            "ForegroundLostAfterThePath",
+            "C:\\Data\\",
+            false,
+            [](FakeDesktop& d, WindowHandle, WindowHandle) { d.stealForegroundAfterSend = 1; },
+            DeliveryOutcome::kFocusLost,
+            {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\Data\\\" -> Open",
+             "wait Open", "write name box report.txt", "pointer default"}},
+        FailureCase{"ForegroundLostAfterThePasteStillRestoresTheClipboard",
+                    "C:\\Data\\",
+                    true,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) { d.stealForegroundAfterSend = 1; },
+                    DeliveryOutcome::kFocusLost,
+                    {"pointer hourglass", "clipboard save", "activate Open", "focus name box of Open",
+                     "clipboard set C:\\Data\\", "keys Ctrl+v -> Open", "wait Open", "clipboard restore",
+                     "write name box report.txt", "pointer default"}},
+        FailureCase{
+            "TargetNeverProcessesTheKeys",
+            "C:\\Data\\",
+            false,
+            [](FakeDesktop& d, WindowHandle, WindowHandle) { d.waitTimesOut = true; },
+            DeliveryOutcome::kTargetStoppedAnswering,
+            {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\Data\\\" -> Open",
+             "wait Open", "write name box report.txt", "pointer default"}}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
-TEST_F(DeliverPathTest, TargetIsTheFirstVisibleEnabledFileDialog) {
-  desktop.Add(0, "#32770", "Warning");  // a message box
-  const WindowHandle browse = desktop.Add(0, "#32770", "Browse for Folder");
-  desktop.AddControl(browse, 0x3741, "SysTreeView32");
-  desktop.At(desktop.AddFileDialog("Hidden")).visible = false;
-  desktop.At(desktop.AddFileDialog("Blocked")).enabled = false;
-  // A file dialog of the older style whose hook put a titled child dialog inside it.
-  const WindowHandle open = desktop.Add(0, "#32770", "Open (old style)");
-  desktop.Add(open, "#32770", "Options");
-  desktop.AddControl(open, kFileNameEditId);
-  desktop.AddFileDialog("Later");
-  AddExplorer();
-
-  const Log log = Deliver("C:\\", false);
-  EXPECT_EQ(log[1], "activate Open (old style)");
-  EXPECT_EQ(ChooseFileDialog(desktop, delivery.FoundWindows()), open);
+TEST_F(DeliverPathTest, ANetworkFolderThatCannotBeCheckedInTimeIsDeliveredAsBefore) {
+  desktop.AddFileDialog("Open");
+  desktop.folderStates["\\\\server\\share\\"] = FolderState::kUnknown;
+  Deliver("\\\\server\\share\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
 }
 
-TEST_F(DeliverPathTest, EmbeddedDialogIsReachedThroughItsTopLevelWindow) {
-  const WindowHandle host = desktop.Add(0, "HostApp", "Host");
-  const WindowHandle embedded = desktop.Add(host, "#32770", "Embedded");
-  desktop.AddControl(embedded, kFileNameComboId, "ComboBox");
-  const Log log = Deliver("C:\\", false);
-  EXPECT_EQ(log[1], "activate Host");
-  EXPECT_EQ(log[2], "keys Alt+n -> Host");
+TEST_F(DeliverPathTest, TheLongestPathADialogTakesIsDelivered) {
+  desktop.AddFileDialog("Open");
+  const std::string path = "C:\\" + std::string(256, 'a');  // 259 characters
+  EXPECT_EQ(delivery.DeliverPath(path, false), DeliveryOutcome::kDelivered);
 }
 
 TEST_F(DeliverPathTest, ExplorerIsUsedWhenOnlyOtherDialogsAreOpen) {

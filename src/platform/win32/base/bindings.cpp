@@ -9,6 +9,7 @@ namespace {
 constexpr wchar_t kKernel32[] = L"kernel32.dll";
 constexpr wchar_t kUser32[] = L"user32.dll";
 constexpr wchar_t kShell32[] = L"shell32.dll";
+constexpr wchar_t kDwmapi[] = L"dwmapi.dll";
 
 // Calls the bound function, or returns failure when it could not be resolved.
 template <typename Fn, typename Result, typename... Args>
@@ -108,6 +109,11 @@ LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record) {
 BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer) {
   static LazyProc<BOOL(WINAPI*)(LPCITEMIDLIST, char*)> proc(kShell32, "SHGetPathFromIDListA");
   return CallOr(proc, FALSE, list, buffer);
+}
+
+HRESULT DwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size) {
+  static LazyProc<HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD)> proc(kDwmapi, "DwmGetWindowAttribute");
+  return CallOr(proc, HRESULT{E_NOTIMPL}, window, attribute, value, size);
 }
 
 }  // namespace dm::win::bindings

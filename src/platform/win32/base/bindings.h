@@ -1,7 +1,8 @@
 #pragma once
 // The seventeen system functions the program binds to directly, with the three records it passes
-// to them. Every binding is resolved on its first call and remembered; one that cannot be resolved
-// returns its failure value (0 / nullptr / FALSE) with ERROR_PROC_NOT_FOUND, at that call.
+// to them, and the functions of newer systems it asks for only when it needs them. Every binding is resolved
+// on its first call and remembered; one that cannot be resolved returns its failure value (0 / nullptr /
+// FALSE) with ERROR_PROC_NOT_FOUND, at that call.
 
 #include <windows.h>
 // After windows.h, which they build on:
@@ -99,6 +100,11 @@ void ValidateRect(HWND window, const RECT* rect);
 void InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record);
 BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer);
+
+// Whether a window is cloaked (DWMWA_CLOAKED): dwmapi.dll exists only from Windows Vista on and is
+// not worth loading at start-up; the delivery asks for it once a dialog is found. Fails with
+// E_NOTIMPL where it cannot be bound.
+HRESULT DwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size);
 
 }  // namespace bindings
 }  // namespace dm::win

@@ -1,10 +1,18 @@
 #include "platform/win32/delivery/path_delivery.h"
 
+#include <windows.h>
+
+#include <string>
+
 #include "deliver/deliver_path.h"
+#include "platform/win32/base/text_conversion.h"
 #include "platform/win32/delivery/activation.h"
 #include "platform/win32/delivery/clipboard.h"
+#include "platform/win32/delivery/dialog_controls.h"
+#include "platform/win32/delivery/folder_check.h"
 #include "platform/win32/delivery/send_input_keyboard.h"
 #include "platform/win32/delivery/wait_pointer.h"
+#include "platform/win32/delivery/window_process.h"
 #include "platform/win32/delivery/window_tree.h"
 
 namespace dm::win {
@@ -13,8 +21,17 @@ namespace {
 class Win32PathDelivery : public PathDelivery {
  public:
   explicit Win32PathDelivery(const ClipboardBounds& bounds) : clipboard_(bounds) {}
-  void DeliverPath(const std::string& path, bool clipboardMode) override {
-    sequence_.DeliverPath(path, clipboardMode);
+  DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
+    const DeliveryOutcome outcome = sequence_.DeliverPath(path, clipboardMode);
+    if (outcome != DeliveryOutcome::kDelivered) {
+      // The user chose a folder and nothing happened: say so, audibly and in the debug trace.
+      MessageBeep(MB_OK);
+      const std::string line =
+          "Dashmarks: the folder was not delivered: " + std::string(DescribeOutcome(outcome)) +
+          (clipboardMode ? " (clipboard mode)\n" : " (typed)\n");
+      OutputDebugStringW(Utf8ToWide(line).c_str());
+    }
+    return outcome;
   }
 
  private:
@@ -23,7 +40,11 @@ class Win32PathDelivery : public PathDelivery {
   Win32Clipboard clipboard_;
   Win32Activation activation_;
   WaitPointer pointer_;
-  PathDeliverySequence sequence_{{tree_, keyboard_, clipboard_, activation_, pointer_}};
+  Win32DialogControls controls_;
+  Win32FolderCheck folders_;
+  Win32WindowProcess process_;
+  PathDeliverySequence sequence_{
+      {tree_, keyboard_, clipboard_, activation_, pointer_, controls_, folders_, process_}};
 };
 
 }  // namespace

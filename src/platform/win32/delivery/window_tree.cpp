@@ -15,16 +15,8 @@ WindowHandle Handle(HWND h) { return reinterpret_cast<WindowHandle>(h); }
 
 constexpr DWORD kRestoreDeadlineMs = 2000;
 
-struct ControlIdSearch {
-  int id;
-  bool found;
-};
-
-BOOL CALLBACK CheckControlId(HWND child, LPARAM param) {
-  auto* search = reinterpret_cast<ControlIdSearch*>(param);
-  if (GetDlgCtrlID(child) == search->id) search->found = true;
-  return !search->found;
-}
+// DWMWA_CLOAKED, which older headers lack.
+constexpr DWORD kCloakedAttribute = 14;
 
 }  // namespace
 
@@ -78,11 +70,19 @@ void Win32WindowTree::ShowNoActivate(WindowHandle window) {
   }
 }
 
-bool Win32WindowTree::HasControlIdInDescendants(WindowHandle window, int controlId) {
-  ControlIdSearch search{controlId, false};
-  EnumChildWindows(Hwnd(window), CheckControlId, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+int Win32WindowTree::ControlId(WindowHandle window) {
+  const HWND hwnd = Hwnd(window);
+  return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) != 0 ? GetDlgCtrlID(hwnd) : 0;
 }
+
+bool Win32WindowTree::IsCloaked(WindowHandle window) {
+  DWORD cloaked = 0;
+  return SUCCEEDED(
+             bindings::DwmGetWindowAttribute(Hwnd(window), kCloakedAttribute, &cloaked, sizeof(cloaked))) &&
+         cloaked != 0;
+}
+
+bool Win32WindowTree::Exists(WindowHandle window) { return IsWindow(Hwnd(window)) != FALSE; }
 
 WindowHandle Win32WindowTree::OwnerOf(WindowHandle window) {
   return Handle(bindings::GetWindow(Hwnd(window), GW_OWNER));

@@ -19,7 +19,10 @@ class Win32WindowTree : public WindowTree {
   // Another thread's window is restored asynchronously and awaited for a few seconds at most;
   // IsIconic tells afterwards whether the restore took place.
   void ShowNoActivate(WindowHandle window) override;
-  bool HasControlIdInDescendants(WindowHandle window, int controlId) override;
+  int ControlId(WindowHandle window) override;
+  // Asks the desktop window manager, bound on first use; not cloaked where there is none.
+  bool IsCloaked(WindowHandle window) override;
+  bool Exists(WindowHandle window) override;
   WindowHandle TopLevelOf(WindowHandle window) override;
   WindowHandle OwnerOf(WindowHandle window) override;
 };

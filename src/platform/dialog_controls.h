@@ -1,0 +1,25 @@
+#pragma once
+// The controls of another program's dialog: the keyboard focus and the text of its name box.
+
+#include <optional>
+#include <string>
+
+#include "platform/window_tree.h"
+
+namespace dm {
+
+class DialogControls {
+ public:
+  virtual ~DialogControls() = default;
+  // Gives control the keyboard focus inside its dialog, with its whole text selected, without
+  // any key; true once the focus is confirmed there.
+  virtual bool Focus(WindowHandle control) = 0;
+  // Whether control (or the edit field inside it) holds the keyboard focus.
+  virtual bool HasFocus(WindowHandle control) = 0;
+  // The control's text (UTF-8); nothing when its program did not answer in time.
+  virtual std::optional<std::string> ReadText(WindowHandle control) = 0;
+  // Replaces the control's text; false when its program did not answer in time.
+  virtual bool WriteText(WindowHandle control, const std::string& text) = 0;
+};
+
+}  // namespace dm

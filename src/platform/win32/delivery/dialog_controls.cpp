@@ -1,0 +1,106 @@
+#include "platform/win32/delivery/dialog_controls.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/base/text_conversion.h"
+
+namespace dm::win {
+namespace {
+
+constexpr UINT kAnswerMs = 1000;
+// Longer than any path or name a file dialog takes.
+constexpr LRESULT kMaxTextChars = 32 * 1024;
+
+HWND Hwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
+
+bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerMs,
+                             result != nullptr ? result : &ignored) != 0;
+}
+
+// The dialog box that holds control: its nearest ancestor of the dialog class.
+HWND DialogOf(HWND control) {
+  for (HWND window = GetParent(control); window != nullptr; window = GetParent(window)) {
+    wchar_t className[16] = {};
+    if (GetClassNameW(window, className, 16) > 0 && lstrcmpW(className, L"#32770") == 0) return window;
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0) return window;
+  }
+  return nullptr;
+}
+
+HWND FocusOfThread(DWORD thread) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+bool FocusIsOn(HWND control, HWND focus) {
+  return focus != nullptr && (focus == control || IsChild(control, focus) != FALSE);
+}
+
+// This thread shares the control's input state for as long as it lives.
+class SharedInput {
+ public:
+  explicit SharedInput(DWORD thread) : thread_(thread), self_(GetCurrentThreadId()) {
+    attached_ = thread_ != self_ && AttachThreadInput(self_, thread_, TRUE);
+  }
+  ~SharedInput() {
+    if (attached_) AttachThreadInput(self_, thread_, FALSE);
+  }
+  SharedInput(const SharedInput&) = delete;
+  SharedInput& operator=(const SharedInput&) = delete;
+  bool usable() const { return attached_ || thread_ == self_; }
+
+ private:
+  DWORD thread_;
+  DWORD self_;
+  bool attached_ = false;
+};
+
+}  // namespace
+
+bool Win32DialogControls::Focus(WindowHandle control) {
+  const HWND box = Hwnd(control);
+  const DWORD thread = GetWindowThreadProcessId(box, nullptr);
+  const HWND dialog = DialogOf(box);
+  if (thread == 0 || dialog == nullptr || IsHungAppWindow(dialog)) return false;
+  const SharedInput shared(thread);
+  if (!shared.usable()) return false;
+  // The dialog moves its focus itself, so it remembers the box as its current control and
+  // selects the text, as for a Tab.
+  if (!Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE)) return false;
+  if (!FocusIsOn(box, GetFocus())) SetFocus(box);
+  if (!FocusIsOn(box, GetFocus())) return false;
+  return Send(box, EM_SETSEL, 0, -1);
+}
+
+bool Win32DialogControls::HasFocus(WindowHandle control) {
+  const HWND box = Hwnd(control);
+  return FocusIsOn(box, FocusOfThread(GetWindowThreadProcessId(box, nullptr)));
+}
+
+std::optional<std::string> Win32DialogControls::ReadText(WindowHandle control) {
+  const HWND box = Hwnd(control);
+  DWORD_PTR length = 0;
+  if (!IsWindow(box) || !Send(box, WM_GETTEXTLENGTH, 0, 0, &length)) return std::nullopt;
+  if (length > static_cast<DWORD_PTR>(kMaxTextChars)) return std::nullopt;
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!Send(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), &copied))
+    return std::nullopt;
+  text.resize(copied < text.size() ? copied : text.size() - 1);
+  return WideToUtf8(text);
+}
+
+bool Win32DialogControls::WriteText(WindowHandle control, const std::string& text) {
+  const HWND box = Hwnd(control);
+  const std::wstring wide = Utf8ToWide(text);
+  DWORD_PTR accepted = 0;
+  return IsWindow(box) && Send(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), &accepted) &&
+         accepted != FALSE;
+}
+
+}  // namespace dm::win

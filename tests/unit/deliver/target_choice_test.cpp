@@ -1,0 +1,173 @@
+#include "deliver/target_choice.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "deliver/collect_windows.h"
+#include "support/fake_desktop.h"
+
+namespace dm {
+namespace {
+
+using test::FakeDesktop;
+
+// One dialog built on an empty desktop; the name box it should be recognised by, or 0.
+struct DialogKind {
+  const char* name;
+  // Returns the expected name box (0 when the dialog is no file dialog).
+  std::function<WindowHandle(FakeDesktop&, WindowHandle dialog)> build;
+};
+
+WindowHandle ComboNameBox(FakeDesktop& d, WindowHandle parent, const char* comboClass) {
+  const WindowHandle combo = d.AddControl(parent, kFileNameComboId, comboClass);
+  return d.AddControl(combo, 0x3E9, "Edit");
+}
+
+const std::vector<DialogKind> kKinds{
+    {"ExplorerStyleOpen",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, 0x442, "Static");
+       const WindowHandle box = ComboNameBox(d, dialog, "ComboBox");
+       d.AddControl(dialog, 0x461, "SHELLDLL_DefView");
+       return box;
+     }},
+    {"ExplorerStyleWithAHookDialogInside",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(d.Add(dialog, "#32770", "Options"), 0x480, "Edit");  // the hook's own edit
+       const WindowHandle box = ComboNameBox(d, dialog, "ComboBox");
+       d.AddControl(dialog, 0x461, "SHELLDLL_DefView");
+       return box;
+     }},
+    {"OldStyleOpen",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       const WindowHandle box = d.AddControl(dialog, kFileNameEditId, "Edit");
+       d.AddControl(dialog, kFileListId, "ListBox");
+       d.AddControl(dialog, kFolderListId, "ListBox");
+       return box;
+     }},
+    {"ItemDialogAsWineDrawsIt",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       const WindowHandle box = d.AddControl(dialog, kFileNameEditId, "Edit");
+       d.AddControl(d.Add(dialog, "ExplorerBrowserControl", ""), 0, "SHELLDLL_DefView");
+       return box;
+     }},
+    {"ItemDialogAsWindowsDrawsIt",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       const WindowHandle ui = d.Add(d.Add(dialog, "DUIViewWndClassName", ""), "DirectUIHWND", "");
+       const WindowHandle box = ComboNameBox(d, d.Add(ui, "CtrlNotifySink", ""), "ComboBoxEx32");
+       const WindowHandle view = d.Add(d.Add(ui, "CtrlNotifySink", ""), "DUIViewWndClassName", "");
+       d.Add(d.Add(view, "DirectUIHWND", ""), "SHELLDLL_DefView", "ShellView");
+       return box;
+     }},
+    {"FindBox",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, 0x443, "Static");
+       d.AddControl(dialog, kFileNameEditId, "Edit");
+       d.AddControl(dialog, 1, "Button");
+       return WindowHandle{0};
+     }},
+    {"ReplaceBox",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, kFileNameEditId, "Edit");
+       d.AddControl(dialog, 0x481, "Edit");
+       d.AddControl(dialog, 1, "Button");
+       return WindowHandle{0};
+     }},
+    {"MessageBox",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, 0xFFFF, "Static");
+       d.AddControl(dialog, 6, "Button");
+       return WindowHandle{0};
+     }},
+    {"ApplicationDialogWithControl1152",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, 1152, "Edit");
+       d.AddControl(dialog, 1, "Button");
+       return WindowHandle{0};
+     }},
+    {"FolderBrowser",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, 0x3741, "SysTreeView32");
+       d.AddControl(dialog, 0x3744, "Edit");
+       return WindowHandle{0};
+     }},
+    {"PropertySheetWithANameLikeField",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, 0x3020, "SysTabControl32");
+       d.AddControl(d.Add(dialog, "#32770", ""), kFileNameComboId, "ComboBox");
+       return WindowHandle{0};
+     }},
+    {"OldStyleWithoutItsFolderList",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, kFileNameEditId, "Edit");
+       d.AddControl(dialog, kFileListId, "ListBox");
+       return WindowHandle{0};
+     }},
+    {"ShellViewWithAHiddenNameBox",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.At(d.AddControl(dialog, kFileNameEditId, "Edit")).visible = false;
+       d.AddControl(dialog, 0x461, "SHELLDLL_DefView");
+       return WindowHandle{0};
+     }},
+    {"NameBoxOfAnotherClass",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(dialog, kFileNameComboId, "RichEdit20W");
+       d.AddControl(dialog, 0x461, "SHELLDLL_DefView");
+       return WindowHandle{0};
+     }},
+};
+
+class FileDialogRecognitionTest : public testing::TestWithParam<DialogKind> {};
+
+TEST_P(FileDialogRecognitionTest, TellsAFileDialogByItsParts) {
+  FakeDesktop desktop;
+  const WindowHandle dialog = desktop.Add(0, "#32770", "Dialog");
+  const WindowHandle box = GetParam().build(desktop, dialog);
+  EXPECT_EQ(FindFileNameBox(desktop, dialog), box);
+  std::vector<WindowHandle> found;
+  WindowSearch(desktop).CollectWindows(found, 0, "*", "[#]32770");
+  const FileDialogTarget target = ChooseFileDialog(desktop, found);
+  EXPECT_EQ(target.dialog, box != 0 ? dialog : 0);
+  EXPECT_EQ(target.nameBox, box);
+  // The same dialog on another virtual desktop is never a target.
+  desktop.At(dialog).cloaked = true;
+  EXPECT_EQ(ChooseFileDialog(desktop, found).dialog, 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FileDialogRecognitionTest, testing::ValuesIn(kKinds),
+                         [](const testing::TestParamInfo<DialogKind>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST(ChooseFileDialogTest, TheFirstVisibleEnabledUncloakedFileDialogOfTheSearchWins) {
+  FakeDesktop desktop;
+  desktop.Add(0, "#32770", "Warning");
+  desktop.At(desktop.AddFileDialog("Hidden")).visible = false;
+  desktop.At(desktop.AddFileDialog("Blocked")).enabled = false;
+  desktop.At(desktop.AddFileDialog("Elsewhere")).cloaked = true;
+  const WindowHandle host = desktop.Add(0, "HostApp", "Host");
+  const WindowHandle embedded = desktop.Add(host, "#32770", "Embedded");
+  ComboNameBox(desktop, embedded, "ComboBox");
+  desktop.AddControl(embedded, 0, "SHELLDLL_DefView");
+  desktop.AddFileDialog("Later");
+  std::vector<WindowHandle> found;
+  WindowSearch(desktop).CollectWindows(found, 0, "*", "[#]32770");
+  EXPECT_EQ(ChooseFileDialog(desktop, found).dialog, embedded);
+}
+
+TEST(ChooseExplorerWindowTest, HiddenAndCloakedWindowsArePassedOver) {
+  FakeDesktop desktop;
+  desktop.At(desktop.Add(0, "ExploreWClass", "Hidden")).visible = false;
+  desktop.At(desktop.Add(0, "ExploreWClass", "Elsewhere")).cloaked = true;
+  const WindowHandle minimised = desktop.Add(0, "ExploreWClass", "Minimised");
+  desktop.At(minimised).iconic = true;
+  std::vector<WindowHandle> found;
+  WindowSearch(desktop).CollectWindows(found, 0, "*", "ExploreWClass");
+  EXPECT_EQ(ChooseExplorerWindow(desktop, found), minimised);
+}
+
+}  // namespace
+}  // namespace dm

@@ -1,0 +1,38 @@
+// The folder check against the real file system.
+
+#include "platform/win32/delivery/folder_check.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/base/text_conversion.h"
+
+namespace dm::win {
+namespace {
+
+TEST(FolderCheckTest, TellsAFolderFromAFileAndFromNothing) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"dm-folder-check-\u00E9";
+  const std::wstring file = folder + L"\\a.txt";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  CloseHandle(handle);
+
+  Win32FolderCheck check;
+  EXPECT_EQ(check.Check(WideToUtf8(folder)), FolderState::kFolder);
+  EXPECT_EQ(check.Check(WideToUtf8(folder) + "\\"), FolderState::kFolder);
+  EXPECT_EQ(check.Check(WideToUtf8(file)), FolderState::kNotFolder);
+  EXPECT_EQ(check.Check(WideToUtf8(folder) + "\\gone\\"), FolderState::kNotFolder);
+
+  DeleteFileW(file.c_str());
+  RemoveDirectoryW(folder.c_str());
+  EXPECT_EQ(check.Check(WideToUtf8(folder)), FolderState::kNotFolder);
+}
+
+}  // namespace
+}  // namespace dm::win
