@@ -26,7 +26,8 @@ bool Open(HWND owner, const std::wstring& page, int topic) {
     if (Launched(late::ShellExecuteW(owner, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
       return true;
   }
-  if (Launched(late::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL))) return true;
+  if (Launched(late::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL)))
+    return true;
   return Launched(late::ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
@@ -35,9 +36,9 @@ bool Open(HWND owner, const std::wstring& page, int topic) {
 void OpenHelpTopic(HWND owner, int topic) {
   const std::wstring page = HelpPageToOpen();
   if (!page.empty() && Open(owner, page, topic)) return;
-  OutputDebugStringW((L"Dashmarks: could not open the help page " + page + L" at " +
-                      Utf8ToWide(HelpAnchor(topic)) + L"\n")
-                         .c_str());
+  const std::wstring trace =
+      L"Dashmarks: could not open the help page " + page + L"#" + Utf8ToWide(HelpAnchor(topic));
+  OutputDebugStringW((trace + L"\n").c_str());
   MessageBeep(MB_ICONWARNING);
 }
 

@@ -37,7 +37,7 @@ bool FileExists(const std::wstring& path) {
 
 // The page built into the program: the resource's bytes, which live as long as the program.
 std::string_view BuiltInPage() {
-  HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_HELP_PAGE), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_HELP_PAGE), RT_RCDATA);
   if (resource == nullptr) return {};
   HGLOBAL loaded = LoadResource(nullptr, resource);
   const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
