@@ -66,7 +66,7 @@ bool WriteWhole(const std::wstring& path, std::string_view content) {
 std::wstring HelpPageBesideProgram() { return ProgramFolder() + Utf8ToWide(kHelpPageName); }
 
 std::wstring HelpPageToOpen() {
-  const std::wstring beside = HelpPageBesideProgram();
+  std::wstring beside = HelpPageBesideProgram();
   if (FileExists(beside)) return beside;
 
   const std::string_view page = BuiltInPage();
@@ -76,7 +76,7 @@ std::wstring HelpPageToOpen() {
     return {};
   }
   // Written each time: a copy left by another version of the program would show other help.
-  const std::wstring copy = folder + Utf8ToWide(kHelpPageName);
+  std::wstring copy = folder + Utf8ToWide(kHelpPageName);
   if (!WriteWhole(copy, page)) {
     Trace(L"could not write the help page to " + copy);
     return {};
