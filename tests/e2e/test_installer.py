@@ -12,7 +12,7 @@ from urllib.parse import unquote
 
 import test_editor
 import wine_loader
-from harness import check
+from harness import Window, check
 
 PRODUCT = 'Dashmarks'
 RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -68,6 +68,9 @@ def own_prefix(d, name):
                        timeout=300)
         d.wine('reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N', '/f', check_rc=True)
         yield prefix
+    except Exception:
+        d.screenshot('at-failure-in-own-prefix')
+        raise
     finally:
         subprocess.run(['wineserver', '-k'], env=d.env, capture_output=True, timeout=60)
         d.env.clear()
@@ -162,6 +165,68 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         check(PRODUCT not in (reg_read(d, RUN_KEY) or {}), f'Run value remains: {reg_read(d, RUN_KEY)}')
         check(reg_read(d, UNINSTALL_KEY) is None, 'the uninstall entry remains')
         test_editor.check_store_holds(d, ['C:\\windows\\'])
+
+        # With its pages: the box on the options page, cleared, leaves the Run value out, and the
+        # finish page starts the program.
+        d.spawn(setup, log_name='setup.log')
+        wizard = next_page(d, 'Dashmarks Setup', {'Next >'}, 'welcome')
+        box = d.wait_for(lambda: [c for c in controls(d, wizard) if c.title == START_WITH_WINDOWS and c.visible],
+                         15, 'the options page')[0]
+        d.screenshot('options-page', wizard)
+        left, top, right, bottom = box.rect
+        d.move_pointer((left + right) // 2, (top + bottom) // 2)
+        d._xdotool('click', 1)
+        # The box has the focus now, and takes Enter for itself: Install by its access key.
+        next_page(d, 'Dashmarks Setup', {'Install'}, 'options', after='box-cleared', key='alt+i')
+        next_page(d, 'Dashmarks Setup', {'Finish'}, 'finish')
+        wait_running(d, 'from the finish page')
+        check(PRODUCT not in (reg_read(d, RUN_KEY) or {}), f'Run value with the box cleared: {reg_read(d, RUN_KEY)}')
+
+        # The uninstaller with its pages asks about the list; answered No, the list goes too.
+        d.spawn(folder / 'Uninstall.exe', log_name='uninstall.log')
+        next_page(d, 'Dashmarks Uninstall', {'Uninstall'}, 'confirm')
+        question = d.wait_window(cls='#32770', title='Dashmarks Uninstall', visible=True, timeout=30)
+        test_editor.wait_foreground(d, question)
+        question_text = ' '.join(filter(None, (d.window_text(c) for c in controls(d, question))))
+        check(KEEP_QUESTION in question_text, f'the uninstaller asked {question_text!r}')
+        d.keys('alt+n')
+        next_page(d, 'Dashmarks Uninstall', {'Close'}, 'done')
+        d.wait_for(lambda: not folder.exists(), 30, 'the program\'s folder to go')
+        check(not d.reg_values(), f'settings left after No: {d.reg_values()}')
+        check(reg_read(d, r'HKCU\Software\Vantrel') is None, 'the publisher\'s empty key remains')
+
+
+START_WITH_WINDOWS = 'Start Dashmarks when Windows starts'
+KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks?'
+
+
+def controls(d, window):
+    """The window's controls that read whole on one line each: the wizard's longer texts run over
+    several lines, and are left out."""
+    _, out = d.helper('children', window.hwnd)
+    found = []
+    for line in out.splitlines():
+        try:
+            found.append(Window(line))
+        except (ValueError, IndexError):
+            pass
+    return found
+
+
+def next_page(d, title, buttons, page, after=None, key='enter'):
+    """Waits for the wizard's page whose default button reads one of `buttons`, then presses Enter
+    (or the key given)."""
+    def shown():
+        # The caption of the last pages ends in a blank.
+        for window in d.find_windows(visible=True):
+            if window.title.strip() == title and any(c.title.replace('&', '') in buttons and c.visible and c.enabled for c in controls(d, window)):
+                return window
+        return None
+    wizard = d.wait_for(shown, 60, f'the {page} page of {title}')
+    test_editor.wait_foreground(d, wizard)
+    d.screenshot(f'{title.split()[-1].lower()}-{after or page}', wizard)
+    d.keys(key)
+    return wizard
 
 
 @contextmanager
