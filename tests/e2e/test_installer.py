@@ -5,7 +5,6 @@ page built into the program when none lies beside it."""
 import re
 import shutil
 import subprocess
-import time
 from contextlib import contextmanager
 from pathlib import Path
 from urllib.parse import unquote
@@ -19,6 +18,8 @@ RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 UNINSTALL_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Dashmarks'
 HTML_KEY = r'HKLM\Software\Classes\.html'
 VIEWER_CLASS = r'HKLM\Software\Classes\DashmarksTestPage'
+START_WITH_WINDOWS = 'Start Dashmarks when Windows starts'
+KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks?'
 
 
 def project_version(repo):
@@ -64,8 +65,8 @@ def own_prefix(d, name):
     prefix.mkdir(parents=True)
     d.env['WINEPREFIX'] = str(prefix)
     try:
-        subprocess.run([d.wine_command, 'wineboot', '-i'], env=d.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                       timeout=300)
+        subprocess.run([d.wine_command, 'wineboot', '-i'], env=d.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=300)
         d.wine('reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N', '/f', check_rc=True)
         yield prefix
     except Exception:
@@ -116,8 +117,10 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         check((folder / 'Dashmarks.html').read_bytes() == (d.repo / 'res/Dashmarks.html').read_bytes(),
               'the installed help page differs')
         link = shortcut.read_bytes() if shortcut.exists() else b''
-        check(exe.encode('utf-16-le') in link or exe.encode() in link, f'no Start-menu shortcut to {exe} at {shortcut}')
-        check(reg_read(d, RUN_KEY).get(PRODUCT) == ('REG_SZ', f'"{exe}"'), f'Run value: {reg_read(d, RUN_KEY)}')
+        check(exe.encode('utf-16-le') in link or exe.encode() in link,
+              f'no Start-menu shortcut to {exe} at {shortcut}')
+        run_values = reg_read(d, RUN_KEY) or {}
+        check(run_values.get(PRODUCT) == ('REG_SZ', f'"{exe}"'), f'Run value: {run_values}')
         entry = reg_read(d, UNINSTALL_KEY) or {}
         expected = {'DisplayName': PRODUCT, 'DisplayVersion': version, 'DisplayIcon': f'{exe},0',
                     'Publisher': 'Vantrel', 'UninstallString': f'"{install_dir}\\Uninstall.exe"'}
@@ -133,7 +136,8 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         d.reg_seed_paths(['C:\\users\\', 'C:\\windows\\'])
         subprocess.run(['wineserver', '-k'], env=d.env, capture_output=True, timeout=60)
         d.wait_for(lambda: not d.tray_window(), 15, 'the icon to go with the session')
-        subprocess.run([d.wine_command, 'wineboot'], env=d.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+        subprocess.run([d.wine_command, 'wineboot'], env=d.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=120)
         at_logon = wait_running(d, 'at logon')
         check(at_logon.pid != first.pid or at_logon.hwnd != first.hwnd, 'the same window survived the logon')
         d.screenshot('started-at-logon')
@@ -180,7 +184,8 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         next_page(d, 'Dashmarks Setup', {'Install'}, 'options', after='box-cleared', key='alt+i')
         next_page(d, 'Dashmarks Setup', {'Finish'}, 'finish')
         wait_running(d, 'from the finish page')
-        check(PRODUCT not in (reg_read(d, RUN_KEY) or {}), f'Run value with the box cleared: {reg_read(d, RUN_KEY)}')
+        run_values = reg_read(d, RUN_KEY) or {}
+        check(PRODUCT not in run_values, f'Run value with the box cleared: {run_values}')
 
         # The uninstaller with its pages asks about the list; answered No, the list goes too.
         d.spawn(folder / 'Uninstall.exe', log_name='uninstall.log')
@@ -194,10 +199,6 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         d.wait_for(lambda: not folder.exists(), 30, 'the program\'s folder to go')
         check(not d.reg_values(), f'settings left after No: {d.reg_values()}')
         check(reg_read(d, r'HKCU\Software\Vantrel') is None, 'the publisher\'s empty key remains')
-
-
-START_WITH_WINDOWS = 'Start Dashmarks when Windows starts'
-KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks?'
 
 
 def controls(d, window):
@@ -219,7 +220,9 @@ def next_page(d, title, buttons, page, after=None, key='enter'):
     def shown():
         # The caption of the last pages ends in a blank.
         for window in d.find_windows(visible=True):
-            if window.title.strip() == title and any(c.title.replace('&', '') in buttons and c.visible and c.enabled for c in controls(d, window)):
+            if window.title.strip() != title:
+                continue
+            if any(c.title.replace('&', '') in buttons and c.visible and c.enabled for c in controls(d, window)):
                 return window
         return None
     wizard = d.wait_for(shown, 60, f'the {page} page of {title}')
