@@ -13,15 +13,20 @@ target_compile_definitions(dashmarks_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AN
                                                   _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32 advapi32)
 
-add_executable(Dashmarks WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/win_main.cpp
-                               ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
-target_link_libraries(Dashmarks PRIVATE dashmarks_win32)
-target_link_options(Dashmarks PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode
-                    $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
-set_target_properties(Dashmarks PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-
-# Help page shipped beside the program.
-if(EXISTS ${CMAKE_SOURCE_DIR}/res/Dashmarks.html)
+# The program and the fixtures; a tree made only for the Win32-side tests (below) leaves them out.
+option(DASHMARKS_WIN32_TESTS_ONLY "Build only the Win32-side tests" OFF)
+if(NOT DASHMARKS_WIN32_TESTS_ONLY)
+  add_executable(Dashmarks WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/win_main.cpp
+                                 ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
+  target_link_libraries(Dashmarks PRIVATE dashmarks_win32)
+  # Terminal-server aware; ASLR (with its relocations) and DEP, whatever the linker's defaults.
+  target_link_options(Dashmarks PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode
+                      -Wl,--tsaware -Wl,--dynamicbase -Wl,--nxcompat
+                      $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
+  set_target_properties(Dashmarks PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  # The help page is built into the program (res/dashmarks.rc); a copy also goes beside it.
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/dashmarks.rc APPEND PROPERTY OBJECT_DEPENDS
+               ${CMAKE_SOURCE_DIR}/res/Dashmarks.html)
   configure_file(${CMAKE_SOURCE_DIR}/res/Dashmarks.html ${CMAKE_BINARY_DIR}/Dashmarks.html COPYONLY)
 endif()
 
@@ -29,28 +34,46 @@ endif()
 # absent, e.g. a plain Windows machine, the program still builds, without its Win32-side tests.
 set(DASHMARKS_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
 if(EXISTS ${DASHMARKS_GTEST_SOURCE}/CMakeLists.txt)
-  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
-  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  add_subdirectory(${DASHMARKS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  file(GLOB_RECURSE DASHMARKS_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-  add_executable(win32_tests ${DASHMARKS_WIN32_TESTS} ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
-  target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(win32_tests PRIVATE dashmarks_win32 gtest gtest_main)
-  target_link_options(win32_tests PRIVATE ${DASHMARKS_STATIC_RUNTIME})
-  target_compile_options(gtest PRIVATE -w)
-  target_compile_options(gtest_main PRIVATE -w)
+  if(DASHMARKS_TESTS_TOOLCHAIN AND NOT DASHMARKS_WIN32_TESTS_ONLY)
+    # The tests start threads with std::thread, which the program's compilers (Win32 thread model)
+    # do not have: they are built by the posix-model compilers in a tree of their own, and their
+    # executable is copied here.
+    include(ExternalProject)
+    ExternalProject_Add(win32_tests_tree
+      SOURCE_DIR ${CMAKE_SOURCE_DIR}
+      BINARY_DIR ${CMAKE_BINARY_DIR}/tests-posix
+      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${DASHMARKS_TESTS_TOOLCHAIN} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+                 -DDASHMARKS_WERROR=${DASHMARKS_WERROR} -DDASHMARKS_WIN32_TESTS_ONLY=ON
+                 -DDASHMARKS_GTEST_SOURCE=${DASHMARKS_GTEST_SOURCE}
+      INSTALL_COMMAND ${CMAKE_COMMAND} -E copy_if_different <BINARY_DIR>/win32_tests.exe
+                      ${CMAKE_BINARY_DIR}/win32_tests.exe
+      BUILD_ALWAYS ON)
+  else()
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${DASHMARKS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    file(GLOB_RECURSE DASHMARKS_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+    add_executable(win32_tests ${DASHMARKS_WIN32_TESTS} ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
+    target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(win32_tests PRIVATE dashmarks_win32 gtest gtest_main)
+    target_link_options(win32_tests PRIVATE ${DASHMARKS_STATIC_RUNTIME})
+    target_compile_options(gtest PRIVATE -w)
+    target_compile_options(gtest_main PRIVATE -w)
+  endif()
 else()
   message(STATUS "GoogleTest sources not found at ${DASHMARKS_GTEST_SOURCE}: no Win32-side tests")
 endif()
 
 # Fixture programs used by the end-to-end tests: one executable per source file.
-file(GLOB DASHMARKS_FIXTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixtures/*.cpp)
-foreach(fixture ${DASHMARKS_FIXTURES})
-  get_filename_component(name ${fixture} NAME_WE)
-  add_executable(${name} ${fixture})
-  target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-  target_link_libraries(${name} PRIVATE user32 gdi32 shell32 ole32 comdlg32 comctl32 advapi32 uuid)
-  target_link_options(${name} PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
-endforeach()
+if(NOT DASHMARKS_WIN32_TESTS_ONLY)
+  file(GLOB DASHMARKS_FIXTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixtures/*.cpp)
+  foreach(fixture ${DASHMARKS_FIXTURES})
+    get_filename_component(name ${fixture} NAME_WE)
+    add_executable(${name} ${fixture})
+    target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+    target_link_libraries(${name} PRIVATE user32 gdi32 shell32 ole32 comdlg32 comctl32 advapi32 uuid)
+    target_link_options(${name} PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+  endforeach()
+endif()

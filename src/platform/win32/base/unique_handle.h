@@ -43,6 +43,14 @@ struct NullHandleTraits {
   static void Close(Handle h) { CloseFn(h); }
 };
 
+// Files: CreateFileW answers INVALID_HANDLE_VALUE, not null, when it fails.
+struct FileHandleTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(Handle h) { return h != INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { ::CloseHandle(h); }
+};
+
 using UniqueWindow = UniqueHandle<NullHandleTraits<HWND, ::DestroyWindow>>;
 using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, ::DestroyIcon>>;
@@ -50,5 +58,6 @@ using UniqueRegistryKey = UniqueHandle<NullHandleTraits<HKEY, ::RegCloseKey>>;
 using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, ::CloseHandle>>;
 using UniqueGdiObject = UniqueHandle<NullHandleTraits<HGDIOBJ, ::DeleteObject>>;
 using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, ::FreeLibrary>>;
+using UniqueFile = UniqueHandle<FileHandleTraits>;
 
 }  // namespace dm::win

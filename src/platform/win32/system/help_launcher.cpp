@@ -6,33 +6,16 @@
 
 #include "platform/win32/base/late_bound.h"
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/system/help_page_file.h"
 #include "ui/list/help_topics.h"
 
 namespace dm::win {
 
 namespace {
 
-std::wstring HelpPagePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return Utf8ToWide(kHelpPageName);
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  path.resize(path.find_last_of(L"\\/") + 1);
-  return path + Utf8ToWide(kHelpPageName);
-}
-
 bool Launched(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
 
-}  // namespace
-
-void OpenHelpTopic(HWND owner, int topic) {
-  const std::wstring page = HelpPagePath();
+bool Open(HWND owner, const std::wstring& page, int topic) {
   const std::wstring url = Utf8ToWide(HelpPageUrl(WideToUtf8(page), topic));
 
   // Opening a file URL through its protocol drops the anchor on some systems, so the program that
@@ -41,10 +24,22 @@ void OpenHelpTopic(HWND owner, int topic) {
   if (Launched(late::FindExecutableW(page.c_str(), nullptr, browser))) {
     const std::wstring argument = L"\"" + url + L"\"";
     if (Launched(late::ShellExecuteW(owner, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
-      return;
+      return true;
   }
-  if (Launched(late::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL))) return;
-  late::ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (Launched(late::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL)))
+    return true;
+  return Launched(late::ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+}
+
+}  // namespace
+
+void OpenHelpTopic(HWND owner, int topic) {
+  const std::wstring page = HelpPageToOpen();
+  if (!page.empty() && Open(owner, page, topic)) return;
+  const std::wstring trace =
+      L"Dashmarks: could not open the help page " + page + L"#" + Utf8ToWide(HelpAnchor(topic));
+  OutputDebugStringW((trace + L"\n").c_str());
+  MessageBeep(MB_ICONWARNING);
 }
 
 }  // namespace dm::win

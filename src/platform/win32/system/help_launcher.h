@@ -1,5 +1,6 @@
 #pragma once
-// Opens the program's help page, Dashmarks.html beside the program, at a topic.
+// Opens the program's help page at a topic: Dashmarks.html beside the program, or else the page
+// built into the program, written to the temporary folder. A page that cannot be opened beeps.
 
 #include <windows.h>
 

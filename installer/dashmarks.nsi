@@ -1,0 +1,197 @@
+; The Dashmarks installer: per user, no administrator rights, into %LOCALAPPDATA%\Programs\Dashmarks.
+; Built by scripts/package, which passes:
+;   /DVERSION=1.32.1           the program's version (CMakeLists.txt's project() line)
+;   /DPROGRAM_DIR=...          the folder holding Dashmarks.exe and Dashmarks.html
+;   /DOUTPUT=...setup.exe      the installer to write
+;   /DICON=...dashmarks.ico    the program's icon
+; Silent (/S): installs with the defaults, starts Dashmarks with Windows, and starts it at the end.
+
+Unicode true
+ManifestDPIAware true
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!include MUI2.nsh
+!include nsDialogs.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include WinMessages.nsh
+
+!define PRODUCT "Dashmarks"
+!define PUBLISHER "Vantrel"
+!define MAIN_WINDOW_CLASS "DashmarksMain"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define SETTINGS_KEY "Software\Vantrel\Dashmarks"
+!define SYNCHRONIZE 0x00100000
+!define WAIT_TIMEOUT 0x102
+; How long a running copy gets to save its list and end.
+!define END_DEADLINE_MS 15000
+
+Name "${PRODUCT}"
+OutFile "${OUTPUT}"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+BrandingText "${PRODUCT} ${VERSION}"
+ShowInstDetails hide
+ShowUninstDetails hide
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Dashmarks.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} now"
+
+Var StartWithWindows
+Var StartWithWindowsBox
+
+!insertmacro MUI_PAGE_WELCOME
+Page custom OptionsPage OptionsPageLeave
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+; Ends a running copy the way the program ends itself when the task list closes it: a close request
+; (WM_CLOSE) to its hidden main window, upon which it saves the list of folders and ends. Waits for
+; its process to end, with a deadline; a copy that does not end stops the (un)installation.
+!macro END_RUNNING_COPY un
+Function ${un}EndRunningCopy
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  retry:
+  FindWindow $0 "${MAIN_WINDOW_CLASS}" ""
+  ${If} $0 <> 0
+    DetailPrint "Closing the running ${PRODUCT}..."
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i 0 r1) i'
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
+    SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+    StrCpy $3 ${WAIT_TIMEOUT}
+    ${If} $2 P<> 0
+      System::Call 'kernel32::WaitForSingleObject(p r2, i ${END_DEADLINE_MS}) i .r3'
+      System::Call 'kernel32::CloseHandle(p r2)'
+    ${Else}
+      ; No handle to wait on: the window's end stands for the program's.
+      StrCpy $1 0
+      poll:
+      IsWindow $0 0 closed
+      IntOp $1 $1 + 100
+      Sleep 100
+      IntCmp $1 ${END_DEADLINE_MS} 0 poll
+      Goto waited
+      closed:
+      Sleep 500
+      StrCpy $3 0
+      waited:
+    ${EndIf}
+    ${If} $3 = ${WAIT_TIMEOUT}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "${PRODUCT} is still running. End it from its icon (Exit), then choose Retry." /SD IDCANCEL IDRETRY retry
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+    Goto retry
+  ${EndIf}
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+!macroend
+!insertmacro END_RUNNING_COPY ""
+!insertmacro END_RUNNING_COPY "un."
+
+Function .onInit
+  SetShellVarContext current
+  StrCpy $StartWithWindows ${BST_CHECKED}
+FunctionEnd
+
+Function OptionsPage
+  !insertmacro MUI_HEADER_TEXT "Options" "Choose how ${PRODUCT} starts."
+  nsDialogs::Create 1018
+  Pop $0
+  ${If} $0 == error
+    Abort
+  ${EndIf}
+  ${NSD_CreateLabel} 0 0 100% 24u "${PRODUCT} waits in the notification area, ready for the next file dialog."
+  Pop $0
+  ${NSD_CreateCheckbox} 0 32u 100% 12u "Start ${PRODUCT} when Windows starts"
+  Pop $StartWithWindowsBox
+  ${NSD_SetState} $StartWithWindowsBox $StartWithWindows
+  nsDialogs::Show
+FunctionEnd
+
+Function OptionsPageLeave
+  ${NSD_GetState} $StartWithWindowsBox $StartWithWindows
+FunctionEnd
+
+Section "Dashmarks"
+  Call EndRunningCopy
+  SetOutPath "$INSTDIR"
+  File "${PROGRAM_DIR}\Dashmarks.exe"
+  File "${PROGRAM_DIR}\Dashmarks.html"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\Dashmarks.exe" "" "$INSTDIR\Dashmarks.exe" 0
+
+  ${If} $StartWithWindows == ${BST_CHECKED}
+    WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\Dashmarks.exe"'
+  ${Else}
+    DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+  ${EndIf}
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Dashmarks.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" "$0"
+SectionEnd
+
+; The finish page's check box starts the program after an installation with pages; a silent one
+; starts it here.
+Function .onInstSuccess
+  ${If} ${Silent}
+    Exec '"$INSTDIR\Dashmarks.exe"'
+  ${EndIf}
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext current
+FunctionEnd
+
+Section "Uninstall"
+  Call un.EndRunningCopy
+  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+  Delete "$INSTDIR\Dashmarks.exe"
+  Delete "$INSTDIR\Dashmarks.html"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+  ; The copy of the help page the program writes when none lies beside it.
+  Delete "$TEMP\Dashmarks.html"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  MessageBox MB_YESNO|MB_ICONQUESTION "Keep your list of folders for a later installation of ${PRODUCT}?" \
+    /SD IDYES IDYES keep
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Vantrel"
+  keep:
+SectionEnd

@@ -1,0 +1,289 @@
+"""The release as a user meets it: the installer (dist/, made by scripts/package) run silently in a
+Wine prefix of this test's own, a logon that starts the program from the Run value, the installer run
+again over a running copy with an edited list, the uninstaller; and F1 in the editor, which opens the
+page built into the program when none lies beside it."""
+import re
+import shutil
+import subprocess
+from contextlib import contextmanager
+from pathlib import Path
+from urllib.parse import unquote
+
+import test_editor
+import wine_loader
+from harness import Window, check
+
+PRODUCT = 'Dashmarks'
+RUN_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+UNINSTALL_KEY = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Dashmarks'
+HTML_KEY = r'HKLM\Software\Classes\.html'
+VIEWER_CLASS = r'HKLM\Software\Classes\DashmarksTestPage'
+START_WITH_WINDOWS = 'Start Dashmarks when Windows starts'
+KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks?'
+
+
+def project_version(repo):
+    text = (repo / 'CMakeLists.txt').read_text()
+    found = re.search(r'^\s*project\s*\(\s*Dashmarks\b[^)]*?\bVERSION\s+([0-9.]+)', text, re.MULTILINE)
+    check(found, 'no version in CMakeLists.txt')
+    return found.group(1)
+
+
+def reg_read(d, key):
+    """{name: (type, data)} of the values under a key, as `reg query` shows them; None without the key."""
+    result = d.wine('reg', 'query', key)
+    if result.returncode != 0:
+        return None
+    values = {}
+    for line in result.stdout.decode('utf-8', errors='replace').splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) >= 2 and parts[1].startswith('REG_'):
+            values['' if parts[0] == '(Default)' else parts[0]] = (parts[1], parts[2] if len(parts) > 2 else '')
+    return values
+
+
+def unix_path(d, windows_path):
+    out = d.wine('winepath', '-u', windows_path).stdout.decode('utf-8', errors='replace').strip()
+    check(out, f'winepath could not map {windows_path}')
+    return Path(out)
+
+
+def wine_expand(d, variable):
+    result = d.wine('cmd', '/c', f'echo %{variable}%', timeout=60)
+    return result.stdout.decode('utf-8', errors='replace').strip()
+
+
+@contextmanager
+def own_prefix(d, name):
+    """A fresh Wine prefix under the build folder, made the harness's for the block; the shared
+    prefix of the other tests is not touched. Whatever runs in it is ended afterwards."""
+    prefix = d.build / name
+    saved = dict(d.env)
+    subprocess.run(['wineserver', '-k'], env={**d.env, 'WINEPREFIX': str(prefix)}, capture_output=True,
+                   timeout=60)
+    shutil.rmtree(prefix, ignore_errors=True)
+    prefix.mkdir(parents=True)
+    d.env['WINEPREFIX'] = str(prefix)
+    try:
+        subprocess.run([d.wine_command, 'wineboot', '-i'], env=d.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=300)
+        d.wine('reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N', '/f', check_rc=True)
+        yield prefix
+    except Exception:
+        d.screenshot('at-failure-in-own-prefix')
+        raise
+    finally:
+        subprocess.run(['wineserver', '-k'], env=d.env, capture_output=True, timeout=60)
+        d.env.clear()
+        d.env.update(saved)
+        # The tray of the ended prefix may still be on the display for a moment.
+        d.wait_for(lambda: not d.tray_window(), 15, 'the other prefix\'s tray to go')
+
+
+def running_copies(d):
+    return d.find_windows(cls='DashmarksMain')
+
+
+def wait_running(d, what):
+    main = d.wait_for(lambda: (running_copies(d) or [None])[0], 30, f'{PRODUCT} to run {what}')
+    d.wait_for(d.tray_window, 20, f'its icon in the system tray {what}')
+    return main
+
+
+def run_installer(d, setup):
+    result = d.wine(setup, '/S', timeout=180)
+    check(result.returncode == 0, f'the silent installation failed with {result.returncode}')
+
+
+def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
+    version = project_version(d.repo)
+    # The 64-bit build, where the end-to-end tests run it, has an installer of its own.
+    suffix = '-x64' if wine_loader.pe_is_64bit(d.exe) else ''
+    setup = d.repo / 'dist' / f'{PRODUCT}-{version}{suffix}-setup.exe'
+    check(setup.exists(), f'no {setup}: scripts/package makes it')
+    with own_prefix(d, 'wineprefix-install'):
+        local = wine_expand(d, 'LOCALAPPDATA')
+        install_dir = f'{local}\\Programs\\{PRODUCT}'
+        exe = f'{install_dir}\\{PRODUCT}.exe'
+        folder = unix_path(d, install_dir)
+        shortcut = unix_path(d, wine_expand(d, 'APPDATA')) / 'Microsoft/Windows/Start Menu/Programs/Dashmarks.lnk'
+        temporary_copy = unix_path(d, wine_expand(d, 'TEMP')) / 'Dashmarks.html'
+
+        # A silent installation takes the defaults: started with Windows, and started now.
+        run_installer(d, setup)
+        names = sorted(p.name for p in folder.iterdir()) if folder.is_dir() else []
+        check(names == ['Dashmarks.exe', 'Dashmarks.html', 'Uninstall.exe'], f'installed files: {names}')
+        check((folder / 'Dashmarks.exe').read_bytes() == d.exe.read_bytes(), 'the installed program differs')
+        check((folder / 'Dashmarks.html').read_bytes() == (d.repo / 'res/Dashmarks.html').read_bytes(),
+              'the installed help page differs')
+        link = shortcut.read_bytes() if shortcut.exists() else b''
+        check(exe.encode('utf-16-le') in link or exe.encode() in link,
+              f'no Start-menu shortcut to {exe} at {shortcut}')
+        run_values = reg_read(d, RUN_KEY) or {}
+        check(run_values.get(PRODUCT) == ('REG_SZ', f'"{exe}"'), f'Run value: {run_values}')
+        entry = reg_read(d, UNINSTALL_KEY) or {}
+        expected = {'DisplayName': PRODUCT, 'DisplayVersion': version, 'DisplayIcon': f'{exe},0',
+                    'Publisher': 'Vantrel', 'UninstallString': f'"{install_dir}\\Uninstall.exe"'}
+        for name, data in expected.items():
+            check(entry.get(name, (None, None))[1] == data, f'uninstall entry {name}: {entry.get(name)}')
+        size_kb = int(entry.get('EstimatedSize', ('', '0x0'))[1], 16)
+        files_kb = sum(p.stat().st_size for p in folder.iterdir()) // 1024
+        check(files_kb <= size_kb <= files_kb + 8, f'EstimatedSize {size_kb} KB for {files_kb} KB of files')
+        first = wait_running(d, 'after the installation')
+        d.screenshot('installed-and-started')
+
+        # A logon: everything ends without a word, then the session starts the Run entries.
+        d.reg_seed_paths(['C:\\users\\', 'C:\\windows\\'])
+        subprocess.run(['wineserver', '-k'], env=d.env, capture_output=True, timeout=60)
+        d.wait_for(lambda: not d.tray_window(), 15, 'the icon to go with the session')
+        subprocess.run([d.wine_command, 'wineboot'], env=d.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=120)
+        at_logon = wait_running(d, 'at logon')
+        check(at_logon.pid != first.pid or at_logon.hwnd != first.hwnd, 'the same window survived the logon')
+        d.screenshot('started-at-logon')
+
+        # The list is edited in the running copy (nothing is written before it ends); the installer
+        # run over it closes it the way the task list does, so the edit reaches the store.
+        editor = test_editor.open_editor(d)
+        test_editor.select_first_and_delete(d)
+        test_editor.wait_list(d, editor, (0, ['C:\\windows\\']), 'the delete')
+        test_editor.close_editor(d)
+        check(test_editor.stored_paths(d.reg_values()) == ['C:\\users\\', 'C:\\windows\\'],
+              f'written before the end: {d.reg_values()}')
+        run_installer(d, setup)
+        test_editor.check_store_holds(d, ['C:\\windows\\'])
+        again = wait_running(d, 'after the installation over the running copy')
+        check(len(running_copies(d)) == 1 and again.hwnd != at_logon.hwnd,
+              f'not one new copy running: {running_copies(d)}')
+
+        # The uninstaller ends the running copy the same way, takes away the files, the shortcut,
+        # the Run value and its entry, and (silent) keeps the list. It runs from a copy of itself,
+        # so its end is awaited on the folder.
+        temporary_copy.write_text('left by the program\'s F1')
+        result = d.wine(folder / 'Uninstall.exe', '/S', timeout=120)
+        check(result.returncode == 0, f'the uninstaller failed with {result.returncode}')
+        d.wait_for(lambda: not folder.exists(), 60, 'the uninstaller to remove the program\'s folder')
+        d.wait_for(lambda: not running_copies(d), 15, 'the running copy to end')
+        check(not shortcut.exists(), 'the Start-menu shortcut remains')
+        check(not temporary_copy.exists(), 'the help page\'s temporary copy remains')
+        check(PRODUCT not in (reg_read(d, RUN_KEY) or {}), f'Run value remains: {reg_read(d, RUN_KEY)}')
+        check(reg_read(d, UNINSTALL_KEY) is None, 'the uninstall entry remains')
+        test_editor.check_store_holds(d, ['C:\\windows\\'])
+
+        # With its pages: the box on the options page, cleared, leaves the Run value out, and the
+        # finish page starts the program.
+        d.spawn(setup, log_name='setup.log')
+        wizard = next_page(d, 'Dashmarks Setup', {'Next >'}, 'welcome')
+        box = d.wait_for(lambda: [c for c in controls(d, wizard) if c.title == START_WITH_WINDOWS and c.visible],
+                         15, 'the options page')[0]
+        d.screenshot('options-page', wizard)
+        left, top, right, bottom = box.rect
+        d.move_pointer((left + right) // 2, (top + bottom) // 2)
+        d._xdotool('click', 1)
+        # The box has the focus now, and takes Enter for itself: Install by its access key.
+        next_page(d, 'Dashmarks Setup', {'Install'}, 'options', after='box-cleared', key='alt+i')
+        next_page(d, 'Dashmarks Setup', {'Finish'}, 'finish')
+        wait_running(d, 'from the finish page')
+        run_values = reg_read(d, RUN_KEY) or {}
+        check(PRODUCT not in run_values, f'Run value with the box cleared: {run_values}')
+
+        # The uninstaller with its pages asks about the list; answered No, the list goes too.
+        d.spawn(folder / 'Uninstall.exe', log_name='uninstall.log')
+        next_page(d, 'Dashmarks Uninstall', {'Uninstall'}, 'confirm')
+        question = d.wait_window(cls='#32770', title='Dashmarks Uninstall', visible=True, timeout=30)
+        test_editor.wait_foreground(d, question)
+        question_text = ' '.join(filter(None, (d.window_text(c) for c in controls(d, question))))
+        check(KEEP_QUESTION in question_text, f'the uninstaller asked {question_text!r}')
+        d.keys('alt+n')
+        next_page(d, 'Dashmarks Uninstall', {'Close'}, 'done')
+        d.wait_for(lambda: not folder.exists(), 30, 'the program\'s folder to go')
+        check(not d.reg_values(), f'settings left after No: {d.reg_values()}')
+        check(reg_read(d, r'HKCU\Software\Vantrel') is None, 'the publisher\'s empty key remains')
+
+
+def controls(d, window):
+    """The window's controls that read whole on one line each: the wizard's longer texts run over
+    several lines, and are left out."""
+    _, out = d.helper('children', window.hwnd)
+    found = []
+    for line in out.splitlines():
+        try:
+            found.append(Window(line))
+        except (ValueError, IndexError):
+            pass
+    return found
+
+
+def next_page(d, title, buttons, page, after=None, key='enter'):
+    """Waits for the wizard's page whose default button reads one of `buttons`, then presses Enter
+    (or the key given)."""
+    def shown():
+        # The caption of the last pages ends in a blank.
+        for window in d.find_windows(visible=True):
+            if window.title.strip() != title:
+                continue
+            if any(c.title.replace('&', '') in buttons and c.visible and c.enabled for c in controls(d, window)):
+                return window
+        return None
+    wizard = d.wait_for(shown, 60, f'the {page} page of {title}')
+    test_editor.wait_foreground(d, wizard)
+    d.screenshot(f'{title.split()[-1].lower()}-{after or page}', wizard)
+    d.keys(key)
+    return wizard
+
+
+@contextmanager
+def page_viewer_registered(d):
+    """The page_viewer fixture as the program that opens .html files, for the block; the shared
+    prefix's own association is put back afterwards."""
+    viewer = d.build / 'fixtures' / 'page_viewer.exe'
+    log = viewer.with_name('page_viewer.log')
+    log.unlink(missing_ok=True)
+    before = (reg_read(d, HTML_KEY) or {}).get('', (None, None))[1]
+    d.wine('reg', 'add', HTML_KEY, '/ve', '/d', 'DashmarksTestPage', '/f', check_rc=True)
+    d.wine('reg', 'add', VIEWER_CLASS + r'\shell\open\command', '/ve', '/d', f'"{viewer}" "%1"', '/f',
+           check_rc=True)
+    try:
+        yield log
+    finally:
+        d.wine('reg', 'delete', VIEWER_CLASS, '/f')
+        if before is None:
+            d.wine('reg', 'delete', HTML_KEY, '/ve', '/f')
+        else:
+            d.wine('reg', 'add', HTML_KEY, '/ve', '/d', before, '/f')
+
+
+def test_f1_opens_the_page_beside_the_program_or_else_the_built_in_copy_at_the_topic(d):
+    page = (d.repo / 'res' / 'Dashmarks.html').read_bytes()
+    alone = d.build / 'program-without-help'
+    shutil.rmtree(alone, ignore_errors=True)
+    alone.mkdir()
+    shutil.copy2(d.exe, alone / d.exe.name)
+    cases = [
+        # the program started, where the opened page must be
+        (d.exe, lambda path: path == d.exe.with_name('Dashmarks.html').resolve()),
+        (alone / d.exe.name, lambda path: path.parent != alone.resolve() and path.name == 'Dashmarks.html'),
+    ]
+    with page_viewer_registered(d) as log:
+        for program, expected_page in cases:
+            log.unlink(missing_ok=True)
+            process = d.spawn(program, log_name='dashmarks.log')
+            wait_running(d, f'from {program}')
+            editor = test_editor.open_editor(d)
+            d.keys('f1')
+            d.wait_for(log.exists, 15, f'the page viewer to be started from {program}')
+            address = log.read_text(encoding='utf-8').strip()
+            # The list has the focus when the editor opens: topic 11.
+            found = re.fullmatch(r'file:///(.*)#topic11', address)
+            check(found, f'opened {address!r}, not a file address at topic 11')
+            opened = unix_path(d, unquote(found.group(1)).replace('/', '\\')).resolve()
+            check(expected_page(opened), f'{program} opened {opened}')
+            check(opened.read_bytes() == page, f'{opened} is not the help page')
+            check([w.hwnd for w in d.find_windows(cls=test_editor.EDITOR_CLASS)] == [editor.hwnd],
+                  'the editor went away')
+            # The page's viewer took the front: the editor is brought back to be closed.
+            d.helper('activate', editor.hwnd)
+            test_editor.wait_foreground(d, editor)
+            test_editor.close_editor(d)
+            test_editor.choose_configure(d, 'x')
+            d.wait_exit(process, 15)
