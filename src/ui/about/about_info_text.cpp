@@ -23,8 +23,8 @@ std::string FixedLengthText(std::string_view text, std::size_t length) {
   return fixed;
 }
 
-std::string AboutInfoText(std::uint8_t pathCount) {
-  return FixedLengthText(std::to_string(pathCount) + " Dashmarks are available", kAboutInfoTextLength);
+std::string AboutInfoText(std::size_t folderCount) {
+  return FixedLengthText(std::to_string(folderCount) + " Dashmarks are available", kAboutInfoTextLength);
 }
 
 }  // namespace dm

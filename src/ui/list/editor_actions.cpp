@@ -1,45 +1,54 @@
 #include "ui/list/editor_actions.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace dm {
 
 namespace {
 
-constexpr unsigned kRepaintEvery = 10;
-
-void ApplyButtons(EditorView& view, std::uint8_t pathCount) {
-  const EditorButtonStates states = EditorButtonsFor(pathCount);
+void ApplyButtons(const FolderList& folders, EditorView& view) {
+  const EditorButtonStates states = EditorButtonsFor(folders);
   view.EnableAdd(states.addEnabled);
   view.EnableDelete(states.deleteEnabled);
 }
 
 }  // namespace
 
-EditorButtonStates EditorButtonsFor(std::uint8_t pathCount) {
-  return {EditorCanAdd(pathCount), pathCount > 0};
+EditorButtonStates EditorButtonsFor(const FolderList& folders) { return {!folders.Full(), !folders.Empty()}; }
+
+void FinishEditorOpening(const FolderList& folders, EditorView& view) {
+  if (!folders.Empty()) view.SelectLine(0);
+  ApplyButtons(folders, view);
 }
 
-void OpenEditor(PathListBox& list, EditorView& view, const PathListEdit& edit) {
-  EditorFill(list, edit, [&view](unsigned i) {
-    view.ValidateList();
-    if (i % kRepaintEvery == 0) view.InvalidateList();
-    view.ProcessPendingMessages();
-  });
-  view.InvalidateList();
-  if (list.Count() > 0) list.Select(0);
-  ApplyButtons(view, edit.pathCount);
+AddResult AddFolder(FolderList& folders, EditorView& view, std::string folder) {
+  const std::size_t remembered = view.SelectedLine().value_or(0);
+  const AddOutcome outcome = folders.Add(std::move(folder));
+  switch (outcome.result) {
+    case AddResult::Added:
+      view.InsertLine(outcome.index, folders.At(outcome.index));
+      view.SelectLine(outcome.index);
+      break;
+    case AddResult::Duplicate:
+      view.SelectLine(remembered);
+      break;
+    case AddResult::NoPath:
+    case AddResult::Full:
+      break;
+  }
+  ApplyButtons(folders, view);
+  return outcome.result;
 }
 
-AddOutcome AddToEditor(PathListBox& list, EditorView& view, const PathListEdit& edit, std::string p) {
-  const AddOutcome outcome = EditorAdd(list, edit, std::move(p));
-  ApplyButtons(view, edit.pathCount);
-  return outcome;
-}
-
-void DeleteFromEditor(PathListBox& list, EditorView& view, const PathListEdit& edit) {
-  EditorDelete(list, edit);
-  ApplyButtons(view, edit.pathCount);
+bool DeleteSelectedFolder(FolderList& folders, EditorView& view) {
+  if (folders.Empty()) return false;
+  const std::size_t index = std::min(view.SelectedLine().value_or(0), folders.Count() - 1);
+  folders.Remove(index);
+  view.RemoveLine(index);
+  if (!folders.Empty()) view.SelectLine(0);
+  ApplyButtons(folders, view);
+  return true;
 }
 
 }  // namespace dm

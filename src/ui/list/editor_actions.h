@@ -1,12 +1,10 @@
 #pragma once
-// The editor's events in terms of its list, its view and the editor operations on the Folders
-// menu: opening (fill with repaint steps, first line selected), Add, Delete and the button rules.
+// The editor's events over the folder list it edits and the view that shows it: the view's lines
+// are the list's folders in the list's order after every event.
 
-#include <cstdint>
 #include <string>
 
-#include "store/editor_operations.h"
-#include "store/path_list_box.h"
+#include "store/folder_list.h"
 #include "ui/list/editor_view.h"
 
 namespace dm {
@@ -17,18 +15,19 @@ struct EditorButtonStates {
   friend bool operator==(const EditorButtonStates&, const EditorButtonStates&) = default;
 };
 
-// Add only while the list has room, Delete only while it holds a path.
-EditorButtonStates EditorButtonsFor(std::uint8_t pathCount);
+// Add only while the list has room, Delete only while it holds a folder.
+EditorButtonStates EditorButtonsFor(const FolderList& folders);
 
-// Fills the empty list from the Folders menu. After each line the list is validated; after every
-// tenth it is invalidated; then pending messages run. After the loop it is invalidated once more.
-// The first line is selected and the buttons set.
-void OpenEditor(PathListBox& list, EditorView& view, const PathListEdit& edit);
+// Once the view shows every folder: the first line is selected and the buttons set.
+void FinishEditorOpening(const FolderList& folders, EditorView& view);
 
-// The folder browser's result p goes through EditorAdd; the buttons follow the new count.
-AddOutcome AddToEditor(PathListBox& list, EditorView& view, const PathListEdit& edit, std::string p);
+// The folder browser's result goes into the list (see FolderList::Add) and, when added, into the
+// view at the same place, selected. A duplicate restores the earlier selection (the first line
+// when there was none).
+AddResult AddFolder(FolderList& folders, EditorView& view, std::string folder);
 
-// Deletes the selected line through EditorDelete; the buttons follow the new count.
-void DeleteFromEditor(PathListBox& list, EditorView& view, const PathListEdit& edit);
+// Removes the selected folder (the first when none is selected) from the list and the view; the
+// first line is selected afterwards. False when the list is empty.
+bool DeleteSelectedFolder(FolderList& folders, EditorView& view);
 
 }  // namespace dm

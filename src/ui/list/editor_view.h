@@ -1,17 +1,21 @@
 #pragma once
-// What the editor's behaviour needs from its window: repaint control of the path list while it
-// fills, a turn of the message loop, and the Add and Delete buttons' enabled state.
+// What the editor's behaviour needs from its window: the lines of its folder list and the
+// selection among them, and the Add and Delete buttons' enabled state.
+
+#include <cstddef>
+#include <optional>
+#include <string>
 
 namespace dm {
 
 class EditorView {
  public:
   virtual ~EditorView() = default;
-  // Marks the whole list as painted, so that an addition does not repaint it.
-  virtual void ValidateList() = 0;
-  // Marks the whole list as needing a repaint, without erasing its background.
-  virtual void InvalidateList() = 0;
-  virtual void ProcessPendingMessages() = 0;
+  virtual void InsertLine(std::size_t index, const std::string& text) = 0;
+  virtual void RemoveLine(std::size_t index) = 0;
+  // The selected line, nothing when none is selected.
+  virtual std::optional<std::size_t> SelectedLine() const = 0;
+  virtual void SelectLine(std::size_t index) = 0;
   virtual void EnableAdd(bool enabled) = 0;
   virtual void EnableDelete(bool enabled) = 0;
 };

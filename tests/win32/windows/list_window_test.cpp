@@ -1,5 +1,6 @@
-// The path list editor as a real window over a Folders menu: what it shows when it opens, where it
-// opens, the keyboard, and the ways it closes, each of which commits the list to the menu.
+// The folder list editor as a real window over a folder list: what it shows when it opens, where it
+// opens, the keyboard, the edits (the list it shows is the list itself at every moment) and the
+// ways it closes, also in the middle of its fill.
 
 #include "platform/win32/windows/list_window.h"
 
@@ -13,6 +14,7 @@
 
 #include "../../../res/resource_ids.h"
 #include "platform/win32/base/text_conversion.h"
+#include "store/folder_list.h"
 
 namespace dm::win {
 namespace {
@@ -44,23 +46,24 @@ BOOL CALLBACK CountEditors(HWND window, LPARAM count) {
   return TRUE;
 }
 
+HWND FindEditor() { return FindWindowW(L"DashmarksList", nullptr); }
+
 class ListWindowTest : public ::testing::Test {
  public:
+  // Opens the editor over the given folders, in the display order the tray application gives them.
   void Open(const std::vector<std::string>& paths) {
-    for (const std::string& path : paths) {
-      ++pathCount_;
-      menu_.AddMenuItem(pathCount_, path);
-    }
+    folders_ = FolderList(paths);
+    folders_.SortForDisplay();
     editor_.Show();
     Pump();
-    ASSERT_NE(editor_.Handle(), nullptr);
+    ASSERT_NE(Editor(), nullptr);
   }
 
-  HWND Editor() const { return editor_.Handle(); }
-  HWND Combo() const { return FindWindowExW(Editor(), nullptr, L"ComboBox", nullptr); }
-  HWND Button(const wchar_t* caption) const { return FindWindowExW(Editor(), nullptr, L"Button", caption); }
+  static HWND Editor() { return FindEditor(); }
+  static HWND Combo() { return FindWindowExW(Editor(), nullptr, L"ComboBox", nullptr); }
+  static HWND Button(const wchar_t* caption) { return FindWindowExW(Editor(), nullptr, L"Button", caption); }
 
-  std::vector<std::string> ComboLines() const {
+  static std::vector<std::string> ComboLines() {
     std::vector<std::string> lines;
     const int count = static_cast<int>(SendMessageW(Combo(), CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
@@ -70,34 +73,37 @@ class ListWindowTest : public ::testing::Test {
     }
     return lines;
   }
-
-  std::vector<std::string> Captions() const {
-    std::vector<std::string> captions;
-    for (std::size_t i = 1; i <= menu_.HighestIndex(); ++i) captions.push_back(menu_.Caption(i));
-    return captions;
+  static std::string SelectedLine() {
+    const LRESULT selected = SendMessageW(Combo(), CB_GETCURSEL, 0, 0);
+    return selected < 0 ? "(none)" : ComboLines().at(static_cast<std::size_t>(selected));
   }
 
   HICON icon_ = static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DASHMARKS), IMAGE_ICON, 32, 32, LR_SHARED));
-  FoldersMenu menu_;
-  std::uint8_t pathCount_ = 0;
-  int refreshes_ = 0;
-  ListWindow editor_{
-      ListWindowContext{GetModuleHandleW(nullptr), icon_, &menu_, &pathCount_, [this] { ++refreshes_; }}};
+  FolderList folders_;
+  int closes_ = 0;
+  ListWindow editor_{ListWindowContext{GetModuleHandleW(nullptr), icon_, &folders_, [this] { ++closes_; }}};
 };
 
-TEST_F(ListWindowTest, OpensWithThePathsSortedAndTheFirstSelected) {
+TEST_F(ListWindowTest, OpensWithTheListInItsOrderAndTheFirstSelected) {
   Open({"D:\\Work\\", "c:\\apps\\", "C:\\Data\\"});
 
   EXPECT_EQ(ComboLines(), (std::vector<std::string>{"c:\\apps\\", "C:\\Data\\", "D:\\Work\\"}));
-  EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(ComboLines(), folders_.Folders());
+  EXPECT_EQ(SelectedLine(), "c:\\apps\\");
   EXPECT_TRUE(IsWindowEnabled(Button(L"&Delete")));
   EXPECT_TRUE(IsWindowEnabled(Button(L"&Add...")));
   EXPECT_TRUE(editor_.IsVisible());
   EXPECT_EQ(GetFocus(), Combo());
-  // Opening changes nothing in the menu.
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"D:\\Work\\", "c:\\apps\\", "C:\\Data\\"}));
-  EXPECT_EQ(refreshes_, 0);
+  EXPECT_EQ(closes_, 0);
+}
+
+TEST_F(ListWindowTest, ShowsTheListsOwnOrderAndNeverReordersIt) {
+  // The list decides the order; the window only shows it.
+  folders_ = FolderList({"D:\\", "c:\\b\\", "C:\\A\\"});
+  editor_.Show();
+  Pump();
+  EXPECT_EQ(ComboLines(), (std::vector<std::string>{"D:\\", "c:\\b\\", "C:\\A\\"}));
 }
 
 TEST_F(ListWindowTest, EmptyListSelectsNothingAndDisablesDelete) {
@@ -145,9 +151,7 @@ TEST_F(ListWindowTest, ControlsFollowTheTabOrder) {
   }
   EXPECT_EQ(child, nullptr);
 
-  const LONG comboStyle = GetWindowLongW(Combo(), GWL_STYLE);
-  EXPECT_EQ(comboStyle & 3, CBS_DROPDOWNLIST);
-  EXPECT_TRUE(comboStyle & CBS_SORT);
+  EXPECT_EQ(GetWindowLongW(Combo(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
   EXPECT_EQ(GetWindowLongW(Button(L"&Add..."), GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
 }
 
@@ -163,57 +167,50 @@ TEST_F(ListWindowTest, SecondShowKeepsTheOneEditor) {
   EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 1);
 }
 
-TEST_F(ListWindowTest, EveryWayOfClosingCommitsTheSortedListAndRefreshesTheIcon) {
+TEST_F(ListWindowTest, EveryWayOfClosingLeavesTheListAsShownAndTellsTheOwnerOnce) {
   struct Way {
     const char* name;
     std::function<void(ListWindowTest&)> close;
   };
   const Way ways[] = {
       {"Close()", [](ListWindowTest& t) { t.editor_.Close(); }},
-      {"close box", [](ListWindowTest& t) { SendMessageW(t.Editor(), WM_CLOSE, 0, 0); }},
-      {"cmdClose", [](ListWindowTest& t) { SendMessageW(t.Button(L"&Close"), BM_CLICK, 0, 0); }},
+      {"close box", [](ListWindowTest&) { SendMessageW(Editor(), WM_CLOSE, 0, 0); }},
+      {"Close button", [](ListWindowTest&) { SendMessageW(Button(L"&Close"), BM_CLICK, 0, 0); }},
       {"Esc",
        [](ListWindowTest& t) {
-         MSG msg{t.Combo(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {}};
+         MSG msg{Combo(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {}};
          EXPECT_TRUE(t.editor_.TranslateDialogMessage(msg));
        }},
   };
   for (const Way& way : ways) {
-    menu_ = FoldersMenu();
-    pathCount_ = 0;
-    refreshes_ = 0;
+    closes_ = 0;
     Open({"D:\\Work\\", "c:\\apps\\", "C:\\Data\\"});
+    SendMessageW(Button(L"&Delete"), BM_CLICK, 0, 0);
+    const std::vector<std::string> shown = ComboLines();
     way.close(*this);
     Pump();
-    EXPECT_EQ(editor_.Handle(), nullptr) << way.name;
+    EXPECT_EQ(Editor(), nullptr) << way.name;
     EXPECT_FALSE(editor_.IsVisible()) << way.name;
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"c:\\apps\\", "C:\\Data\\", "D:\\Work\\"})) << way.name;
-    EXPECT_EQ(refreshes_, 1) << way.name;
+    EXPECT_EQ(folders_.Folders(), shown) << way.name;
+    EXPECT_EQ(closes_, 1) << way.name;
   }
 }
 
-TEST_F(ListWindowTest, DeleteReachesTheCaptionsOnlyAtTheCommit) {
+TEST_F(ListWindowTest, DeleteTakesTheSelectedFolderOutOfTheListAtOnce) {
   Open({"C:\\A\\", "C:\\B\\", "C:\\C\\"});
   SendMessageW(Combo(), CB_SETCURSEL, 1, 0);
   SendMessageW(Button(L"&Delete"), BM_CLICK, 0, 0);
 
-  EXPECT_EQ(pathCount_, 2);
   EXPECT_EQ(ComboLines(), (std::vector<std::string>{"C:\\A\\", "C:\\C\\"}));
-  EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\A\\", "C:\\B\\"}));
-
-  // What a shutdown does before it saves: the menu takes the list while the editor stays open.
-  editor_.CommitIfOpen();
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\A\\", "C:\\C\\"}));
+  EXPECT_EQ(folders_.Folders(), ComboLines());
+  EXPECT_EQ(SelectedLine(), "C:\\A\\");
   EXPECT_TRUE(editor_.IsVisible());
-  EXPECT_EQ(refreshes_, 0);
 }
 
 TEST_F(ListWindowTest, DeletingTheOnlyPathDisablesDelete) {
   Open({"C:\\A\\"});
   SendMessageW(Button(L"&Delete"), BM_CLICK, 0, 0);
-  EXPECT_EQ(pathCount_, 0);
-  EXPECT_EQ(menu_.HighestIndex(), 0u);
+  EXPECT_TRUE(folders_.Empty());
   EXPECT_FALSE(IsWindowEnabled(Button(L"&Delete")));
   EXPECT_TRUE(IsWindowEnabled(Button(L"&Add...")));
 }
@@ -225,6 +222,61 @@ TEST_F(ListWindowTest, AltPMovesTheFocusToTheList) {
   MSG msg{Button(L"&Close"), WM_SYSCHAR, 'p', 0x20000001, 0, {}};
   EXPECT_TRUE(editor_.TranslateDialogMessage(msg));
   EXPECT_EQ(GetFocus(), Combo());
+}
+
+// Watches the lines going into the editor's list window while it fills: at the chosen line, a
+// close request is put among the messages the fill lets run, as the task list or the end of the
+// session would put one there.
+class CloseDuringFill {
+ public:
+  explicit CloseDuringFill(int atLine) {
+    atLine_ = atLine;
+    lines_ = 0;
+    hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &CloseDuringFill::Watch, nullptr, GetCurrentThreadId());
+  }
+  ~CloseDuringFill() { UnhookWindowsHookEx(hook_); }
+  CloseDuringFill(const CloseDuringFill&) = delete;
+  CloseDuringFill& operator=(const CloseDuringFill&) = delete;
+
+  static int LinesFilled() { return lines_; }
+
+ private:
+  static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == CB_INSERTSTRING && ++lines_ == atLine_) {
+      PostMessageW(GetParent(call->hwnd), WM_CLOSE, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+
+  static inline int atLine_ = 0;
+  static inline int lines_ = 0;
+  HHOOK hook_ = nullptr;
+};
+
+TEST_F(ListWindowTest, ClosedAtAnyStepOfItsFillTheListStaysWholeAndTheFillStops) {
+  const std::vector<std::string> paths{"C:\\A\\", "C:\\B\\", "C:\\C\\", "C:\\D\\", "C:\\E\\"};
+  for (int step = 1; step <= 5; ++step) {
+    folders_ = FolderList(paths);
+    closes_ = 0;
+    std::vector<std::string> atClose;
+    ListWindow editor{ListWindowContext{GetModuleHandleW(nullptr), icon_, &folders_, [&] {
+                                          // What a shutdown at this moment would save.
+                                          atClose = folders_.Folders();
+                                          ++closes_;
+                                        }}};
+    {
+      CloseDuringFill closer(step);
+      editor.Show();
+      EXPECT_EQ(CloseDuringFill::LinesFilled(), step) << "filled on after the close, step " << step;
+    }
+    Pump();
+    EXPECT_EQ(FindEditor(), nullptr) << step;
+    EXPECT_FALSE(editor.IsVisible()) << step;
+    EXPECT_EQ(closes_, 1) << step;
+    EXPECT_EQ(atClose, paths) << step;
+    EXPECT_EQ(folders_.Folders(), paths) << step;
+  }
 }
 
 // The folder browser run by Add, driven from a timer of the editor's thread: each tick performs
@@ -329,8 +381,6 @@ TEST_F(ListWindowTest, AddRunsTheFolderBrowserAndTakesOnlyFileSystemFolders) {
        {"C:\\windows\\", "D:\\Kept\\"}},
   };
   for (const Case& c : cases) {
-    menu_ = FoldersMenu();
-    pathCount_ = 0;
     Open({"D:\\Kept\\"});
     {
       BrowserScript script(Editor(), c.steps);
@@ -338,14 +388,9 @@ TEST_F(ListWindowTest, AddRunsTheFolderBrowserAndTakesOnlyFileSystemFolders) {
       EXPECT_TRUE(script.sawTitle) << c.name;
     }
     EXPECT_EQ(ComboLines(), c.expected) << c.name;
-    EXPECT_EQ(pathCount_, c.expected.size()) << c.name;
-    if (c.expected.size() > 1) {
-      // The new path is the last menu entry and the selected line.
-      const std::string added = menu_.Caption(pathCount_);
-      EXPECT_NE(added, "D:\\Kept\\") << c.name;
-      EXPECT_EQ(ComboLines()[static_cast<std::size_t>(SendMessageW(Combo(), CB_GETCURSEL, 0, 0))], added)
-          << c.name;
-    }
+    EXPECT_EQ(folders_.Folders(), c.expected) << c.name;
+    // The added path is the selected line; otherwise the selection stays where it was.
+    EXPECT_EQ(SelectedLine(), c.expected.size() > 1 ? c.expected.front() : "D:\\Kept\\") << c.name;
     editor_.Close();
   }
 }

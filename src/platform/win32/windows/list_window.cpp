@@ -1,6 +1,7 @@
 #include "platform/win32/windows/list_window.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -9,10 +10,9 @@
 #include "platform/win32/base/unique_handle.h"
 #include "platform/win32/system/folder_browser.h"
 #include "platform/win32/system/help_launcher.h"
-#include "platform/win32/windows/combo_path_list_box.h"
+#include "platform/win32/windows/pending_messages.h"
 #include "platform/win32/windows/screen_scale.h"
 #include "platform/win32/windows/window_class.h"
-#include "store/editor_operations.h"
 #include "ui/list/editor_actions.h"
 #include "ui/list/editor_layout.h"
 #include "ui/list/editor_placement.h"
@@ -67,18 +67,8 @@ UniqueGdiObject CreateMessageFont() {
   return UniqueGdiObject(CreateFontIndirectW(&font));
 }
 
-void ProcessPendingWindowMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // The end of the message loop belongs to the loop that runs the program.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
+// While the list window fills, it is repainted after every this many lines.
+constexpr std::size_t kRepaintEvery = 10;
 
 }  // namespace
 
@@ -94,17 +84,13 @@ struct ListWindow::Impl final : EditorView {
   HWND cmdDelete = nullptr;
   HWND cmdClose = nullptr;
   HWND lastFocus = nullptr;
-  // Destroying the editor without closing it (the owner goes away) skips the commit.
-  bool commitOnDestroy = true;
-
-  PathListEdit Edit() { return {*context.menu, *context.pathCount}; }
 
   void Create();
   void CreateControls(const TwipsScale& scale);
   void Place();
   void Open();
+  bool Fill();
   void Close();
-  void Commit();
   void OnAdd();
   void OnDelete();
   void ShowHelpFor(HWND focus);
@@ -114,9 +100,17 @@ struct ListWindow::Impl final : EditorView {
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   // EditorView
-  void ValidateList() override { bindings::ValidateRect(cboPaths, nullptr); }
-  void InvalidateList() override { bindings::InvalidateRect(cboPaths, nullptr, FALSE); }
-  void ProcessPendingMessages() override { ProcessPendingWindowMessages(); }
+  void InsertLine(std::size_t index, const std::string& text) override {
+    const std::wstring wide = Utf8ToWide(text);
+    SendMessageW(cboPaths, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+  void RemoveLine(std::size_t index) override { SendMessageW(cboPaths, CB_DELETESTRING, index, 0); }
+  std::optional<std::size_t> SelectedLine() const override {
+    const LRESULT selected = SendMessageW(cboPaths, CB_GETCURSEL, 0, 0);
+    if (selected < 0) return std::nullopt;
+    return static_cast<std::size_t>(selected);
+  }
+  void SelectLine(std::size_t index) override { SendMessageW(cboPaths, CB_SETCURSEL, index, 0); }
   void EnableAdd(bool enabled) override {
     EnableWindow(cmdAdd, enabled);
     if (!enabled) MoveFocusOffDisabled(cmdAdd);
@@ -155,12 +149,14 @@ void ListWindow::Impl::CreateControls(const TwipsScale& scale) {
     int height = scale.ToPixelsY(layout.height);
     switch (layout.kind) {
       case EditorControlKind::Button:
+        // Add and Delete are enabled once the list window shows the whole list.
         style |= WS_TABSTOP | (layout.control == EditorControl::cmdAdd ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        if (layout.control == EditorControl::cmdDelete) style |= WS_DISABLED;
+        if (layout.control != EditorControl::cmdClose) style |= WS_DISABLED;
         break;
       case EditorControlKind::DropDownList:
         controlClass = L"COMBOBOX";
-        style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT | CBS_HASSTRINGS;
+        // Not sorted by the control: the lines are the folder list's, in the list's order.
+        style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS;
         // A combo box's height includes its drop-down part; the closed height follows the font.
         height *= kDroppedLines;
         break;
@@ -217,35 +213,41 @@ void ListWindow::Impl::Open() {
   Place();
   SendMessageW(window.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(context.icon));
   SendMessageW(window.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(context.icon));
-  ComboPathListBox list(cboPaths);
-  OpenEditor(list, *this, Edit());
-  if (!window) return;  // closed while pending messages ran
+  if (!Fill()) return;  // closed while pending messages ran
+  FinishEditorOpening(*context.folders, *this);
   ShowWindow(window.Get(), SW_SHOWNORMAL);
   SetForegroundWindow(window.Get());
   MoveFocus(cboPaths);
 }
 
-void ListWindow::Impl::Commit() {
-  ComboPathListBox list(cboPaths);
-  EditorCommit(list, Edit());
+bool ListWindow::Impl::Fill() {
+  // A long list shows up in steps: the list window is repainted every tenth line, and the messages
+  // waiting meanwhile run. One of them may end the program or close the editor: the list itself is
+  // never touched here, and a closed editor is filled no further.
+  const FolderList& folders = *context.folders;
+  for (std::size_t i = 0; i < folders.Count(); ++i) {
+    InsertLine(i, folders.At(i));
+    bindings::ValidateRect(cboPaths, nullptr);
+    if ((i + 1) % kRepaintEvery == 0) bindings::InvalidateRect(cboPaths, nullptr, FALSE);
+    RunPendingMessages();
+    if (!window) return false;
+  }
+  bindings::InvalidateRect(cboPaths, nullptr, FALSE);
+  return true;
 }
 
 void ListWindow::Impl::Close() {
-  if (window) DestroyWindow(window.Get());  // WM_DESTROY commits
+  if (window) DestroyWindow(window.Get());
 }
 
 void ListWindow::Impl::OnAdd() {
   HWND editor = window.Get();
   const std::string path = BrowseForFolderPath(editor);
   if (!window || window.Get() != editor) return;  // closed while the browser ran
-  ComboPathListBox list(cboPaths);
-  AddToEditor(list, *this, Edit(), path);
+  AddFolder(*context.folders, *this, path);
 }
 
-void ListWindow::Impl::OnDelete() {
-  ComboPathListBox list(cboPaths);
-  DeleteFromEditor(list, *this, Edit());
-}
+void ListWindow::Impl::OnDelete() { DeleteSelectedFolder(*context.folders, *this); }
 
 void ListWindow::Impl::ShowHelpFor(HWND focus) {
   EditorControl control = EditorControl::Window;
@@ -320,10 +322,7 @@ LRESULT ListWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       Close();
       return 0;
     case WM_DESTROY:
-      if (commitOnDestroy) {
-        Commit();
-        if (context.refreshTrayIcon) context.refreshTrayIcon();
-      }
+      if (context.onClosed) context.onClosed();
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(self, GWLP_USERDATA, 0);
@@ -347,8 +346,8 @@ LRESULT CALLBACK ListWindow::Impl::Proc(HWND window, UINT message, WPARAM wParam
 ListWindow::ListWindow(ListWindowContext context) : impl_(std::make_unique<Impl>(std::move(context))) {}
 
 ListWindow::~ListWindow() {
-  // The owner closes the editor (and so commits) before it goes; here only the window is released.
-  impl_->commitOnDestroy = false;
+  // The owner may be half gone by now: its window is released without telling it.
+  impl_->context.onClosed = nullptr;
   impl_->window.Reset();
 }
 
@@ -361,19 +360,12 @@ void ListWindow::Show() {
     SetForegroundWindow(GetLastActivePopup(editor));
     return;
   }
-  impl_->commitOnDestroy = true;
   impl_->Open();
 }
 
 bool ListWindow::IsVisible() const { return impl_->window && IsWindowVisible(impl_->window.Get()); }
 
-HWND ListWindow::Handle() const { return impl_->window.Get(); }
-
 void ListWindow::Close() { impl_->Close(); }
-
-void ListWindow::CommitIfOpen() {
-  if (impl_->window) impl_->Commit();
-}
 
 bool ListWindow::TranslateDialogMessage(MSG& msg) {
   HWND editor = impl_->window.Get();

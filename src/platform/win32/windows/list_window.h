@@ -1,22 +1,20 @@
 #pragma once
-// frmList, the path list editor: a modeless window over the Folders menu and the path count.
+// The folder list editor: a modeless window that shows the folder list and edits it in place.
 
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 
-#include "ui/main/folders_menu.h"
+#include "store/folder_list.h"
 
 namespace dm::win {
 
 struct ListWindowContext {
   HINSTANCE instance = nullptr;
-  HICON icon = nullptr;  // the main window's icon, copied when the editor opens
-  FoldersMenu* menu = nullptr;
-  std::uint8_t* pathCount = nullptr;
-  std::function<void()> refreshTrayIcon;  // full fill of the icon record and NIM_MODIFY
+  HICON icon = nullptr;            // the main window's icon, copied when the editor opens
+  FolderList* folders = nullptr;   // the list shown and edited, owned by the tray application
+  std::function<void()> onClosed;  // the editor closed (the tip shows the new count)
 };
 
 class ListWindow {
@@ -29,13 +27,8 @@ class ListWindow {
   // Creates and shows the editor, or brings the open one forward. Never waits.
   void Show();
   bool IsVisible() const;
-  // The open editor's window, or nullptr.
-  HWND Handle() const;
-  // Closes the editor if open; closing always commits the list to the Folders menu.
+  // Closes the editor if open. The list needs nothing copied back: the editor changed it in place.
   void Close();
-  // Commits the open editor's list to the Folders menu without closing it (shutdown saves what
-  // the editor shows).
-  void CommitIfOpen();
   // Routes keyboard navigation (Tab, Enter, Esc, Alt+P) of the open editor; true when handled.
   bool TranslateDialogMessage(MSG& msg);
 

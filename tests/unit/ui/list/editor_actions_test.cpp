@@ -1,3 +1,6 @@
+// The editor's events over a folder list and a view of it: after each one the view shows exactly
+// the list, in the list's order, and the buttons follow the list.
+
 #include "ui/list/editor_actions.h"
 
 #include <gtest/gtest.h>
@@ -5,141 +8,146 @@
 #include <string>
 #include <vector>
 
-#include "support/memory_path_list_box.h"
-
 namespace dm {
 namespace {
 
-using Log = std::vector<std::string>;
+using Lines = std::vector<std::string>;
 
-// The list and the view write into one log, so the order of appends and repaint steps shows.
-class LoggingList : public test::MemoryPathListBox {
+// The editor's window as far as its behaviour goes: lines, a selection and two buttons.
+class MemoryView : public EditorView {
  public:
-  explicit LoggingList(Log& log) : log_(log) {}
-  int Add(const std::string& text) override {
-    log_.push_back("append " + text);
-    return MemoryPathListBox::Add(text);
+  void InsertLine(std::size_t index, const std::string& text) override {
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), text);
   }
-
- private:
-  Log& log_;
-};
-
-class LoggingView : public EditorView {
- public:
-  explicit LoggingView(Log& log) : log_(log) {}
-  void ValidateList() override { log_.push_back("validate"); }
-  void InvalidateList() override { log_.push_back("invalidate"); }
-  void ProcessPendingMessages() override { log_.push_back("pump"); }
+  void RemoveLine(std::size_t index) override {
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+    // A system list loses its selection when the selected line goes.
+    if (selected == index) selected.reset();
+  }
+  std::optional<std::size_t> SelectedLine() const override { return selected; }
+  void SelectLine(std::size_t index) override { selected = index; }
   void EnableAdd(bool enabled) override { addEnabled = enabled; }
   void EnableDelete(bool enabled) override { deleteEnabled = enabled; }
 
+  Lines lines;
+  std::optional<std::size_t> selected;
   bool addEnabled = false;
-  bool deleteEnabled = false;  // cmdDelete is created disabled
-
- private:
-  Log& log_;
+  bool deleteEnabled = false;
 };
 
+// An open editor over the given stored folders: in display order, shown, first line selected.
 struct Editor {
-  Log log;
-  FoldersMenu menu;
-  std::uint8_t pathCount = 0;
-  LoggingList list{log};
-  LoggingView view{log};
+  FolderList folders;
+  MemoryView view;
 
-  explicit Editor(unsigned paths) {
-    for (unsigned i = 1; i <= paths; ++i) {
-      ++pathCount;
-      menu.AddMenuItem(pathCount, "C:\\P" + std::to_string(100 + i) + "\\");
-    }
+  explicit Editor(Lines stored) : folders(std::move(stored)) {
+    folders.SortForDisplay();
+    for (std::size_t i = 0; i < folders.Count(); ++i) view.InsertLine(i, folders.At(i));
+    FinishEditorOpening(folders, view);
   }
-  PathListEdit Edit() { return {menu, pathCount}; }
+  std::string SelectedText() const { return view.selected ? view.lines.at(*view.selected) : "(none)"; }
 };
 
-TEST(OpenEditor, TwentyFivePathsRepaintAfterTenthTwentiethAndAtTheEnd) {
-  Editor editor(25);
-  OpenEditor(editor.list, editor.view, editor.Edit());
-
-  Log expected;
-  for (unsigned i = 1; i <= 25; ++i) {
-    expected.push_back("append C:\\P" + std::to_string(100 + i) + "\\");
-    expected.push_back("validate");
-    if (i == 10 || i == 20) expected.push_back("invalidate");
-    expected.push_back("pump");
-  }
-  expected.push_back("invalidate");
-  EXPECT_EQ(editor.log, expected);
-
-  EXPECT_EQ(editor.list.Count(), 25);
-  EXPECT_EQ(editor.list.Selected(), 0);
-  EXPECT_TRUE(editor.view.deleteEnabled);
-  EXPECT_TRUE(editor.view.addEnabled);
+Lines Numbered(int count) {
+  Lines paths;
+  for (int i = 0; i < count; ++i) paths.push_back("C:\\" + std::to_string(1000 + i) + "\\");
+  return paths;
 }
 
-TEST(OpenEditor, EmptyListSelectsNothingAndOnlyAddIsEnabled) {
-  Editor editor(0);
-  OpenEditor(editor.list, editor.view, editor.Edit());
-
-  EXPECT_EQ(editor.log, Log{"invalidate"});
-  EXPECT_EQ(editor.list.Count(), 0);
-  EXPECT_EQ(editor.list.Selected(), -1);
-  EXPECT_FALSE(editor.view.deleteEnabled);
-  EXPECT_TRUE(editor.view.addEnabled);
-}
-
-TEST(OpenEditor, ListIsSortedWithoutRegardToCaseAndFirstLineSelected) {
-  Editor editor(0);
-  for (const char* path : {"d:\\b\\", "C:\\Z\\", "c:\\a\\"}) {
-    ++editor.pathCount;
-    editor.menu.AddMenuItem(editor.pathCount, path);
-  }
-  OpenEditor(editor.list, editor.view, editor.Edit());
-  EXPECT_EQ(editor.list.Lines(), (std::vector<std::string>{"c:\\a\\", "C:\\Z\\", "d:\\b\\"}));
-  EXPECT_EQ(editor.list.Text(editor.list.Selected()), "c:\\a\\");
-}
-
-TEST(EditorButtons, AddOnlyWithRoomDeleteOnlyWithPaths) {
+TEST(EditorOpening, FirstLineSelectedAndButtonsFollowTheCount) {
   struct Case {
-    unsigned count;
-    EditorButtonStates expected;
+    int count;
+    bool addEnabled, deleteEnabled;
   };
-  const Case cases[] = {{0, {true, false}}, {1, {true, true}}, {254, {true, true}}, {255, {false, true}}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(EditorButtonsFor(static_cast<std::uint8_t>(c.count)), c.expected) << c.count;
+  for (const Case c :
+       {Case{0, true, false}, Case{1, true, true}, Case{254, true, true}, Case{255, false, true}}) {
+    Editor editor(Numbered(c.count));
+    EXPECT_EQ(editor.view.lines, editor.folders.Folders()) << c.count;
+    EXPECT_EQ(editor.view.selected, c.count > 0 ? std::optional<std::size_t>(0) : std::nullopt) << c.count;
+    EXPECT_EQ(editor.view.addEnabled, c.addEnabled) << c.count;
+    EXPECT_EQ(editor.view.deleteEnabled, c.deleteEnabled) << c.count;
   }
 }
 
-TEST(EditorButtons, FullListDisablesAddAndADeleteEnablesItAgain) {
-  Editor editor(254);
-  OpenEditor(editor.list, editor.view, editor.Edit());
-  ASSERT_TRUE(editor.view.addEnabled);
-
-  EXPECT_EQ(AddToEditor(editor.list, editor.view, editor.Edit(), "C:\\Last"), AddOutcome::Added);
-  EXPECT_EQ(editor.pathCount, 255);
-  EXPECT_FALSE(editor.view.addEnabled);
-  EXPECT_TRUE(editor.view.deleteEnabled);
-
-  DeleteFromEditor(editor.list, editor.view, editor.Edit());
-  EXPECT_EQ(editor.pathCount, 254);
-  EXPECT_TRUE(editor.view.addEnabled);
+TEST(EditorAdd, BrowserResultsGetOneTrailingBackslashAndAreSelected) {
+  struct Case {
+    const char* chosen;
+    const char* stored;
+  };
+  for (const Case c : {Case{"C:\\WINDOWS", "C:\\WINDOWS\\"}, Case{"C:\\", "C:\\"},
+                       Case{"\\\\server\\share", "\\\\server\\share\\"}}) {
+    Editor editor({"D:\\Kept\\"});
+    EXPECT_EQ(AddFolder(editor.folders, editor.view, c.chosen), AddResult::Added) << c.chosen;
+    EXPECT_EQ(editor.view.lines, editor.folders.Folders()) << c.chosen;
+    EXPECT_EQ(editor.SelectedText(), c.stored) << c.chosen;
+    EXPECT_TRUE(editor.view.deleteEnabled);
+  }
 }
 
-TEST(EditorButtons, FirstAddEnablesDeleteAndDeletingTheOnlyPathDisablesIt) {
-  Editor editor(0);
-  OpenEditor(editor.list, editor.view, editor.Edit());
+TEST(EditorAdd, SameFolderRefusedAndEarlierSelectionRestored) {
+  Editor editor({"C:\\A\\", "C:\\B\\", "C:\\WINDOWS\\"});
+  editor.view.SelectLine(1);
+  EXPECT_EQ(AddFolder(editor.folders, editor.view, "C:\\WINDOWS"), AddResult::Duplicate);
+  EXPECT_EQ(editor.view.lines, (Lines{"C:\\A\\", "C:\\B\\", "C:\\WINDOWS\\"}));
+  EXPECT_EQ(editor.folders.Folders(), editor.view.lines);
+  EXPECT_EQ(editor.view.selected, 1u);
+}
 
-  EXPECT_EQ(AddToEditor(editor.list, editor.view, editor.Edit(), ""), AddOutcome::NoPath);
+TEST(EditorAdd, OtherLetterCaseIsANewPathAtItsSortedPlace) {
+  Editor editor({"D:\\", "C:\\users\\", "C:\\WINDOWS\\"});
+  EXPECT_EQ(AddFolder(editor.folders, editor.view, "C:\\windows"), AddResult::Added);
+  EXPECT_EQ(editor.view.lines, (Lines{"C:\\users\\", "C:\\WINDOWS\\", "C:\\windows\\", "D:\\"}));
+  EXPECT_EQ(editor.folders.Folders(), editor.view.lines);
+  EXPECT_EQ(editor.SelectedText(), "C:\\windows\\");
+}
+
+TEST(EditorAdd, NothingChosenOrAFullListChangesNothing) {
+  Editor empty({});
+  EXPECT_EQ(AddFolder(empty.folders, empty.view, ""), AddResult::NoPath);
+  EXPECT_TRUE(empty.view.lines.empty());
+  EXPECT_FALSE(empty.view.deleteEnabled);
+
+  Editor full(Numbered(255));
+  EXPECT_EQ(AddFolder(full.folders, full.view, "D:\\New"), AddResult::Full);
+  EXPECT_EQ(full.folders.Count(), 255u);
+  EXPECT_EQ(full.view.lines, full.folders.Folders());
+  EXPECT_FALSE(full.view.addEnabled);
+}
+
+TEST(EditorAdd, TheLastRoomDisablesAddAndADeleteEnablesItAgain) {
+  Editor editor(Numbered(254));
+  EXPECT_EQ(AddFolder(editor.folders, editor.view, "C:\\Last"), AddResult::Added);
+  EXPECT_FALSE(editor.view.addEnabled);
+  EXPECT_TRUE(DeleteSelectedFolder(editor.folders, editor.view));
+  EXPECT_TRUE(editor.view.addEnabled);
+  EXPECT_EQ(editor.view.lines, editor.folders.Folders());
+}
+
+TEST(EditorDelete, TheSelectedFolderGoesFromListAndViewAndTheFirstIsSelected) {
+  Editor editor({"C:\\C\\", "C:\\A\\", "C:\\B\\"});
+  editor.view.SelectLine(1);
+  ASSERT_TRUE(DeleteSelectedFolder(editor.folders, editor.view));
+  EXPECT_EQ(editor.folders.Folders(), (Lines{"C:\\A\\", "C:\\C\\"}));
+  EXPECT_EQ(editor.view.lines, editor.folders.Folders());
+  EXPECT_EQ(editor.view.selected, 0u);
+}
+
+TEST(EditorDelete, WithoutASelectionTheFirstGoes) {
+  Editor editor({"C:\\A\\", "C:\\B\\"});
+  editor.view.selected.reset();
+  ASSERT_TRUE(DeleteSelectedFolder(editor.folders, editor.view));
+  EXPECT_EQ(editor.folders.Folders(), (Lines{"C:\\B\\"}));
+  EXPECT_EQ(editor.view.lines, editor.folders.Folders());
+}
+
+TEST(EditorDelete, TheOnlyFolderLeavesAnEmptyListAndDeleteDisabled) {
+  Editor editor({"C:\\A\\"});
+  ASSERT_TRUE(DeleteSelectedFolder(editor.folders, editor.view));
+  EXPECT_TRUE(editor.folders.Empty());
+  EXPECT_TRUE(editor.view.lines.empty());
   EXPECT_FALSE(editor.view.deleteEnabled);
-
-  EXPECT_EQ(AddToEditor(editor.list, editor.view, editor.Edit(), "C:\\WINDOWS"), AddOutcome::Added);
-  EXPECT_TRUE(editor.view.deleteEnabled);
-
-  DeleteFromEditor(editor.list, editor.view, editor.Edit());
-  EXPECT_EQ(editor.pathCount, 0);
-  EXPECT_FALSE(editor.view.deleteEnabled);
-  EXPECT_EQ(editor.menu.HighestIndex(), 0u);
-  EXPECT_EQ(editor.list.Count(), 0);
+  EXPECT_TRUE(editor.view.addEnabled);
+  EXPECT_FALSE(DeleteSelectedFolder(editor.folders, editor.view));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Loading and saving the path list: which keys are read, deleted and written, and in which order.
+// Loading and saving the folder list: which keys are read, deleted and written, and in which order.
 
-#include "store/path_list_store.h"
+#include "store/folder_list_store.h"
 
 #include <gtest/gtest.h>
 
@@ -12,67 +12,45 @@ namespace {
 using test::MemorySettingsStore;
 using Log = std::vector<std::string>;
 
-struct Loaded {
-  FoldersMenu menu;
-  std::uint8_t count = 0;
-};
-
-Loaded Load(MemorySettingsStore& store) {
-  Loaded loaded;
-  LoadPathList(store, loaded.menu, loaded.count);
-  return loaded;
-}
-
-std::vector<std::string> Captions(const FoldersMenu& menu) {
-  std::vector<std::string> captions;
-  for (std::size_t i = 1; i <= menu.HighestIndex(); ++i) captions.push_back(menu.Caption(i));
-  return captions;
-}
+using Paths = std::vector<std::string>;
 
 void SeedPaths(MemorySettingsStore& store, int amount, int keys) {
   store.Seed("Amount", std::to_string(amount));
   for (int i = 1; i <= keys; ++i) store.Seed("Path" + std::to_string(i), "C:\\P" + std::to_string(i) + "\\");
 }
 
-// Saves a menu holding the given paths, counting the pending-message steps.
-int Save(MemorySettingsStore& store, const std::vector<std::string>& paths, bool clipboard) {
-  FoldersMenu menu;
-  for (std::size_t i = 0; i < paths.size(); ++i) menu.AddMenuItem(static_cast<std::uint8_t>(i + 1), paths[i]);
-  int pumps = 0;
+// Saves a list holding the given paths, in that order.
+void Save(MemorySettingsStore& store, const Paths& paths, bool clipboard) {
   store.ClearLog();
-  SavePathList(store, menu, static_cast<std::uint8_t>(paths.size()), clipboard, [&] { ++pumps; });
-  return pumps;
+  SaveFolderList(store, FolderList(paths), clipboard);
 }
 
-TEST(LoadPathList, ReadsAmountThenEachPathAscendingIntoTheMenu) {
+TEST(LoadFolderList, ReadsAmountThenEachPathAscendingInStoredOrder) {
   MemorySettingsStore store;
-  SeedPaths(store, 3, 3);
-  const Loaded loaded = Load(store);
+  store.Seed("Amount", "3");
+  store.Seed("Path1", "D:\\Z\\");
+  store.Seed("Path2", "C:\\B\\");
+  store.Seed("Path3", "c:\\a\\");
+  const FolderList loaded = LoadFolderList(store);
   EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path1", "read Path2", "read Path3"}));
-  EXPECT_EQ(loaded.count, 3);
-  EXPECT_EQ(Captions(loaded.menu), (std::vector<std::string>{"C:\\P1\\", "C:\\P2\\", "C:\\P3\\"}));
-  for (std::size_t i = 1; i <= 3; ++i) EXPECT_TRUE(loaded.menu.mnuPath(i).enabled);
-  EXPECT_FALSE(loaded.menu.mnuPath(0).enabled);
+  EXPECT_EQ(loaded.Folders(), (Paths{"D:\\Z\\", "C:\\B\\", "c:\\a\\"}));
 }
 
-TEST(LoadPathList, EmptyStoreGivesOnlyTheHeading) {
+TEST(LoadFolderList, EmptyStoreGivesAnEmptyList) {
   MemorySettingsStore store;
-  const Loaded loaded = Load(store);
-  EXPECT_EQ(loaded.count, 0);
-  EXPECT_EQ(loaded.menu.HighestIndex(), 0u);
-  EXPECT_EQ(loaded.menu.Caption(0), "Available Dashmarks...");
+  EXPECT_TRUE(LoadFolderList(store).Empty());
 }
 
-TEST(LoadPathList, MissingPathKeyBecomesAnEmptyEntryAndIsWrittenBackEmpty) {
+TEST(LoadFolderList, MissingPathKeyBecomesAnEmptyEntryAndIsWrittenBackEmpty) {
   MemorySettingsStore store;
   store.Seed("Amount", "3");
   store.Seed("Path1", "A\\");
   store.Seed("Path3", "C\\");
-  Loaded loaded = Load(store);
-  EXPECT_EQ(Captions(loaded.menu), (std::vector<std::string>{"A\\", "", "C\\"}));
+  const FolderList loaded = LoadFolderList(store);
+  EXPECT_EQ(loaded.Folders(), (Paths{"A\\", "", "C\\"}));
 
   store.ClearLog();
-  SavePathList(store, loaded.menu, loaded.count, true, {});
+  SaveFolderList(store, loaded, true);
   EXPECT_EQ(store.Changes(),
             (Log{"write Path1=A\\", "write Path2=", "write Path3=C\\", "write Clipboard=True"}));
 }
@@ -86,18 +64,17 @@ std::ostream& operator<<(std::ostream& out, const BadAmountCase& c) {
   return out << "Amount \"" << c.stored << "\" reads as " << c.expectedCount;
 }
 
-class LoadPathListBadAmount : public testing::TestWithParam<BadAmountCase> {};
+class LoadFolderListBadAmount : public testing::TestWithParam<BadAmountCase> {};
 
-TEST_P(LoadPathListBadAmount, NeverStopsTheProgram) {
+TEST_P(LoadFolderListBadAmount, NeverStopsTheProgram) {
   MemorySettingsStore store;
   store.Seed("Amount", GetParam().stored);
   for (int i = 1; i <= 300; ++i) store.Seed("Path" + std::to_string(i), "P" + std::to_string(i));
-  const Loaded loaded = Load(store);
-  EXPECT_EQ(loaded.count, GetParam().expectedCount);
-  EXPECT_EQ(loaded.menu.HighestIndex(), static_cast<std::size_t>(GetParam().expectedCount));
+  const FolderList loaded = LoadFolderList(store);
+  EXPECT_EQ(loaded.Count(), static_cast<std::size_t>(GetParam().expectedCount));
 }
 
-INSTANTIATE_TEST_SUITE_P(HandEditedStore, LoadPathListBadAmount,
+INSTANTIATE_TEST_SUITE_P(HandEditedStore, LoadFolderListBadAmount,
                          testing::Values(BadAmountCase{"abc", 0}, BadAmountCase{"", 0},
                                          BadAmountCase{"2.5", 0}, BadAmountCase{"-4", 0},
                                          BadAmountCase{"3x", 0}, BadAmountCase{" 2 ", 2},
@@ -105,12 +82,12 @@ INSTANTIATE_TEST_SUITE_P(HandEditedStore, LoadPathListBadAmount,
                                          BadAmountCase{"99999999999999999999", 255},
                                          BadAmountCase{"300", 255}));
 
-TEST(LoadPathList, AmountAbove255LeavesTheKeysBeyondUntouchedAtSave) {
+TEST(LoadFolderList, AmountAbove255LeavesTheKeysBeyondUntouchedAtSave) {
   MemorySettingsStore store;
   SeedPaths(store, 300, 300);
-  Loaded loaded = Load(store);
+  const FolderList loaded = LoadFolderList(store);
   store.ClearLog();
-  SavePathList(store, loaded.menu, loaded.count, true, {});
+  SaveFolderList(store, loaded, true);
   for (const auto& change : store.Changes()) {
     EXPECT_EQ(change.find("Path256"), std::string::npos) << change;
     EXPECT_NE(change.rfind("write ", 0), std::string::npos) << "no delete expected: " << change;
@@ -119,52 +96,50 @@ TEST(LoadPathList, AmountAbove255LeavesTheKeysBeyondUntouchedAtSave) {
   EXPECT_EQ(store.Value("Path300"), "C:\\P300\\");
 }
 
-TEST(SavePathList, ShrinkFromFiveToTwoDeletesAscendingThenWritesCountPathsAndOption) {
+TEST(SaveFolderList, ShrinkFromFiveToTwoDeletesAscendingThenWritesCountPathsAndOption) {
   MemorySettingsStore store;
   SeedPaths(store, 5, 5);
-  const int pumps = Save(store, {"A\\", "B\\"}, false);
+  Save(store, {"A\\", "B\\"}, false);
   EXPECT_EQ(store.Log(), (Log{"read Amount", "delete Path3", "delete Path4", "delete Path5", "write Amount=2",
                               "write Path1=A\\", "write Path2=B\\", "write Clipboard=False"}));
-  EXPECT_EQ(pumps, 1);
 }
 
-TEST(SavePathList, ShrinkToNothingDeletesEveryPathWritesZeroAndKeepsTheOption) {
+TEST(SaveFolderList, ShrinkToNothingDeletesEveryPathWritesZeroAndKeepsTheOption) {
   MemorySettingsStore store;
   SeedPaths(store, 3, 3);
   store.Seed("Clipboard", "False");
-  const int pumps = Save(store, {}, true);
+  Save(store, {}, true);
   EXPECT_EQ(store.Log(),
             (Log{"read Amount", "delete Path1", "delete Path2", "delete Path3", "write Amount=0"}));
   EXPECT_EQ(store.Value("Clipboard"), "False");
-  EXPECT_EQ(pumps, 0);
 }
 
-TEST(SavePathList, SameCountWithNewPathsRewritesEveryPathButNotTheCount) {
+TEST(SaveFolderList, SameCountWithNewPathsRewritesEveryPathButNotTheCount) {
   MemorySettingsStore store;
   SeedPaths(store, 2, 2);
   Save(store, {"X\\", "Y\\"}, true);
   EXPECT_EQ(store.Changes(), (Log{"write Path1=X\\", "write Path2=Y\\", "write Clipboard=True"}));
 }
 
-TEST(SavePathList, EmptyFirstRunWritesNothing) {
+TEST(SaveFolderList, EmptyFirstRunWritesNothing) {
   MemorySettingsStore store;
   Save(store, {}, false);
   EXPECT_TRUE(store.Changes().empty());
   EXPECT_TRUE(store.Values().empty());
 }
 
-TEST(SavePathList, ZeroAmountWithStalePathKeysLeavesThemAlone) {
+TEST(SaveFolderList, ZeroAmountWithStalePathKeysLeavesThemAlone) {
   MemorySettingsStore store;
   SeedPaths(store, 0, 4);
-  Loaded loaded = Load(store);
+  const FolderList loaded = LoadFolderList(store);
   EXPECT_EQ(store.Log(), (Log{"read Amount"}));
   store.ClearLog();
-  SavePathList(store, loaded.menu, loaded.count, true, {});
+  SaveFolderList(store, loaded, true);
   EXPECT_EQ(store.Log(), (Log{"read Amount"}));
   EXPECT_EQ(store.Values().size(), 5u);
 }
 
-TEST(SavePathList, GrowingWritesTheNewCountAndEveryPath) {
+TEST(SaveFolderList, GrowingWritesTheNewCountAndEveryPath) {
   MemorySettingsStore store;
   SeedPaths(store, 1, 1);
   Save(store, {"A\\", "B\\", "C\\"}, true);
@@ -172,7 +147,7 @@ TEST(SavePathList, GrowingWritesTheNewCountAndEveryPath) {
                                   "write Clipboard=True"}));
 }
 
-TEST(SavePathList, BadStoredAmountIsReadAsZeroAndOverwritten) {
+TEST(SaveFolderList, BadStoredAmountIsReadAsZeroAndOverwritten) {
   MemorySettingsStore store;
   store.Seed("Amount", "lots");
   store.Seed("Path1", "old");
