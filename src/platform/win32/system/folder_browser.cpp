@@ -10,7 +10,7 @@
 #include "platform/win32/base/late_bound.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
-#include "ui/list/editor_layout.h"
+#include "ui/editor/editor_layout.h"
 
 namespace dm::win {
 

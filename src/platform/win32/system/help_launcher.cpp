@@ -6,7 +6,7 @@
 
 #include "platform/win32/base/late_bound.h"
 #include "platform/win32/base/text_conversion.h"
-#include "ui/list/help_topics.h"
+#include "ui/editor/help_topics.h"
 
 namespace dm::win {
 

@@ -14,7 +14,7 @@
 #include "platform/win32/system/notify_icon.h"
 #include "platform/win32/system/single_instance.h"
 #include "platform/win32/windows/about_window.h"
-#include "platform/win32/windows/list_window.h"
+#include "platform/win32/windows/folder_editor_window.h"
 
 namespace dm::win {
 
@@ -90,7 +90,7 @@ class MainWindow final : public TrayIcon,
   UINT timerInterval_ = 0;
   bool closingFromWindowMenu_ = false;
   std::unique_ptr<NotifyIcon> icon_;
-  std::unique_ptr<ListWindow> editor_;
+  std::unique_ptr<FolderEditorWindow> editor_;
   AboutBox about_;
   TrayApp app_;
 };

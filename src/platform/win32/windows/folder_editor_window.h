@@ -10,19 +10,19 @@
 
 namespace dm::win {
 
-struct ListWindowContext {
+struct FolderEditorContext {
   HINSTANCE instance = nullptr;
   HICON icon = nullptr;            // the main window's icon, copied when the editor opens
   FolderList* folders = nullptr;   // the list shown and edited, owned by the tray application
   std::function<void()> onClosed;  // the editor closed (the tip shows the new count)
 };
 
-class ListWindow {
+class FolderEditorWindow {
  public:
-  explicit ListWindow(ListWindowContext context);
-  ~ListWindow();
-  ListWindow(const ListWindow&) = delete;
-  ListWindow& operator=(const ListWindow&) = delete;
+  explicit FolderEditorWindow(FolderEditorContext context);
+  ~FolderEditorWindow();
+  FolderEditorWindow(const FolderEditorWindow&) = delete;
+  FolderEditorWindow& operator=(const FolderEditorWindow&) = delete;
 
   // Creates and shows the editor, or brings the open one forward. Never waits.
   void Show();

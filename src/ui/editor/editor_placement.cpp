@@ -1,4 +1,4 @@
-#include "ui/list/editor_placement.h"
+#include "ui/editor/editor_placement.h"
 
 #include <algorithm>
 

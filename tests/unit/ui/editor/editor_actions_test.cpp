@@ -1,7 +1,7 @@
 // The editor's events over a folder list and a view of it: after each one the view shows exactly
 // the list, in the list's order, and the buttons follow the list.
 
-#include "ui/list/editor_actions.h"
+#include "ui/editor/editor_actions.h"
 
 #include <gtest/gtest.h>
 

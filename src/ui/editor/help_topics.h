@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/list/editor_layout.h"
+#include "ui/editor/editor_layout.h"
 
 namespace dm {
 

@@ -2,7 +2,7 @@
 // opens, the keyboard, the edits (the list it shows is the list itself at every moment) and the
 // ways it closes, also in the middle of its fill.
 
-#include "platform/win32/windows/list_window.h"
+#include "platform/win32/windows/folder_editor_window.h"
 
 #include <windows.h>
 
@@ -48,7 +48,7 @@ BOOL CALLBACK CountEditors(HWND window, LPARAM count) {
 
 HWND FindEditor() { return FindWindowW(L"DashmarksList", nullptr); }
 
-class ListWindowTest : public ::testing::Test {
+class FolderEditorWindowTest : public ::testing::Test {
  public:
   // Opens the editor over the given folders, in the display order the tray application gives them.
   void Open(const std::vector<std::string>& paths) {
@@ -82,10 +82,11 @@ class ListWindowTest : public ::testing::Test {
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DASHMARKS), IMAGE_ICON, 32, 32, LR_SHARED));
   FolderList folders_;
   int closes_ = 0;
-  ListWindow editor_{ListWindowContext{GetModuleHandleW(nullptr), icon_, &folders_, [this] { ++closes_; }}};
+  FolderEditorWindow editor_{
+      FolderEditorContext{GetModuleHandleW(nullptr), icon_, &folders_, [this] { ++closes_; }}};
 };
 
-TEST_F(ListWindowTest, OpensWithTheListInItsOrderAndTheFirstSelected) {
+TEST_F(FolderEditorWindowTest, OpensWithTheListInItsOrderAndTheFirstSelected) {
   Open({"D:\\Work\\", "c:\\apps\\", "C:\\Data\\"});
 
   EXPECT_EQ(ComboLines(), (std::vector<std::string>{"c:\\apps\\", "C:\\Data\\", "D:\\Work\\"}));
@@ -98,7 +99,7 @@ TEST_F(ListWindowTest, OpensWithTheListInItsOrderAndTheFirstSelected) {
   EXPECT_EQ(closes_, 0);
 }
 
-TEST_F(ListWindowTest, ShowsTheListsOwnOrderAndNeverReordersIt) {
+TEST_F(FolderEditorWindowTest, ShowsTheListsOwnOrderAndNeverReordersIt) {
   // The list decides the order; the window only shows it.
   folders_ = FolderList({"D:\\", "c:\\b\\", "C:\\A\\"});
   editor_.Show();
@@ -106,7 +107,7 @@ TEST_F(ListWindowTest, ShowsTheListsOwnOrderAndNeverReordersIt) {
   EXPECT_EQ(ComboLines(), (std::vector<std::string>{"D:\\", "c:\\b\\", "C:\\A\\"}));
 }
 
-TEST_F(ListWindowTest, EmptyListSelectsNothingAndDisablesDelete) {
+TEST_F(FolderEditorWindowTest, EmptyListSelectsNothingAndDisablesDelete) {
   Open({});
   EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 0);
   EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), CB_ERR);
@@ -114,7 +115,7 @@ TEST_F(ListWindowTest, EmptyListSelectsNothingAndDisablesDelete) {
   EXPECT_TRUE(IsWindowEnabled(Button(L"&Add...")));
 }
 
-TEST_F(ListWindowTest, OpensAtTheBottomRightWithAFixedDialogFrameAndTheMainIcon) {
+TEST_F(FolderEditorWindowTest, OpensAtTheBottomRightWithAFixedDialogFrameAndTheMainIcon) {
   Open({"C:\\"});
   RECT rect{};
   GetWindowRect(Editor(), &rect);
@@ -129,7 +130,7 @@ TEST_F(ListWindowTest, OpensAtTheBottomRightWithAFixedDialogFrameAndTheMainIcon)
   EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(Editor(), WM_GETICON, ICON_BIG, 0)), icon_);
 }
 
-TEST_F(ListWindowTest, ControlsFollowTheTabOrder) {
+TEST_F(FolderEditorWindowTest, ControlsFollowTheTabOrder) {
   Open({"C:\\"});
   struct Expected {
     const wchar_t* className;
@@ -155,7 +156,7 @@ TEST_F(ListWindowTest, ControlsFollowTheTabOrder) {
   EXPECT_EQ(GetWindowLongW(Button(L"&Add..."), GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
 }
 
-TEST_F(ListWindowTest, SecondShowKeepsTheOneEditor) {
+TEST_F(FolderEditorWindowTest, SecondShowKeepsTheOneEditor) {
   Open({"C:\\"});
   HWND first = Editor();
   editor_.Show();
@@ -167,17 +168,17 @@ TEST_F(ListWindowTest, SecondShowKeepsTheOneEditor) {
   EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 1);
 }
 
-TEST_F(ListWindowTest, EveryWayOfClosingLeavesTheListAsShownAndTellsTheOwnerOnce) {
+TEST_F(FolderEditorWindowTest, EveryWayOfClosingLeavesTheListAsShownAndTellsTheOwnerOnce) {
   struct Way {
     const char* name;
-    std::function<void(ListWindowTest&)> close;
+    std::function<void(FolderEditorWindowTest&)> close;
   };
   const Way ways[] = {
-      {"Close()", [](ListWindowTest& t) { t.editor_.Close(); }},
-      {"close box", [](ListWindowTest&) { SendMessageW(Editor(), WM_CLOSE, 0, 0); }},
-      {"Close button", [](ListWindowTest&) { SendMessageW(Button(L"&Close"), BM_CLICK, 0, 0); }},
+      {"Close()", [](FolderEditorWindowTest& t) { t.editor_.Close(); }},
+      {"close box", [](FolderEditorWindowTest&) { SendMessageW(Editor(), WM_CLOSE, 0, 0); }},
+      {"Close button", [](FolderEditorWindowTest&) { SendMessageW(Button(L"&Close"), BM_CLICK, 0, 0); }},
       {"Esc",
-       [](ListWindowTest& t) {
+       [](FolderEditorWindowTest& t) {
          MSG msg{Combo(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {}};
          EXPECT_TRUE(t.editor_.TranslateDialogMessage(msg));
        }},
@@ -196,7 +197,7 @@ TEST_F(ListWindowTest, EveryWayOfClosingLeavesTheListAsShownAndTellsTheOwnerOnce
   }
 }
 
-TEST_F(ListWindowTest, DeleteTakesTheSelectedFolderOutOfTheListAtOnce) {
+TEST_F(FolderEditorWindowTest, DeleteTakesTheSelectedFolderOutOfTheListAtOnce) {
   Open({"C:\\A\\", "C:\\B\\", "C:\\C\\"});
   SendMessageW(Combo(), CB_SETCURSEL, 1, 0);
   SendMessageW(Button(L"&Delete"), BM_CLICK, 0, 0);
@@ -207,7 +208,7 @@ TEST_F(ListWindowTest, DeleteTakesTheSelectedFolderOutOfTheListAtOnce) {
   EXPECT_TRUE(editor_.IsVisible());
 }
 
-TEST_F(ListWindowTest, DeletingTheOnlyPathDisablesDelete) {
+TEST_F(FolderEditorWindowTest, DeletingTheOnlyPathDisablesDelete) {
   Open({"C:\\A\\"});
   SendMessageW(Button(L"&Delete"), BM_CLICK, 0, 0);
   EXPECT_TRUE(folders_.Empty());
@@ -215,7 +216,7 @@ TEST_F(ListWindowTest, DeletingTheOnlyPathDisablesDelete) {
   EXPECT_TRUE(IsWindowEnabled(Button(L"&Add...")));
 }
 
-TEST_F(ListWindowTest, AltPMovesTheFocusToTheList) {
+TEST_F(FolderEditorWindowTest, AltPMovesTheFocusToTheList) {
   Open({"C:\\A\\"});
   SetFocus(Button(L"&Close"));
   ASSERT_EQ(GetFocus(), Button(L"&Close"));
@@ -254,17 +255,17 @@ class CloseDuringFill {
   HHOOK hook_ = nullptr;
 };
 
-TEST_F(ListWindowTest, ClosedAtAnyStepOfItsFillTheListStaysWholeAndTheFillStops) {
+TEST_F(FolderEditorWindowTest, ClosedAtAnyStepOfItsFillTheListStaysWholeAndTheFillStops) {
   const std::vector<std::string> paths{"C:\\A\\", "C:\\B\\", "C:\\C\\", "C:\\D\\", "C:\\E\\"};
   for (int step = 1; step <= 5; ++step) {
     folders_ = FolderList(paths);
     closes_ = 0;
     std::vector<std::string> atClose;
-    ListWindow editor{ListWindowContext{GetModuleHandleW(nullptr), icon_, &folders_, [&] {
-                                          // What a shutdown at this moment would save.
-                                          atClose = folders_.Folders();
-                                          ++closes_;
-                                        }}};
+    FolderEditorWindow editor{FolderEditorContext{GetModuleHandleW(nullptr), icon_, &folders_, [&] {
+                                                    // What a shutdown at this moment would save.
+                                                    atClose = folders_.Folders();
+                                                    ++closes_;
+                                                  }}};
     {
       CloseDuringFill closer(step);
       editor.Show();
@@ -360,7 +361,7 @@ BrowserScript::Step End(int button) {
   return [button](HWND dialog, HWND) { PostMessageW(dialog, WM_COMMAND, button, 0); };
 }
 
-TEST_F(ListWindowTest, AddRunsTheFolderBrowserAndTakesOnlyFileSystemFolders) {
+TEST_F(FolderEditorWindowTest, AddRunsTheFolderBrowserAndTakesOnlyFileSystemFolders) {
   struct Case {
     const char* name;
     std::vector<BrowserScript::Step> steps;

@@ -1,4 +1,4 @@
-#include "ui/list/editor_actions.h"
+#include "ui/editor/editor_actions.h"
 
 #include <algorithm>
 #include <utility>

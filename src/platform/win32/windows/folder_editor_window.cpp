@@ -1,4 +1,4 @@
-#include "platform/win32/windows/list_window.h"
+#include "platform/win32/windows/folder_editor_window.h"
 
 #include <array>
 #include <optional>
@@ -13,10 +13,10 @@
 #include "platform/win32/windows/pending_messages.h"
 #include "platform/win32/windows/screen_scale.h"
 #include "platform/win32/windows/window_class.h"
-#include "ui/list/editor_actions.h"
-#include "ui/list/editor_layout.h"
-#include "ui/list/editor_placement.h"
-#include "ui/list/help_topics.h"
+#include "ui/editor/editor_actions.h"
+#include "ui/editor/editor_layout.h"
+#include "ui/editor/editor_placement.h"
+#include "ui/editor/help_topics.h"
 #include "ui/twips.h"
 
 namespace dm::win {
@@ -72,10 +72,10 @@ constexpr std::size_t kRepaintEvery = 10;
 
 }  // namespace
 
-struct ListWindow::Impl final : EditorView {
-  explicit Impl(ListWindowContext c) : context(std::move(c)) {}
+struct FolderEditorWindow::Impl final : EditorView {
+  explicit Impl(FolderEditorContext c) : context(std::move(c)) {}
 
-  ListWindowContext context;
+  FolderEditorContext context;
   UniqueWindow window;  // frmList, only while open
   UniqueGdiObject font;
   std::array<HWND, kEditorControls.size()> controls{};  // children of window, in creation order
@@ -121,7 +121,7 @@ struct ListWindow::Impl final : EditorView {
   }
 };
 
-void ListWindow::Impl::Create() {
+void FolderEditorWindow::Impl::Create() {
   RegisterWindowClass(context.instance, kClassName, Guarded<Proc>, COLOR_BTNFACE);
 
   const TwipsScale scale = ScreenScale();
@@ -141,7 +141,7 @@ void ListWindow::Impl::Create() {
   CreateControls(scale);
 }
 
-void ListWindow::Impl::CreateControls(const TwipsScale& scale) {
+void FolderEditorWindow::Impl::CreateControls(const TwipsScale& scale) {
   for (std::size_t i = 0; i < kEditorControls.size(); ++i) {
     const EditorControlLayout& layout = kEditorControls[i];
     const wchar_t* controlClass = L"BUTTON";
@@ -188,7 +188,7 @@ void ListWindow::Impl::CreateControls(const TwipsScale& scale) {
   }
 }
 
-void ListWindow::Impl::Place() {
+void FolderEditorWindow::Impl::Place() {
   RECT outer{};
   GetWindowRect(window.Get(), &outer);
   // The monitor where the pointer is, less its taskbar.
@@ -207,7 +207,7 @@ void ListWindow::Impl::Place() {
   SetWindowPos(window.Get(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ListWindow::Impl::Open() {
+void FolderEditorWindow::Impl::Open() {
   Create();
   if (!window) return;
   Place();
@@ -220,7 +220,7 @@ void ListWindow::Impl::Open() {
   MoveFocus(cboPaths);
 }
 
-bool ListWindow::Impl::Fill() {
+bool FolderEditorWindow::Impl::Fill() {
   // A long list shows up in steps: the list window is repainted every tenth line, and the messages
   // waiting meanwhile run. One of them may end the program or close the editor: the list itself is
   // never touched here, and a closed editor is filled no further.
@@ -236,20 +236,20 @@ bool ListWindow::Impl::Fill() {
   return true;
 }
 
-void ListWindow::Impl::Close() {
+void FolderEditorWindow::Impl::Close() {
   if (window) DestroyWindow(window.Get());
 }
 
-void ListWindow::Impl::OnAdd() {
+void FolderEditorWindow::Impl::OnAdd() {
   HWND editor = window.Get();
   const std::string path = BrowseForFolderPath(editor);
   if (!window || window.Get() != editor) return;  // closed while the browser ran
   AddFolder(*context.folders, *this, path);
 }
 
-void ListWindow::Impl::OnDelete() { DeleteSelectedFolder(*context.folders, *this); }
+void FolderEditorWindow::Impl::OnDelete() { DeleteSelectedFolder(*context.folders, *this); }
 
-void ListWindow::Impl::ShowHelpFor(HWND focus) {
+void FolderEditorWindow::Impl::ShowHelpFor(HWND focus) {
   EditorControl control = EditorControl::Window;
   for (std::size_t i = 0; i < kEditorControls.size(); ++i) {
     if (focus != nullptr && (focus == controls[i] || IsChild(controls[i], focus)))
@@ -258,7 +258,7 @@ void ListWindow::Impl::ShowHelpFor(HWND focus) {
   OpenHelpTopic(window.Get(), EditorHelpTopic(control));
 }
 
-void ListWindow::Impl::MoveFocus(HWND target) {
+void FolderEditorWindow::Impl::MoveFocus(HWND target) {
   if (target == nullptr) return;
   SetFocus(target);
   // Keep the default push button in step: a focused push button is the default, otherwise cmdAdd.
@@ -269,11 +269,11 @@ void ListWindow::Impl::MoveFocus(HWND target) {
   }
 }
 
-void ListWindow::Impl::MoveFocusOffDisabled(HWND button) {
+void FolderEditorWindow::Impl::MoveFocusOffDisabled(HWND button) {
   if (GetFocus() == button) MoveFocus(GetNextDlgTabItem(window.Get(), button, FALSE));
 }
 
-LRESULT ListWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND self = window.Get();
   switch (message) {
     case WM_COMMAND:
@@ -335,7 +335,7 @@ LRESULT ListWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   return DefWindowProcW(self, message, wParam, lParam);
 }
 
-LRESULT CALLBACK ListWindow::Impl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK FolderEditorWindow::Impl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Impl* self = BoundObject<Impl>(window, message, lParam);
   // The owner adopts the handle as soon as it exists, so every later message finds it.
   if (message == WM_NCCREATE && self != nullptr) self->window.Reset(window);
@@ -343,15 +343,16 @@ LRESULT CALLBACK ListWindow::Impl::Proc(HWND window, UINT message, WPARAM wParam
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-ListWindow::ListWindow(ListWindowContext context) : impl_(std::make_unique<Impl>(std::move(context))) {}
+FolderEditorWindow::FolderEditorWindow(FolderEditorContext context)
+    : impl_(std::make_unique<Impl>(std::move(context))) {}
 
-ListWindow::~ListWindow() {
+FolderEditorWindow::~FolderEditorWindow() {
   // The owner may be half gone by now: its window is released without telling it.
   impl_->context.onClosed = nullptr;
   impl_->window.Reset();
 }
 
-void ListWindow::Show() {
+void FolderEditorWindow::Show() {
   if (impl_->window) {
     HWND editor = impl_->window.Get();
     if (IsIconic(editor)) ShowWindow(editor, SW_RESTORE);
@@ -363,11 +364,11 @@ void ListWindow::Show() {
   impl_->Open();
 }
 
-bool ListWindow::IsVisible() const { return impl_->window && IsWindowVisible(impl_->window.Get()); }
+bool FolderEditorWindow::IsVisible() const { return impl_->window && IsWindowVisible(impl_->window.Get()); }
 
-void ListWindow::Close() { impl_->Close(); }
+void FolderEditorWindow::Close() { impl_->Close(); }
 
-bool ListWindow::TranslateDialogMessage(MSG& msg) {
+bool FolderEditorWindow::TranslateDialogMessage(MSG& msg) {
   HWND editor = impl_->window.Get();
   if (editor == nullptr || (msg.hwnd != editor && !IsChild(editor, msg.hwnd))) return false;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) {

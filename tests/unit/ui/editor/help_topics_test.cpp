@@ -1,4 +1,4 @@
-#include "ui/list/help_topics.h"
+#include "ui/editor/help_topics.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "store/folder_list.h"
-#include "ui/list/editor_view.h"
+#include "ui/editor/editor_view.h"
 
 namespace dm {
 
