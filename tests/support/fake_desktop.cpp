@@ -21,7 +21,7 @@ std::string KeyName(NamedKey key) {
                                        "INSERT", "DELETE", "BREAK", "CAPSLOCK", "NUMLOCK",  "SCROLLLOCK",
                                        "PRTSC",  "HELP",   "ADD",   "SUBTRACT", "MULTIPLY", "DIVIDE"};
   const auto index = static_cast<std::size_t>(key);
-  if (key >= NamedKey::kF1) return "F" + std::to_string(index - static_cast<std::size_t>(NamedKey::kF1) + 1);
+  if (key >= NamedKey::F1) return "F" + std::to_string(index - static_cast<std::size_t>(NamedKey::F1) + 1);
   return kNames[index];
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// frmList, the path list editor: its caption, size and controls, laid out in twips. The controls
+// The folder list editor: its caption, size and controls, laid out in twips. The controls
 // are listed in creation order; tabIndex gives the keyboard order and helpTopic the help page's
 // topic for the control.
 
@@ -8,7 +8,7 @@
 
 namespace dm {
 
-enum class EditorControl { Window, Label1, cboPaths, cmdAdd, cmdDelete, cmdClose };
+enum class EditorControl { Window, PathLabel, PathList, AddButton, DeleteButton, CloseButton };
 enum class EditorControlKind { Button, DropDownList, Label };
 
 struct EditorControlLayout {
@@ -27,11 +27,11 @@ inline constexpr int kEditorHeight = 1335;
 inline constexpr int kEditorHelpTopic = 10;
 
 inline constexpr std::array<EditorControlLayout, 5> kEditorControls{{
-    {EditorControl::cmdClose, EditorControlKind::Button, 2280, 840, 855, 375, "&Close", 4, 14},
-    {EditorControl::cmdDelete, EditorControlKind::Button, 1200, 840, 855, 375, "&Delete", 3, 13},
-    {EditorControl::cboPaths, EditorControlKind::DropDownList, 120, 360, 3015, 315, "", 1, 11},
-    {EditorControl::cmdAdd, EditorControlKind::Button, 120, 840, 855, 375, "&Add...", 2, 12},
-    {EditorControl::Label1, EditorControlKind::Label, 120, 120, 375, 255, "&Path:", 0, 10},
+    {EditorControl::CloseButton, EditorControlKind::Button, 2280, 840, 855, 375, "&Close", 4, 14},
+    {EditorControl::DeleteButton, EditorControlKind::Button, 1200, 840, 855, 375, "&Delete", 3, 13},
+    {EditorControl::PathList, EditorControlKind::DropDownList, 120, 360, 3015, 315, "", 1, 11},
+    {EditorControl::AddButton, EditorControlKind::Button, 120, 840, 855, 375, "&Add...", 2, 12},
+    {EditorControl::PathLabel, EditorControlKind::Label, 120, 120, 375, 255, "&Path:", 0, 10},
 }};
 
 inline constexpr std::string_view kBrowseForFolderTitle =

@@ -130,12 +130,12 @@ TEST(AboutBox, ShowsCaptionVersionInformationAndMemory) {
   std::string caption, program, specific, memory, ok, url, mail;
   const Seen seen = ShowAndInspect(about, info, [&](HWND box) {
     caption = Text(box);
-    program = ControlText(box, AboutControl::lblProgram);
-    specific = ControlText(box, AboutControl::lblSpecific);
-    memory = ControlText(box, AboutControl::lblMemory);
-    ok = ControlText(box, AboutControl::cmdOK);
-    url = ControlText(box, AboutControl::txtURL);
-    mail = ControlText(box, AboutControl::txtMail);
+    program = ControlText(box, AboutControl::ProgramLine);
+    specific = ControlText(box, AboutControl::FolderCountLine);
+    memory = ControlText(box, AboutControl::MemoryLine);
+    ok = ControlText(box, AboutControl::OkButton);
+    url = ControlText(box, AboutControl::WebAddress);
+    mail = ControlText(box, AboutControl::MailAddress);
     about.Close();
   });
   ASSERT_NE(seen.box, nullptr);
@@ -190,16 +190,16 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
   };
   Placed placed[] = {
       {AboutControl::AboutIcon, about_layout::kAboutIcon, {}},
-      {AboutControl::lblProgram, about_layout::kProgram, {}},
-      {AboutControl::lblAuthor, about_layout::kAuthor, {}},
-      {AboutControl::lblCopyright, about_layout::kCopyright, {}},
-      {AboutControl::txtURL, about_layout::kUrl, {}},
-      {AboutControl::txtMail, about_layout::kMail, {}},
-      {AboutControl::lblInfo, about_layout::kInfo, {}},
-      {AboutControl::lblSpecific, about_layout::kSpecific, {}},
-      {AboutControl::lblPhysMem, about_layout::kPhysMem, {}},
-      {AboutControl::lblMemory, about_layout::kMemory, {}},
-      {AboutControl::cmdOK, about_layout::kOk, {}},
+      {AboutControl::ProgramLine, about_layout::kProgram, {}},
+      {AboutControl::AuthorLine, about_layout::kAuthor, {}},
+      {AboutControl::CopyrightLine, about_layout::kCopyright, {}},
+      {AboutControl::WebAddress, about_layout::kUrl, {}},
+      {AboutControl::MailAddress, about_layout::kMail, {}},
+      {AboutControl::InfoHeading, about_layout::kInfo, {}},
+      {AboutControl::FolderCountLine, about_layout::kSpecific, {}},
+      {AboutControl::MemoryHeading, about_layout::kPhysMem, {}},
+      {AboutControl::MemoryLine, about_layout::kMemory, {}},
+      {AboutControl::OkButton, about_layout::kOk, {}},
   };
   const Seen seen = ShowAndInspect(about, AboutInfoText(0), [&](HWND box) {
     GetWindowRect(box, &outer);
@@ -208,8 +208,8 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
     focus = GetFocus();
     ok = GetDlgItem(box, IDOK);
     okStyle = GetWindowLongW(ok, GWL_STYLE);
-    urlStyle = GetWindowLongW(GetDlgItem(box, static_cast<int>(AboutControl::txtURL)), GWL_STYLE);
-    memoryTextWidth = ControlTextWidth(GetDlgItem(box, static_cast<int>(AboutControl::lblMemory)));
+    urlStyle = GetWindowLongW(GetDlgItem(box, static_cast<int>(AboutControl::WebAddress)), GWL_STYLE);
+    memoryTextWidth = ControlTextWidth(GetDlgItem(box, static_cast<int>(AboutControl::MemoryLine)));
     for (Placed& p : placed) {
       HWND control = GetDlgItem(box, static_cast<int>(p.control));
       GetWindowRect(control, &p.actual);
@@ -247,14 +247,14 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
   EXPECT_EQ(focus, ok);
   EXPECT_EQ(urlStyle & ES_READONLY, ES_READONLY);
 
-  // Client coordinates, converted with the display's own twips per pixel; lblMemory keeps its
+  // Client coordinates, converted with the display's own twips per pixel; MemoryLine keeps its
   // place and is as wide as its figure, " KB" included, needs.
   for (const Placed& p : placed) {
     SCOPED_TRACE(static_cast<int>(p.control));
     EXPECT_EQ(p.actual.left, scale.ToPixelsX(p.at.left));
     EXPECT_EQ(p.actual.top, scale.ToPixelsY(p.at.top));
     EXPECT_EQ(p.actual.bottom - p.actual.top, scale.ToPixelsY(p.at.height));
-    if (p.control == AboutControl::lblMemory) {
+    if (p.control == AboutControl::MemoryLine) {
       EXPECT_GE(p.actual.right - p.actual.left, memoryTextWidth);
       EXPECT_GE(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
     } else {
@@ -277,7 +277,7 @@ std::string ClipboardText(HWND owner) {
 }
 
 TEST(AboutBox, TextFieldsCanBeCopiedButNotChanged) {
-  for (AboutControl field : {AboutControl::txtURL, AboutControl::txtMail}) {
+  for (AboutControl field : {AboutControl::WebAddress, AboutControl::MailAddress}) {
     SCOPED_TRACE(static_cast<int>(field));
     AboutBox about;
     std::string before, after, copied;
@@ -312,9 +312,9 @@ TEST(AboutBox, ClosesByEveryGestureAndShowModalReturns) {
     };
   };
   const Gesture gestures[] = {
-      {"Enter on the OK button", key(VK_RETURN, AboutControl::cmdOK)},
-      {"Enter in the web address field", key(VK_RETURN, AboutControl::txtURL)},
-      {"Esc", key(VK_ESCAPE, AboutControl::cmdOK)},
+      {"Enter on the OK button", key(VK_RETURN, AboutControl::OkButton)},
+      {"Enter in the web address field", key(VK_RETURN, AboutControl::WebAddress)},
+      {"Esc", key(VK_ESCAPE, AboutControl::OkButton)},
       {"OK button click", [](AboutBox&, HWND box) { PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }},
       {"close box", [](AboutBox&, HWND box) { PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); }},
       {"Close() from outside", [](AboutBox& about, HWND) { about.Close(); }},
@@ -338,7 +338,7 @@ TEST(AboutBox, ClosingWithNothingOpenDoesNothingAndTheBoxOpensAgain) {
   for (int round = 0; round < 2; ++round) {
     std::string specific;
     const Seen seen = ShowAndInspect(about, AboutInfoText(255), [&](HWND box) {
-      specific = ControlText(box, AboutControl::lblSpecific);
+      specific = ControlText(box, AboutControl::FolderCountLine);
       about.Close();
     });
     ASSERT_NE(seen.box, nullptr);

@@ -25,25 +25,25 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"DashmarksList";
 
-// cmdClose is the cancel button: Esc and the button itself both send IDCANCEL.
+// closeButton is the cancel button: Esc and the button itself both send IDCANCEL.
 constexpr int kCloseId = IDCANCEL;
 constexpr int kAddId = 101;
 constexpr int kDeleteId = 102;
 constexpr int kPathsId = 103;
 constexpr int kLabelId = 104;
 
-// The drop-down part of cboPaths shows this many lines.
+// The drop-down part of pathList shows this many lines.
 constexpr int kDroppedLines = 10;
 
 int ControlId(EditorControl control) {
   switch (control) {
-    case EditorControl::cmdClose:
+    case EditorControl::CloseButton:
       return kCloseId;
-    case EditorControl::cmdAdd:
+    case EditorControl::AddButton:
       return kAddId;
-    case EditorControl::cmdDelete:
+    case EditorControl::DeleteButton:
       return kDeleteId;
-    case EditorControl::cboPaths:
+    case EditorControl::PathList:
       return kPathsId;
     default:
       return kLabelId;
@@ -76,13 +76,13 @@ struct FolderEditorWindow::Impl final : EditorView {
   explicit Impl(FolderEditorContext c) : context(std::move(c)) {}
 
   FolderEditorContext context;
-  UniqueWindow window;  // frmList, only while open
+  UniqueWindow window;  // only while open
   UniqueGdiObject font;
   std::array<HWND, kEditorControls.size()> controls{};  // children of window, in creation order
-  HWND cboPaths = nullptr;
-  HWND cmdAdd = nullptr;
-  HWND cmdDelete = nullptr;
-  HWND cmdClose = nullptr;
+  HWND pathList = nullptr;
+  HWND addButton = nullptr;
+  HWND deleteButton = nullptr;
+  HWND closeButton = nullptr;
   HWND lastFocus = nullptr;
 
   void Create();
@@ -102,22 +102,22 @@ struct FolderEditorWindow::Impl final : EditorView {
   // EditorView
   void InsertLine(std::size_t index, const std::string& text) override {
     const std::wstring wide = Utf8ToWide(text);
-    SendMessageW(cboPaths, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(pathList, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(wide.c_str()));
   }
-  void RemoveLine(std::size_t index) override { SendMessageW(cboPaths, CB_DELETESTRING, index, 0); }
+  void RemoveLine(std::size_t index) override { SendMessageW(pathList, CB_DELETESTRING, index, 0); }
   std::optional<std::size_t> SelectedLine() const override {
-    const LRESULT selected = SendMessageW(cboPaths, CB_GETCURSEL, 0, 0);
+    const LRESULT selected = SendMessageW(pathList, CB_GETCURSEL, 0, 0);
     if (selected < 0) return std::nullopt;
     return static_cast<std::size_t>(selected);
   }
-  void SelectLine(std::size_t index) override { SendMessageW(cboPaths, CB_SETCURSEL, index, 0); }
+  void SelectLine(std::size_t index) override { SendMessageW(pathList, CB_SETCURSEL, index, 0); }
   void EnableAdd(bool enabled) override {
-    EnableWindow(cmdAdd, enabled);
-    if (!enabled) MoveFocusOffDisabled(cmdAdd);
+    EnableWindow(addButton, enabled);
+    if (!enabled) MoveFocusOffDisabled(addButton);
   }
   void EnableDelete(bool enabled) override {
-    EnableWindow(cmdDelete, enabled);
-    if (!enabled) MoveFocusOffDisabled(cmdDelete);
+    EnableWindow(deleteButton, enabled);
+    if (!enabled) MoveFocusOffDisabled(deleteButton);
   }
 };
 
@@ -150,8 +150,8 @@ void FolderEditorWindow::Impl::CreateControls(const TwipsScale& scale) {
     switch (layout.kind) {
       case EditorControlKind::Button:
         // Add and Delete are enabled once the list window shows the whole list.
-        style |= WS_TABSTOP | (layout.control == EditorControl::cmdAdd ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        if (layout.control != EditorControl::cmdClose) style |= WS_DISABLED;
+        style |= WS_TABSTOP | (layout.control == EditorControl::AddButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        if (layout.control != EditorControl::CloseButton) style |= WS_DISABLED;
         break;
       case EditorControlKind::DropDownList:
         controlClass = L"COMBOBOX";
@@ -172,10 +172,10 @@ void FolderEditorWindow::Impl::CreateControls(const TwipsScale& scale) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))), context.instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     controls[i] = control;
-    if (layout.control == EditorControl::cboPaths) cboPaths = control;
-    if (layout.control == EditorControl::cmdAdd) cmdAdd = control;
-    if (layout.control == EditorControl::cmdDelete) cmdDelete = control;
-    if (layout.control == EditorControl::cmdClose) cmdClose = control;
+    if (layout.control == EditorControl::PathList) pathList = control;
+    if (layout.control == EditorControl::AddButton) addButton = control;
+    if (layout.control == EditorControl::DeleteButton) deleteButton = control;
+    if (layout.control == EditorControl::CloseButton) closeButton = control;
   }
   // The keyboard visits the children in their stacking order: stack them by tab index.
   HWND previous = HWND_TOP;
@@ -217,7 +217,7 @@ void FolderEditorWindow::Impl::Open() {
   FinishEditorOpening(*context.folders, *this);
   ShowWindow(window.Get(), SW_SHOWNORMAL);
   SetForegroundWindow(window.Get());
-  MoveFocus(cboPaths);
+  MoveFocus(pathList);
 }
 
 bool FolderEditorWindow::Impl::Fill() {
@@ -227,12 +227,12 @@ bool FolderEditorWindow::Impl::Fill() {
   const FolderList& folders = *context.folders;
   for (std::size_t i = 0; i < folders.Count(); ++i) {
     InsertLine(i, folders.At(i));
-    bindings::ValidateRect(cboPaths, nullptr);
-    if ((i + 1) % kRepaintEvery == 0) bindings::InvalidateRect(cboPaths, nullptr, FALSE);
+    bindings::ValidateRect(pathList, nullptr);
+    if ((i + 1) % kRepaintEvery == 0) bindings::InvalidateRect(pathList, nullptr, FALSE);
     RunPendingMessages();
     if (!window) return false;
   }
-  bindings::InvalidateRect(cboPaths, nullptr, FALSE);
+  bindings::InvalidateRect(pathList, nullptr, FALSE);
   return true;
 }
 
@@ -261,10 +261,10 @@ void FolderEditorWindow::Impl::ShowHelpFor(HWND focus) {
 void FolderEditorWindow::Impl::MoveFocus(HWND target) {
   if (target == nullptr) return;
   SetFocus(target);
-  // Keep the default push button in step: a focused push button is the default, otherwise cmdAdd.
-  const bool buttonFocused = target == cmdAdd || target == cmdDelete || target == cmdClose;
-  for (HWND button : {cmdAdd, cmdDelete, cmdClose}) {
-    const bool isDefault = buttonFocused ? button == target : button == cmdAdd;
+  // Keep the default push button in step: a focused push button is the default, otherwise addButton.
+  const bool buttonFocused = target == addButton || target == deleteButton || target == closeButton;
+  for (HWND button : {addButton, deleteButton, closeButton}) {
+    const bool isDefault = buttonFocused ? button == target : button == addButton;
     SendMessageW(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
   }
 }
@@ -280,10 +280,10 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
       if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
         switch (LOWORD(wParam)) {
           case kAddId:
-            if (IsWindowEnabled(cmdAdd)) OnAdd();
+            if (IsWindowEnabled(addButton)) OnAdd();
             return 0;
           case kDeleteId:
-            if (IsWindowEnabled(cmdDelete)) OnDelete();
+            if (IsWindowEnabled(deleteButton)) OnDelete();
             return 0;
           case kCloseId:
             Close();
@@ -294,7 +294,7 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
     case DM_GETDEFID:
       return MAKELRESULT(kAddId, DC_HASDEFID);
     case WM_NEXTDLGCTL: {
-      // Sent by the keyboard handling of IsDialogMessage, for instance for Alt+P on Label1: the
+      // Sent by the keyboard handling of IsDialogMessage, for instance for Alt+P on the "&Path:" label: the
       // focus goes to the given control, or to the next (previous) tab stop.
       HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
                                    : GetNextDlgTabItem(self, GetFocus(), wParam != 0 ? TRUE : FALSE);
@@ -307,7 +307,7 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
         if (focus != nullptr && IsChild(self, focus)) lastFocus = focus;
       } else {
         HWND target =
-            lastFocus != nullptr && IsWindow(lastFocus) && IsWindowEnabled(lastFocus) ? lastFocus : cboPaths;
+            lastFocus != nullptr && IsWindow(lastFocus) && IsWindowEnabled(lastFocus) ? lastFocus : pathList;
         MoveFocus(target);
       }
       return 0;
@@ -328,7 +328,7 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
       SetWindowLongPtrW(self, GWLP_USERDATA, 0);
       window.Release();
       controls = {};
-      cboPaths = cmdAdd = cmdDelete = cmdClose = lastFocus = nullptr;
+      pathList = addButton = deleteButton = closeButton = lastFocus = nullptr;
       font.Reset();
       return DefWindowProcW(self, message, wParam, lParam);
   }

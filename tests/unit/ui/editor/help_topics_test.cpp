@@ -7,8 +7,8 @@ namespace {
 
 TEST(EditorHelpTopic, EachControlHasItsTopic) {
   const std::pair<EditorControl, int> cases[] = {
-      {EditorControl::Window, 10}, {EditorControl::Label1, 10},    {EditorControl::cboPaths, 11},
-      {EditorControl::cmdAdd, 12}, {EditorControl::cmdDelete, 13}, {EditorControl::cmdClose, 14},
+      {EditorControl::Window, 10},    {EditorControl::PathLabel, 10},    {EditorControl::PathList, 11},
+      {EditorControl::AddButton, 12}, {EditorControl::DeleteButton, 13}, {EditorControl::CloseButton, 14},
   };
   for (const auto& [control, topic] : cases) EXPECT_EQ(EditorHelpTopic(control), topic) << topic;
 }
