@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {

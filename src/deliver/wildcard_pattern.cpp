@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "deliver/key_string.h"
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 #include "deliver/wildcard_pattern.h"
 
 namespace dm::bench {

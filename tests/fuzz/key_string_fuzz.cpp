@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "deliver/key_string.h"
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 #include "deliver/wildcard_pattern.h"
 #include "fuzz_check.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm::test {
 namespace {

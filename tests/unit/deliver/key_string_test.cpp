@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 #include "support/fake_desktop.h"
 
 namespace dm {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/base/late_bound.h"
+#include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
 #include "ui/editor/help_topics.h"
 
@@ -38,13 +38,13 @@ void OpenHelpTopic(HWND owner, int topic) {
   // Opening a file URL through its protocol drops the anchor on some systems, so the program that
   // opens web pages is given the URL itself; failing that, the URL is opened, then the page alone.
   wchar_t browser[MAX_PATH] = {};
-  if (Launched(late::FindExecutableW(page.c_str(), nullptr, browser))) {
+  if (Launched(bindings::FindExecutableW(page.c_str(), nullptr, browser))) {
     const std::wstring argument = L"\"" + url + L"\"";
-    if (Launched(late::ShellExecuteW(owner, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
+    if (Launched(bindings::ShellExecuteW(owner, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
       return;
   }
-  if (Launched(late::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL))) return;
-  late::ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (Launched(bindings::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL))) return;
+  bindings::ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace dm::win

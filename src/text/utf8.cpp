@@ -1,4 +1,4 @@
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm {
 
