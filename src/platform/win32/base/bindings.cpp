@@ -148,8 +148,8 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, co
   static LazyProc<HINSTANCE(WINAPI*)(HWND, const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*,
                                      int)>
       proc(kShell32, "ShellExecuteW");
-  return CallOr(proc, reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND)), owner, verb, file,
-                parameters, directory, show);
+  return CallOr(proc, reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND)), owner, verb,
+                file, parameters, directory, show);
 }
 
 }  // namespace dm::win::bindings

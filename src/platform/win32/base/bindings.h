@@ -90,9 +90,9 @@ BOOL SetPriorityClass(HANDLE process, DWORD priorityClass);     // the stored "P
 HANDLE GetCurrentProcess();                                     // for SetPriorityClass
 BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record);  // the icon, ANSI record and tip
 UINT GetProfileIntA(const char* section, const char* key, INT defaultValue);  // double-click time
-WORD GetWindowWord(HWND window, int index);                      // the window search
-HWND GetParent(HWND window);                                     // the window search
-int GetClassNameA(HWND window, char* buffer, int bufferChars);   // the window search, ANSI names
+WORD GetWindowWord(HWND window, int index);                                   // the window search
+HWND GetParent(HWND window);                                                  // the window search
+int GetClassNameA(HWND window, char* buffer, int bufferChars);                // the window search, ANSI names
 int GetWindowTextA(HWND window, char* buffer, int bufferChars);  // the window search, ANSI titles
 HWND GetWindow(HWND window, UINT relation);                      // the window search
 HWND GetDesktopWindow();                                         // the window search's root
@@ -111,9 +111,9 @@ BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status);
 // COM and the shell's larger functions, needed only by the folder browser and the help page:
 // bound at first use so that ole32 and shell32's launch code are not loaded at every start of a
 // program that spends its life waiting in the tray.
-HRESULT CoInitializeEx(void* reserved, DWORD model);  // the folder browser's own apartment
-void CoUninitialize();                                // leaving it
-void CoTaskMemFree(void* memory);                     // the browser's item-id list
+HRESULT CoInitializeEx(void* reserved, DWORD model);         // the folder browser's own apartment
+void CoUninitialize();                                       // leaving it
+void CoTaskMemFree(void* memory);                            // the browser's item-id list
 BOOL SHGetPathFromIDListW(const void* list, wchar_t* path);  // the chosen folder, whole, in UTF-16
 HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* directory, wchar_t* result);  // help
 HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
