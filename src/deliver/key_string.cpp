@@ -66,8 +66,6 @@ std::optional<NamedKey> LookUpName(std::string_view name) {
   return std::nullopt;
 }
 
-bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 class Parser {
  public:
   explicit Parser(std::string_view text) : text_(text) {}

@@ -66,4 +66,28 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c < 0xE000) {
+      c = 0xFFFD;  // a lone surrogate
+    }
+    AppendUtf8(out, c);
+  }
+  return out;
+}
+
+std::size_t Utf16Units(char32_t cp, char16_t (&units)[2]) {
+  if (cp < 0x10000) {
+    units[0] = static_cast<char16_t>(cp);
+    return 1;
+  }
+  units[0] = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+  units[1] = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+  return 2;
+}
+
 }  // namespace dm

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "deliver/key_string.h"
-#include "text/utf8.h"
 #include "fuzz_check.h"
+#include "text/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);

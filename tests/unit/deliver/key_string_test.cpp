@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "text/utf8.h"
 #include "support/fake_desktop.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {

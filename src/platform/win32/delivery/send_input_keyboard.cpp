@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/win32/delivery/window_ping.h"
+#include "text/utf8.h"
 
 namespace dm::win {
 namespace {
@@ -90,15 +91,8 @@ INPUT VirtualKeyInput(WORD vk, bool up, bool extended = false) {
 }
 
 void AddUnicodeCharacter(std::vector<INPUT>& inputs, char32_t ch) {
-  std::array<wchar_t, 2> units{};
-  std::size_t count = 1;
-  if (ch >= 0x10000) {
-    units[0] = static_cast<wchar_t>(0xD800 + ((ch - 0x10000) >> 10));
-    units[1] = static_cast<wchar_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
-    count = 2;
-  } else {
-    units[0] = static_cast<wchar_t>(ch);
-  }
+  char16_t units[2] = {};
+  const std::size_t count = Utf16Units(ch, units);
   for (std::size_t i = 0; i < count; ++i) {
     for (bool up : {false, true}) {
       INPUT input{};
