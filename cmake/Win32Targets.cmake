@@ -13,6 +13,10 @@ target_compile_definitions(dashmarks_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AN
                                                   _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32 advapi32)
 
+# The version record of the resource script takes the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generated)
+
 add_executable(Dashmarks WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/win_main.cpp
                                ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
 target_link_libraries(Dashmarks PRIVATE dashmarks_win32)
