@@ -74,7 +74,7 @@ class PaintScope {
 }  // namespace
 
 void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText) {
-  if (IsOpen()) return;
+  // Never entered twice: the tray application answers no click on the icon while the box is up.
   RegisterWindowClass(instance, kClassName, Guarded<&AboutBox::WindowProc>, COLOR_BTNFACE);
   scale_ = ScreenScale();
   windowFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, true, DpiY(scale_));
