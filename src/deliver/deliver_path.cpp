@@ -61,8 +61,8 @@ bool PathDeliverySequence::SendPath(WindowHandle root, const std::string& path, 
   Clipboard& clipboard = services_.clipboard;
   const ClipboardSaveResult saved = clipboard.Save();
   // A clipboard too large to keep whole is left as it is, and the path is typed instead.
-  if (saved.status == ClipboardSaveStatus::kTooLarge) return SendToTarget(root, EscapeKeyString(path), true);
-  if (saved.status != ClipboardSaveStatus::kSaved || !saved.snapshot) return false;
+  if (saved.status == ClipboardSaveStatus::TooLarge) return SendToTarget(root, EscapeKeyString(path), true);
+  if (saved.status != ClipboardSaveStatus::Saved || !saved.snapshot) return false;
   // The earlier content goes back once the target has taken the paste, and also when setting
   // the text or pasting failed part-way.
   const bool pasted = clipboard.SetText(path) && SendToTarget(root, kPaste, true);

@@ -164,9 +164,9 @@ bool FakeDesktop::WaitUntilProcessed(WindowHandle target) {
 
 ClipboardSaveResult FakeDesktop::Save() {
   log.push_back("clipboard save");
-  if (clipboardBusy) return {ClipboardSaveStatus::kBusy, nullptr};
-  if (clipboardTooLarge) return {ClipboardSaveStatus::kTooLarge, nullptr};
-  return {ClipboardSaveStatus::kSaved, std::make_unique<FakeSnapshot>(clipboard)};
+  if (clipboardBusy) return {ClipboardSaveStatus::Busy, nullptr};
+  if (clipboardTooLarge) return {ClipboardSaveStatus::TooLarge, nullptr};
+  return {ClipboardSaveStatus::Saved, std::make_unique<FakeSnapshot>(clipboard)};
 }
 
 bool FakeDesktop::SetText(const std::string& text) {
