@@ -13,6 +13,10 @@ target_compile_definitions(dashmarks_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AN
                                                   _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32 advapi32)
 
+# The version record of the resource script takes the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generated)
+
 # The program and the fixtures; a tree made only for the Win32-side tests (below) leaves them out.
 option(DASHMARKS_WIN32_TESTS_ONLY "Build only the Win32-side tests" OFF)
 if(NOT DASHMARKS_WIN32_TESTS_ONLY)

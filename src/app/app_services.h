@@ -3,11 +3,12 @@
 // group is small; tests stand in for all of them with one recording fake.
 
 #include <cstddef>
+#include <optional>
 #include <string>
-#include <string_view>
 
+#include "app/startup_settings.h"
+#include "store/folder_list.h"
 #include "ui/main/configure_menu.h"
-#include "ui/main/folders_menu.h"
 
 namespace dm {
 
@@ -31,7 +32,7 @@ class IconRetry {
   virtual void StopIconRetry() = 0;
 };
 
-// The one-shot ClickTimer of the main window.
+// The one-shot timer that tells a single click from a double click.
 class ClickTimer {
  public:
   virtual ~ClickTimer() = default;
@@ -46,12 +47,12 @@ class ProcessServices {
   virtual ~ProcessServices() = default;
   virtual bool AnotherCopyRunning() = 0;
   virtual void Beep() = 0;
-  virtual void SetPriorityClass(int priorityClass) = 0;
-  virtual int ProfileInt(std::string_view section, std::string_view key, int defaultValue) = 0;
-  virtual void ProcessPendingMessages() = 0;
+  virtual void SetPriority(ProcessPriority priority) = 0;
+  // The user's double-click time in milliseconds.
+  virtual int DoubleClickTime() = 0;
   // Closes the main window as the program itself (the close saves nothing).
   virtual void CloseMainWindow() = 0;
-  // Ends the program at once; the real one does not return.
+  // Ends the program at once, once the windows it closed are gone; the real one does not return.
   virtual void EndProgram() = 0;
 };
 
@@ -59,14 +60,14 @@ class ProcessServices {
 class TrayWindows {
  public:
   virtual ~TrayWindows() = default;
-  // Pops up the Folders menu at the pointer; returns the chosen mnuPath index, 0 for none.
-  virtual std::size_t PopUpFoldersMenu(const FoldersMenu& menu) = 0;
+  // Pops up the Folders menu at the pointer; returns the position of the chosen folder in the
+  // list, nothing when none was chosen.
+  virtual std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders) = 0;
   // Pops up the Configure menu at the pointer with "&List..." as the bold default entry.
   virtual ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) = 0;
+  // Opens the folder list editor over the list, or brings the open one forward. Never waits.
   virtual void ShowEditor() = 0;
   virtual bool EditorVisible() = 0;
-  // Commits an open editor's list to the Folders menu without closing it.
-  virtual void CommitEditorIfOpen() = 0;
   virtual void CloseEditor() = 0;
   // Shows the About box modally with the 64-character information line.
   virtual void ShowAboutBox(const std::string& aboutInfoText) = 0;

@@ -8,34 +8,34 @@
 namespace dm {
 
 enum class DeliveryOutcome : std::uint8_t {
-  kDelivered,
-  kNoTarget,           // no file dialog and no Explorer window is open
-  kFolderInvalid,      // the entry is not an existing folder that a dialog can show
-  kTargetElevated,     // the target runs with more rights than this program: input would be dropped
-  kActivationRefused,  // the target could not be brought to the front
-  kFocusLost,          // something else took the front or the focus, or the name box did not take the path
-  kTargetStoppedAnswering,  // the target did not take the keys in time, or went away
-  kClipboardBusy,           // the clipboard could not be saved or filled
+  Delivered,
+  NoTarget,           // no file dialog and no Explorer window is open
+  FolderInvalid,      // the entry is not an existing folder that a dialog can show
+  TargetElevated,     // the target runs with more rights than this program: input would be dropped
+  ActivationRefused,  // the target could not be brought to the front
+  FocusLost,          // something else took the front or the focus, or the name box did not take the path
+  TargetStoppedAnswering,  // the target did not take the keys in time, or went away
+  ClipboardBusy,           // the clipboard could not be saved or filled
 };
 
 // A short English description for the trace line.
 constexpr std::string_view DescribeOutcome(DeliveryOutcome outcome) {
   switch (outcome) {
-    case DeliveryOutcome::kDelivered:
+    case DeliveryOutcome::Delivered:
       return "delivered";
-    case DeliveryOutcome::kNoTarget:
+    case DeliveryOutcome::NoTarget:
       return "no file dialog or Explorer window is open";
-    case DeliveryOutcome::kFolderInvalid:
+    case DeliveryOutcome::FolderInvalid:
       return "the entry is not an existing folder";
-    case DeliveryOutcome::kTargetElevated:
+    case DeliveryOutcome::TargetElevated:
       return "the target runs with higher rights";
-    case DeliveryOutcome::kActivationRefused:
+    case DeliveryOutcome::ActivationRefused:
       return "the target could not be brought to the front";
-    case DeliveryOutcome::kFocusLost:
+    case DeliveryOutcome::FocusLost:
       return "the target lost the front or the focus";
-    case DeliveryOutcome::kTargetStoppedAnswering:
+    case DeliveryOutcome::TargetStoppedAnswering:
       return "the target stopped answering";
-    case DeliveryOutcome::kClipboardBusy:
+    case DeliveryOutcome::ClipboardBusy:
       return "the clipboard is busy";
   }
   return "unknown";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 #include "platform/stored_number.h"
 
@@ -22,15 +23,16 @@ std::string TrimmedLower(std::string_view text) {
 
 bool ClipboardOptionFromText(std::string_view text) { return TrimmedLower(text) != "false"; }
 
-int PriorityClassFromText(std::string_view text) {
+ProcessPriority PriorityFromText(std::string_view text) {
+  // The stored numbers are those of the settings' first version; they are read, never written.
+  constexpr std::int64_t kStoredIdle = 64;
+  constexpr std::int64_t kStoredHigh = 128;
   const auto value = ParseWholeNumber(text);
-  if (value &&
-      (*value == kNormalPriorityClass || *value == kIdlePriorityClass || *value == kHighPriorityClass)) {
-    return static_cast<int>(*value);
-  }
-  return kNormalPriorityClass;
+  if (value == kStoredIdle) return ProcessPriority::Idle;
+  if (value == kStoredHigh) return ProcessPriority::High;
+  return ProcessPriority::Normal;
 }
 
-std::string TrayTipText(unsigned pathCount) { return std::to_string(pathCount) + " Dashmarks"; }
+std::string TrayTipText(std::size_t folderCount) { return std::to_string(folderCount) + " Dashmarks"; }
 
 }  // namespace dm

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/startup_settings.h"
-#include "store/path_list_store.h"
+#include "store/folder_list_store.h"
 #include "store/settings_keys.h"
 #include "ui/about/about_info_text.h"
 
@@ -15,77 +15,78 @@ bool TrayApp::Start() {
     s_.process.Beep();
     return false;
   }
-  LoadPathList(s_.store, mnuFolders_, PathCount_);
-  mnuMain_.SetClipboardChecked(ClipboardOptionFromText(
+  folders_ = LoadFolderList(s_.store);
+  configureMenu_.SetClipboardChecked(ClipboardOptionFromText(
       ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
   ShowIcon();
-  s_.process.SetPriorityClass(PriorityClassFromText(
+  s_.process.SetPriority(PriorityFromText(
       ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kPriority, keys::kPriorityDefault)));
-  s_.timer.SetInterval(
-      s_.process.ProfileInt(keys::kProfileSection, keys::kDoubleClickSpeed, keys::kDoubleClickSpeedDefault));
+  s_.timer.SetInterval(s_.process.DoubleClickTime());
   return true;
 }
 
-void TrayApp::OnTrayNotification(int mouseMessage) {
-  TrayMessage_ = mouseMessage;
+void TrayApp::OnIconEvent(IconEvent event) {
   if (delivering_) {
     // The delivery lets the system hand this thread messages while it waits for its target; a
     // click on the icon meanwhile is answered once the delivery is over, never in its middle.
     // Repeated clicks of impatience count once.
-    const bool isClick = mouseMessage == kLeftButtonUp || mouseMessage == kLeftButtonDoubleClick ||
-                         mouseMessage == kRightButtonUp;
-    if (isClick && deferredClicks_.size() < kMaxDeferredClicks &&
-        (deferredClicks_.empty() || deferredClicks_.back() != mouseMessage)) {
-      deferredClicks_.push_back(mouseMessage);
+    if (event != IconEvent::Other && deferredClicks_.size() < kMaxDeferredClicks &&
+        (deferredClicks_.empty() || deferredClicks_.back() != event)) {
+      deferredClicks_.push_back(event);
     }
     return;
   }
-  if (TrayBusy_) return;
-  TrayBusy_ = true;
-  switch (TrayMessage_) {
-    case kLeftButtonUp:
+  if (answeringIcon_) return;
+  answeringIcon_ = true;
+  switch (event) {
+    case IconEvent::LeftButtonUp:
       s_.timer.Enable();
       break;
-    case kLeftButtonDoubleClick:
+    case IconEvent::LeftDoubleClick:
       s_.timer.Disable();
-      s_.windows.ShowEditor();
+      OpenEditor();
       break;
-    case kRightButtonUp:
-      if (!s_.windows.EditorVisible()) OnConfigureCommand(s_.windows.PopUpConfigureMenu(mnuMain_));
+    case IconEvent::RightButtonUp:
+      if (!s_.windows.EditorVisible()) OnConfigureCommand(s_.windows.PopUpConfigureMenu(configureMenu_));
       break;
-    default:
+    case IconEvent::Other:
       break;
   }
-  TrayBusy_ = false;
+  answeringIcon_ = false;
 }
 
 void TrayApp::OnClickTimerTick() {
   // Stopped before the menu opens: a tick dispatched by the menu's own loop cannot open a second.
   s_.timer.Disable();
-  if (PathCount_ > 0 && !s_.windows.EditorVisible()) {
-    OnPathChosen(s_.windows.PopUpFoldersMenu(mnuFolders_));
+  if (!folders_.Empty() && !s_.windows.EditorVisible()) {
+    if (const auto chosen = s_.windows.PopUpFoldersMenu(folders_)) OnFolderChosen(*chosen);
   }
 }
 
-void TrayApp::OnPathChosen(std::size_t index) {
-  if (index == 0 || index > PathCount_) return;
+void TrayApp::OnFolderChosen(std::size_t index) {
+  if (index >= folders_.Count()) return;
   delivering_ = true;
-  s_.delivery.DeliverPath(mnuFolders_.Caption(index), mnuMain_.ClipboardChecked());
+  s_.delivery.DeliverPath(folders_.At(index), configureMenu_.ClipboardChecked());
   delivering_ = false;
-  for (const int click : std::exchange(deferredClicks_, {})) OnTrayNotification(click);
+  for (const IconEvent click : std::exchange(deferredClicks_, {})) OnIconEvent(click);
+}
+
+void TrayApp::OpenEditor() {
+  // The editor shows the list in display order, and the list keeps that order from then on.
+  folders_.SortForDisplay();
+  s_.windows.ShowEditor();
 }
 
 void TrayApp::OnConfigureCommand(ConfigureCommand command) {
   switch (command) {
     case ConfigureCommand::List:
-      s_.windows.ShowEditor();
+      OpenEditor();
       break;
     case ConfigureCommand::Clipboard:
-      mnuMain_.ToggleClipboard();
+      configureMenu_.ToggleClipboard();
       break;
     case ConfigureCommand::About:
-      AboutInfoText_ = AboutInfoText(PathCount_);
-      s_.windows.ShowAboutBox(AboutInfoText_);
+      s_.windows.ShowAboutBox(AboutInfoText(folders_.Count()));
       break;
     case ConfigureCommand::Exit:
       SaveAndExit();
@@ -100,16 +101,13 @@ void TrayApp::OnClose(CloseReason reason) {
 }
 
 void TrayApp::SaveAndExit() {
-  // The save stores exactly what an open editor shows: its list is committed to the Folders menu
-  // first, or a deleted path would be saved and the last one lost.
-  s_.windows.CommitEditorIfOpen();
-  SavePathList(s_.store, mnuFolders_, PathCount_, mnuMain_.ClipboardChecked(),
-               [this] { s_.process.ProcessPendingMessages(); });
+  // The editor edits this very list, so an open editor, even one still filling its window, needs
+  // nothing copied back first.
+  SaveFolderList(s_.store, folders_, configureMenu_.ClipboardChecked());
   if (std::exchange(iconRetrying_, false)) s_.iconRetry.StopIconRetry();
   s_.icon.Delete();
   s_.windows.CloseAboutBox();
   s_.windows.CloseEditor();
-  s_.process.ProcessPendingMessages();
   s_.process.EndProgram();
 }
 
@@ -118,7 +116,7 @@ void TrayApp::OnTaskbarCreated() { ShowIcon(); }
 void TrayApp::OnIconRetryTick() { ShowIcon(); }
 
 void TrayApp::ShowIcon() {
-  const std::string tip = TrayTipText(PathCount_);
+  const std::string tip = TrayTipText(folders_.Count());
   // An add that timed out may still have been carried out, and the shell also announces a
   // restart in which it kept its icons: the icon is then there, and a modify brings it up to date.
   const bool shown = s_.icon.Add(tip) || s_.icon.Modify(tip);
@@ -127,6 +125,6 @@ void TrayApp::ShowIcon() {
   iconRetrying_ = !shown;
 }
 
-void TrayApp::RefreshTrayIcon() { s_.icon.Modify(TrayTipText(PathCount_)); }
+void TrayApp::RefreshTrayIcon() { s_.icon.Modify(TrayTipText(folders_.Count())); }
 
 }  // namespace dm

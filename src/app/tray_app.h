@@ -1,25 +1,20 @@
 #pragma once
 // The tray application: start-up, the icon's click recognition, the two pop-up menus and their
-// commands, the close rule and the one shutdown routine. It owns the path list (the Folders menu
-// and PathCount) and the clipboard option (the mnuClipboard check mark) for the whole run.
+// commands, the close rule and the one shutdown routine. It owns the folder list and the
+// clipboard option (the check mark of the Configure menu's "&Clipboard") for the whole run.
 
-#include <cstdint>
-#include <string>
+#include <cstddef>
 #include <vector>
 
 #include "app/app_services.h"
 #include "app/close_rule.h"
+#include "app/icon_event.h"
 #include "app/path_delivery.h"
 #include "platform/settings_store.h"
+#include "store/folder_list.h"
 #include "ui/main/configure_menu.h"
-#include "ui/main/folders_menu.h"
 
 namespace dm {
-
-// Mouse message numbers the icon reports in its callback.
-inline constexpr int kLeftButtonUp = 514;
-inline constexpr int kLeftButtonDoubleClick = 515;
-inline constexpr int kRightButtonUp = 517;
 
 struct TrayAppServices {
   SettingsStore& store;
@@ -35,24 +30,22 @@ class TrayApp {
  public:
   explicit TrayApp(TrayAppServices services) : s_(services) {}
 
-  // The main window's load event: refuses a second copy, then loads the path list, the
-  // clipboard option, adds the icon, sets the priority class and the double-click interval.
-  // Returns false when this copy must end (another copy runs).
+  // The program's start: refuses a second copy, then loads the folder list and the clipboard
+  // option, adds the icon, sets the priority and the double-click interval. Returns false when
+  // this copy must end (another copy runs).
   bool Start();
 
-  // The icon's callback, carrying the mouse message number. Clicks that arrive while a chosen
-  // path is being delivered are kept and answered, in order, when the delivery is over.
-  void OnTrayNotification(int mouseMessage);
+  // An event of the icon. Clicks that arrive while a chosen folder is being delivered are kept
+  // and answered, in order, when the delivery is over.
+  void OnIconEvent(IconEvent event);
   void OnClickTimerTick();
   void OnConfigureCommand(ConfigureCommand command);
-  // A chosen mnuPath entry.
-  void OnPathChosen(std::size_t index);
 
   // The main window is about to close for the given reason. Never refuses.
   void OnClose(CloseReason reason);
 
-  // Saves, removes the icon, closes the About box and the editor, processes pending messages and
-  // ends the program.
+  // Saves, removes the icon, closes the About box and the editor and ends the program. The list
+  // saved is the one the editor shows, whatever the editor is doing at the time.
   void SaveAndExit();
 
   // The shell restarted and lost its icons: the icon is added again with a full fill (or
@@ -65,25 +58,23 @@ class TrayApp {
   // calls it when it closes).
   void RefreshTrayIcon();
 
-  FoldersMenu& Folders() { return mnuFolders_; }
-  const FoldersMenu& Folders() const { return mnuFolders_; }
-  ConfigureMenu& Configure() { return mnuMain_; }
-  std::uint8_t& PathCount() { return PathCount_; }
-  int TrayMessage() const { return TrayMessage_; }
-  bool TrayBusy() const { return TrayBusy_; }
-  const std::string& AboutInfo() const { return AboutInfoText_; }
+  // The list the editor edits and shows.
+  FolderList& Folders() { return folders_; }
 
  private:
-  TrayAppServices s_;
-  std::uint8_t PathCount_ = 0;
-  FoldersMenu mnuFolders_;
-  ConfigureMenu mnuMain_;
-  int TrayMessage_ = 0;
-  bool TrayBusy_ = false;
+  void OpenEditor();
+  void OnFolderChosen(std::size_t index);
+
   static constexpr std::size_t kMaxDeferredClicks = 4;
+
+  TrayAppServices s_;
+  FolderList folders_;
+  ConfigureMenu configureMenu_;
+  // Set while a pop-up menu or the About box of the icon's own is on screen: their message loops
+  // hand this object further icon events, which are then dropped.
+  bool answeringIcon_ = false;
   bool delivering_ = false;
-  std::vector<int> deferredClicks_;
-  std::string AboutInfoText_;
+  std::vector<IconEvent> deferredClicks_;
   bool iconRetrying_ = false;
 
   // Adds the icon, or modifies it when it is there already; asks for a retry when neither worked.

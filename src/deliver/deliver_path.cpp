@@ -9,7 +9,7 @@
 namespace dm {
 namespace {
 
-constexpr DeliveryOutcome kOk = DeliveryOutcome::kDelivered;
+constexpr DeliveryOutcome kOk = DeliveryOutcome::Delivered;
 
 class HourglassScope {
  public:
@@ -36,18 +36,18 @@ DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool 
     explorer = ChooseExplorerWindow(services_.tree, foundWindows_);
   }
   const WindowHandle target = dialog.dialog != 0 ? dialog.dialog : explorer;
-  if (target == 0) return DeliveryOutcome::kNoTarget;
+  if (target == 0) return DeliveryOutcome::NoTarget;
   // The system drops input sent to a program with more rights without saying so.
-  if (services_.process.RunsElevated(target)) return DeliveryOutcome::kTargetElevated;
-  if (!IsDeliverableFolder(path, services_.folders)) return DeliveryOutcome::kFolderInvalid;
+  if (services_.process.RunsElevated(target)) return DeliveryOutcome::TargetElevated;
+  if (!IsDeliverableFolder(path, services_.folders)) return DeliveryOutcome::FolderInvalid;
   // The clipboard is saved before any key is sent: when it cannot be, nothing is.
   std::unique_ptr<ClipboardSnapshot> saved;
   if (clipboardMode) {
     ClipboardSaveResult result = services_.clipboard.Save();
-    if (result.status == ClipboardSaveStatus::kBusy) return DeliveryOutcome::kClipboardBusy;
+    if (result.status == ClipboardSaveStatus::Busy) return DeliveryOutcome::ClipboardBusy;
     // A clipboard too large to keep whole is left as it is, and the path is typed instead.
-    if (result.status == ClipboardSaveStatus::kSaved) {
-      if (!result.snapshot) return DeliveryOutcome::kClipboardBusy;
+    if (result.status == ClipboardSaveStatus::Saved) {
+      if (!result.snapshot) return DeliveryOutcome::ClipboardBusy;
       saved = std::move(result.snapshot);
     }
   }
@@ -61,11 +61,11 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
   DialogControls& controls = services_.controls;
   const WindowHandle root = tree.TopLevelOf(target.dialog);
   const WindowHandle box = target.nameBox;
-  if (root == 0) return DeliveryOutcome::kTargetStoppedAnswering;
+  if (root == 0) return DeliveryOutcome::TargetStoppedAnswering;
   // What the user had typed (a file name for Save As) goes back once the dialog has moved.
   const std::optional<std::string> before = controls.ReadText(box);
-  if (!before) return DeliveryOutcome::kTargetStoppedAnswering;
-  if (!services_.activation.Activate(root)) return DeliveryOutcome::kActivationRefused;
+  if (!before) return DeliveryOutcome::TargetStoppedAnswering;
+  if (!services_.activation.Activate(root)) return DeliveryOutcome::ActivationRefused;
   const auto putBack = [&] {
     if (tree.Exists(box) && controls.ReadText(box) != before) controls.WriteText(box, *before);
   };
@@ -74,7 +74,7 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
   DeliveryOutcome sent = SendPath(root, path, saved);
   // A click on the icon may take the front while the path goes in; the box is checked below, so
   // the target is brought back and the delivery finished.
-  if (sent == DeliveryOutcome::kFocusLost && KeepTargetInFront(root) &&
+  if (sent == DeliveryOutcome::FocusLost && KeepTargetInFront(root) &&
       (controls.HasFocus(box) || controls.Focus(box))) {
     sent = kOk;
   }
@@ -89,7 +89,7 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
        (!controls.WriteText(box, path) || controls.ReadText(box) != path)) ||
       (!controls.HasFocus(box) && !controls.Focus(box))) {
     putBack();
-    return DeliveryOutcome::kFocusLost;
+    return DeliveryOutcome::FocusLost;
   }
   if (DeliveryOutcome entered = SendToTarget(root, kDialogAfterPath, true); entered != kOk) {
     // A dialog that closes on Enter took the path; nothing more goes to its program.
@@ -106,25 +106,25 @@ DeliveryOutcome PathDeliverySequence::DeliverToExplorer(WindowHandle target, con
                                                         ClipboardSnapshot* saved) {
   WindowTree& tree = services_.tree;
   const WindowHandle root = tree.TopLevelOf(target);
-  if (root == 0) return DeliveryOutcome::kTargetStoppedAnswering;
+  if (root == 0) return DeliveryOutcome::TargetStoppedAnswering;
   if (tree.IsIconic(target)) {
     tree.ShowNoActivate(target);
     // Alt+T in a window that is still minimised opens its system menu, not Tools; the path and
     // Enter would then pick from that menu.
-    if (tree.IsIconic(target)) return DeliveryOutcome::kTargetStoppedAnswering;
+    if (tree.IsIconic(target)) return DeliveryOutcome::TargetStoppedAnswering;
   }
-  if (!services_.activation.Activate(root)) return DeliveryOutcome::kActivationRefused;
+  if (!services_.activation.Activate(root)) return DeliveryOutcome::ActivationRefused;
   if (DeliveryOutcome o = SendToTarget(root, kExplorerBeforePath, true); o != kOk) return o;
   if (DeliveryOutcome o = SendPath(root, path, saved); o != kOk) return o;
   return SendToTarget(root, kExplorerAfterPath, false);
 }
 
 DeliveryOutcome PathDeliverySequence::FocusNameBox(WindowHandle root, WindowHandle box) {
-  if (!KeepTargetInFront(root)) return DeliveryOutcome::kFocusLost;
+  if (!KeepTargetInFront(root)) return DeliveryOutcome::FocusLost;
   if (services_.controls.Focus(box)) return kOk;
   // The last resort: the access key of "File name" in the dialogs that have one.
   if (DeliveryOutcome o = SendToTarget(root, kDialogFocusNameBox, true); o != kOk) return o;
-  return services_.controls.HasFocus(box) ? kOk : DeliveryOutcome::kFocusLost;
+  return services_.controls.HasFocus(box) ? kOk : DeliveryOutcome::FocusLost;
 }
 
 DeliveryOutcome PathDeliverySequence::SendPath(WindowHandle root, const std::string& path,
@@ -134,9 +134,9 @@ DeliveryOutcome PathDeliverySequence::SendPath(WindowHandle root, const std::str
   // The earlier content goes back once the target has taken the paste, and also when setting
   // the text or pasting failed part-way.
   const DeliveryOutcome pasted =
-      clipboard.SetText(path) ? SendToTarget(root, kPaste, true) : DeliveryOutcome::kClipboardBusy;
+      clipboard.SetText(path) ? SendToTarget(root, kPaste, true) : DeliveryOutcome::ClipboardBusy;
   const bool restored = clipboard.Restore(*saved);
-  if (pasted == kOk && !restored) return DeliveryOutcome::kClipboardBusy;
+  if (pasted == kOk && !restored) return DeliveryOutcome::ClipboardBusy;
   return pasted;
 }
 
@@ -166,13 +166,13 @@ bool PathDeliverySequence::KeepTargetInFront(WindowHandle root) {
 
 DeliveryOutcome PathDeliverySequence::SendToTarget(WindowHandle root, std::string_view keys, bool wait) {
   // Keys only ever go to the target: if anything else has come to the front, stop typing.
-  if (!KeepTargetInFront(root)) return DeliveryOutcome::kFocusLost;
+  if (!KeepTargetInFront(root)) return DeliveryOutcome::FocusLost;
   if (!SendKeyString(services_.keyboard, keys, wait, root)) return WhyNotSent(root);
   return kOk;
 }
 
 DeliveryOutcome PathDeliverySequence::WhyNotSent(WindowHandle root) {
-  return TargetInFront(root) ? DeliveryOutcome::kTargetStoppedAnswering : DeliveryOutcome::kFocusLost;
+  return TargetInFront(root) ? DeliveryOutcome::TargetStoppedAnswering : DeliveryOutcome::FocusLost;
 }
 
 }  // namespace dm

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {
@@ -34,7 +34,7 @@ bool IsFolderPathText(const std::string& path) {
 }
 
 bool IsDeliverableFolder(const std::string& path, FolderCheck& folders) {
-  return IsFolderPathText(path) && folders.Check(path) != FolderState::kNotFolder;
+  return IsFolderPathText(path) && folders.Check(path) != FolderState::NotFolder;
 }
 
 }  // namespace dm

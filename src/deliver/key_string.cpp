@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {
@@ -15,36 +15,36 @@ constexpr std::size_t kMaxRepeat = 10000;
 constexpr std::size_t kMaxGroupDepth = 64;
 
 constexpr std::array<std::pair<std::string_view, NamedKey>, 30> kNames{{
-    {"ENTER", NamedKey::kEnter},
-    {"BS", NamedKey::kBackspace},
-    {"BACKSPACE", NamedKey::kBackspace},
-    {"BKSP", NamedKey::kBackspace},
-    {"TAB", NamedKey::kTab},
-    {"ESC", NamedKey::kEscape},
-    {"LEFT", NamedKey::kLeft},
-    {"RIGHT", NamedKey::kRight},
-    {"UP", NamedKey::kUp},
-    {"DOWN", NamedKey::kDown},
-    {"HOME", NamedKey::kHome},
-    {"END", NamedKey::kEnd},
-    {"PGUP", NamedKey::kPageUp},
-    {"PGDN", NamedKey::kPageDown},
-    {"INSERT", NamedKey::kInsert},
-    {"INS", NamedKey::kInsert},
-    {"DELETE", NamedKey::kDelete},
-    {"DEL", NamedKey::kDelete},
-    {"BREAK", NamedKey::kBreak},
-    {"CAPSLOCK", NamedKey::kCapsLock},
-    {"NUMLOCK", NamedKey::kNumLock},
-    {"SCROLLLOCK", NamedKey::kScrollLock},
-    {"PRTSC", NamedKey::kPrintScreen},
-    {"HELP", NamedKey::kHelp},
-    {"ADD", NamedKey::kAdd},
-    {"SUBTRACT", NamedKey::kSubtract},
-    {"MULTIPLY", NamedKey::kMultiply},
-    {"DIVIDE", NamedKey::kDivide},
-    {"ESCAPE", NamedKey::kEscape},
-    {"RETURN", NamedKey::kEnter},
+    {"ENTER", NamedKey::Enter},
+    {"BS", NamedKey::Backspace},
+    {"BACKSPACE", NamedKey::Backspace},
+    {"BKSP", NamedKey::Backspace},
+    {"TAB", NamedKey::Tab},
+    {"ESC", NamedKey::Escape},
+    {"LEFT", NamedKey::Left},
+    {"RIGHT", NamedKey::Right},
+    {"UP", NamedKey::Up},
+    {"DOWN", NamedKey::Down},
+    {"HOME", NamedKey::Home},
+    {"END", NamedKey::End},
+    {"PGUP", NamedKey::PageUp},
+    {"PGDN", NamedKey::PageDown},
+    {"INSERT", NamedKey::Insert},
+    {"INS", NamedKey::Insert},
+    {"DELETE", NamedKey::Delete},
+    {"DEL", NamedKey::Delete},
+    {"BREAK", NamedKey::Break},
+    {"CAPSLOCK", NamedKey::CapsLock},
+    {"NUMLOCK", NamedKey::NumLock},
+    {"SCROLLLOCK", NamedKey::ScrollLock},
+    {"PRTSC", NamedKey::PrintScreen},
+    {"HELP", NamedKey::Help},
+    {"ADD", NamedKey::Add},
+    {"SUBTRACT", NamedKey::Subtract},
+    {"MULTIPLY", NamedKey::Multiply},
+    {"DIVIDE", NamedKey::Divide},
+    {"ESCAPE", NamedKey::Escape},
+    {"RETURN", NamedKey::Enter},
 }};
 
 std::optional<NamedKey> LookUpName(std::string_view name) {
@@ -60,13 +60,11 @@ std::optional<NamedKey> LookUpName(std::string_view name) {
       n = n * 10 + (upper[i] - '0');
     }
     if (upper[1] != '0' && n >= 1 && n <= 16) {
-      return static_cast<NamedKey>(static_cast<int>(NamedKey::kF1) + n - 1);
+      return static_cast<NamedKey>(static_cast<int>(NamedKey::F1) + n - 1);
     }
   }
   return std::nullopt;
 }
-
-bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 class Parser {
  public:
@@ -144,11 +142,11 @@ class Parser {
       Fail(pos_, "\"}\" without its \"{\"");
     } else if (c == '~') {
       ++pos_;
-      keys_.push_back({mods, true, NamedKey::kEnter, 0});
+      keys_.push_back({mods, true, NamedKey::Enter, 0});
     } else {
       const std::size_t start = pos_++;
       while (pos_ < text_.size() && IsUtf8Continuation(text_[pos_])) ++pos_;
-      keys_.push_back({mods, false, NamedKey::kEnter, (*DecodeUtf8(text_.substr(start, pos_ - start)))[0]});
+      keys_.push_back({mods, false, NamedKey::Enter, (*DecodeUtf8(text_.substr(start, pos_ - start)))[0]});
     }
   }
 
@@ -193,7 +191,7 @@ class Parser {
       }
       body = body.substr(0, space);
     }
-    KeyPress press{mods, false, NamedKey::kEnter, 0};
+    KeyPress press{mods, false, NamedKey::Enter, 0};
     const std::optional<std::u32string> chars = DecodeUtf8(body);
     if (chars && chars->size() == 1) {
       press.character = (*chars)[0];

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {
@@ -29,15 +29,15 @@ WildcardPattern::WildcardPattern(std::string_view patternUtf8) {
     const char32_t c = pattern[i];
     Token token;
     if (c == U'*') {
-      if (!tokens_.empty() && tokens_.back().kind == Token::Kind::kStar) continue;
-      token.kind = Token::Kind::kStar;
+      if (!tokens_.empty() && tokens_.back().kind == Token::Kind::Star) continue;
+      token.kind = Token::Kind::Star;
     } else if (c == U'?') {
-      token.kind = Token::Kind::kAny;
+      token.kind = Token::Kind::Any;
     } else if (c == U'#') {
-      token.kind = Token::Kind::kDigit;
+      token.kind = Token::Kind::Digit;
     } else if (c == U'[' && pattern.find(U']', i + 1) != std::u32string::npos) {
       const std::size_t close = pattern.find(U']', i + 1);
-      token.kind = Token::Kind::kList;
+      token.kind = Token::Kind::List;
       token.firstRange = ranges_.size();
       std::size_t j = i + 1;
       if (j < close && pattern[j] == U'!') {
@@ -59,25 +59,25 @@ WildcardPattern::WildcardPattern(std::string_view patternUtf8) {
     }
     tokens_.push_back(token);
   }
-  firstTest_ = !tokens_.empty() && tokens_.front().kind != Token::Kind::kStar;
+  firstTest_ = !tokens_.empty() && tokens_.front().kind != Token::Kind::Star;
 }
 
 bool WildcardPattern::MatchesOne(const Token& token, char32_t c) const {
   switch (token.kind) {
-    case Token::Kind::kAny:
+    case Token::Kind::Any:
       return true;
-    case Token::Kind::kDigit:
+    case Token::Kind::Digit:
       return c >= U'0' && c <= U'9';
-    case Token::Kind::kLiteral:
+    case Token::Kind::Literal:
       return c == token.literal;
-    case Token::Kind::kList: {
+    case Token::Kind::List: {
       bool inList = false;
       for (std::size_t r = token.firstRange; r < token.firstRange + token.rangeCount; ++r) {
         inList = inList || (c >= ranges_[r].first && c <= ranges_[r].second);
       }
       return inList != token.negated;
     }
-    case Token::Kind::kStar:
+    case Token::Kind::Star:
       break;
   }
   return false;
@@ -97,7 +97,7 @@ bool WildcardPattern::Matches(std::string_view text) const {
   std::optional<std::size_t> starToken;
   std::size_t starText = 0;  // byte offset where the star's run ends so far
   while (t < text.size()) {
-    if (p < tokens_.size() && tokens_[p].kind == Token::Kind::kStar) {
+    if (p < tokens_.size() && tokens_[p].kind == Token::Kind::Star) {
       starToken = p++;
       starText = t;
       continue;
@@ -116,7 +116,7 @@ bool WildcardPattern::Matches(std::string_view text) const {
       return false;
     }
   }
-  while (p < tokens_.size() && tokens_[p].kind == Token::Kind::kStar) ++p;
+  while (p < tokens_.size() && tokens_[p].kind == Token::Kind::Star) ++p;
   return p == tokens_.size();
 }
 

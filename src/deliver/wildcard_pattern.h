@@ -23,8 +23,8 @@ class WildcardPattern {
 
  private:
   struct Token {
-    enum class Kind { kStar, kAny, kDigit, kList, kLiteral };
-    Kind kind = Kind::kLiteral;
+    enum class Kind { Star, Any, Digit, List, Literal };
+    Kind kind = Kind::Literal;
     char32_t literal = 0;
     bool negated = false;
     std::size_t firstRange = 0;  // kList: its ranges in ranges_

@@ -14,14 +14,14 @@ class ClipboardSnapshot {
 };
 
 enum class ClipboardSaveStatus {
-  kSaved,     // the snapshot holds the content
-  kBusy,      // the clipboard could not be opened or read: nothing may be put there
-  kTooLarge,  // the content, or the time its owner takes to render it, is beyond what is kept
+  Saved,     // the snapshot holds the content
+  Busy,      // the clipboard could not be opened or read: nothing may be put there
+  TooLarge,  // the content, or the time its owner takes to render it, is beyond what is kept
 };
 
 struct ClipboardSaveResult {
-  ClipboardSaveStatus status = ClipboardSaveStatus::kBusy;
-  std::unique_ptr<ClipboardSnapshot> snapshot;  // set for kSaved alone
+  ClipboardSaveStatus status = ClipboardSaveStatus::Busy;
+  std::unique_ptr<ClipboardSnapshot> snapshot;  // set for Saved alone
 };
 
 class Clipboard {

@@ -7,9 +7,9 @@
 namespace dm {
 
 enum class FolderState : std::uint8_t {
-  kFolder,     // an existing folder
-  kNotFolder,  // missing, or a file
-  kUnknown,    // the answer did not come in time, or the network could not say
+  Folder,     // an existing folder
+  NotFolder,  // missing, or a file
+  Unknown,    // the answer did not come in time, or the network could not say
 };
 
 class FolderCheck {

@@ -8,32 +8,32 @@
 namespace dm {
 
 enum class NamedKey : std::uint8_t {
-  kEnter,
-  kBackspace,
-  kTab,
-  kEscape,
-  kLeft,
-  kRight,
-  kUp,
-  kDown,
-  kHome,
-  kEnd,
-  kPageUp,
-  kPageDown,
-  kInsert,
-  kDelete,
-  kBreak,
-  kCapsLock,
-  kNumLock,
-  kScrollLock,
-  kPrintScreen,
-  kHelp,
-  kAdd,
-  kSubtract,
-  kMultiply,
-  kDivide,
-  kF1,  // kF1 + n - 1 is function key n, up to kF16.
-  kF16 = kF1 + 15,
+  Enter,
+  Backspace,
+  Tab,
+  Escape,
+  Left,
+  Right,
+  Up,
+  Down,
+  Home,
+  End,
+  PageUp,
+  PageDown,
+  Insert,
+  Delete,
+  Break,
+  CapsLock,
+  NumLock,
+  ScrollLock,
+  PrintScreen,
+  Help,
+  Add,
+  Subtract,
+  Multiply,
+  Divide,
+  F1,  // F1 + n - 1 is function key n, up to F16.
+  F16 = F1 + 15,
 };
 
 namespace modifier {
@@ -46,8 +46,8 @@ inline constexpr std::uint8_t kAlt = 4;
 struct KeyPress {
   std::uint8_t modifiers = modifier::kNone;
   bool named = false;
-  NamedKey key = NamedKey::kEnter;  // when named
-  char32_t character = 0;           // when not named
+  NamedKey key = NamedKey::Enter;  // when named
+  char32_t character = 0;          // when not named
 
   friend bool operator==(const KeyPress&, const KeyPress&) = default;
 };

@@ -8,7 +8,7 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-enum class Reading { kNumber, kTooLarge, kTooSmall, kNotANumber };
+enum class Reading { Number, TooLarge, TooSmall, NotANumber };
 
 // The text as a whole number, or how it fails to be one that fits in 64 bits.
 Reading ReadWholeNumber(std::string_view text, std::int64_t& value) {
@@ -17,34 +17,34 @@ Reading ReadWholeNumber(std::string_view text, std::int64_t& value) {
   // One sign at most: from_chars would take the "-" of "+-3".
   if (!text.empty() && text.front() == '+') {
     text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return Reading::kNotANumber;
+    if (!text.empty() && text.front() == '-') return Reading::NotANumber;
   }
-  if (text.empty()) return Reading::kNotANumber;
+  if (text.empty()) return Reading::NotANumber;
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ptr != end) return Reading::kNotANumber;
+  if (ptr != end) return Reading::NotANumber;
   if (ec == std::errc::result_out_of_range)
-    return text.front() == '-' ? Reading::kTooSmall : Reading::kTooLarge;
-  return ec == std::errc{} ? Reading::kNumber : Reading::kNotANumber;
+    return text.front() == '-' ? Reading::TooSmall : Reading::TooLarge;
+  return ec == std::errc{} ? Reading::Number : Reading::NotANumber;
 }
 
 }  // namespace
 
 std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
   std::int64_t value = 0;
-  if (ReadWholeNumber(text, value) != Reading::kNumber) return std::nullopt;
+  if (ReadWholeNumber(text, value) != Reading::Number) return std::nullopt;
   return value;
 }
 
 std::uint8_t StoredCount(std::string_view text) {
   std::int64_t value = 0;
   switch (ReadWholeNumber(text, value)) {
-    case Reading::kTooLarge:
+    case Reading::TooLarge:
       return 255;
-    case Reading::kTooSmall:
-    case Reading::kNotANumber:
+    case Reading::TooSmall:
+    case Reading::NotANumber:
       return 0;
-    case Reading::kNumber:
+    case Reading::Number:
       break;
   }
   if (value < 0) return 0;

@@ -11,9 +11,6 @@
 //                                          read at start-up; written at shutdown while the list
 //                                          holds at least one path
 //   Priority   decimal, default 32         read at start-up; never written (hand-edited only)
-//
-// One more value comes from the system profile: "DoubleClickSpeed" in section "Windows",
-// default 320 milliseconds, read at start-up and never written.
 
 #include <cstdint>
 #include <string>
@@ -34,12 +31,6 @@ inline constexpr std::string_view kPriorityDefault = "32";
 
 inline constexpr std::string_view kTrue = "True";
 inline constexpr std::string_view kFalse = "False";
-
-inline constexpr std::string_view kProfileSection = "Windows";
-inline constexpr std::string_view kDoubleClickSpeed = "DoubleClickSpeed";
-inline constexpr int kDoubleClickSpeedDefault = 320;
-
-inline constexpr unsigned kMaxPaths = 255;
 
 // "Path" followed by the position in decimal, no leading zeros or blanks.
 inline std::string PathKey(unsigned position) { return "Path" + std::to_string(position); }

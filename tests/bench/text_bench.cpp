@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "deliver/key_string.h"
-#include "deliver/utf8.h"
 #include "deliver/wildcard_pattern.h"
+#include "text/utf8.h"
 
 namespace dm::bench {
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "deliver/key_string.h"
-#include "deliver/utf8.h"
 #include "fuzz_check.h"
+#include "text/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!chars) return 0;
   DM_FUZZ_CHECK(typed.keys.size() == chars->size());
   for (std::size_t i = 0; i < chars->size(); ++i) {
-    const dm::KeyPress plain{dm::modifier::kNone, false, dm::NamedKey::kEnter, (*chars)[i]};
+    const dm::KeyPress plain{dm::modifier::kNone, false, dm::NamedKey::Enter, (*chars)[i]};
     DM_FUZZ_CHECK(typed.keys[i] == plain);
   }
   return 0;

@@ -80,9 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int64_t count = ReferenceCount(text);
   DM_FUZZ_CHECK(dm::StoredCount(text) == count);
 
-  const int priority = dm::PriorityClassFromText(text);
-  const bool known = number && (*number == 32 || *number == 64 || *number == 128);
-  DM_FUZZ_CHECK(priority == (known ? static_cast<int>(*number) : dm::kNormalPriorityClass));
+  const dm::ProcessPriority priority = dm::PriorityFromText(text);
+  const dm::ProcessPriority expected = number == 64    ? dm::ProcessPriority::Idle
+                                       : number == 128 ? dm::ProcessPriority::High
+                                                       : dm::ProcessPriority::Normal;
+  DM_FUZZ_CHECK(priority == expected);
 
   DM_FUZZ_CHECK(dm::ClipboardOptionFromText(text) == ReferenceClipboardOption(text));
   DM_FUZZ_CHECK(dm::TrayTipText(dm::StoredCount(text)) == std::to_string(count) + " Dashmarks");

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "deliver/utf8.h"
 #include "deliver/wildcard_pattern.h"
 #include "fuzz_check.h"
+#include "text/utf8.h"
 
 namespace {
 

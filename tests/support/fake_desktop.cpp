@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "deliver/utf8.h"
+#include "text/utf8.h"
 
 namespace dm::test {
 namespace {
@@ -22,7 +22,7 @@ std::string KeyName(NamedKey key) {
                                        "INSERT", "DELETE", "BREAK", "CAPSLOCK", "NUMLOCK",  "SCROLLLOCK",
                                        "PRTSC",  "HELP",   "ADD",   "SUBTRACT", "MULTIPLY", "DIVIDE"};
   const auto index = static_cast<std::size_t>(key);
-  if (key >= NamedKey::kF1) return "F" + std::to_string(index - static_cast<std::size_t>(NamedKey::kF1) + 1);
+  if (key >= NamedKey::F1) return "F" + std::to_string(index - static_cast<std::size_t>(NamedKey::F1) + 1);
   return kNames[index];
 }
 
@@ -175,7 +175,7 @@ bool FakeDesktop::Send(const KeySequence& keys) {
 
 void FakeDesktop::Type(const KeyPress& press) {
   if (foreground_ == 0 || !Exists(foreground_)) return;
-  if (press.named && press.key == NamedKey::kEnter) {
+  if (press.named && press.key == NamedKey::Enter) {
     if (At(foreground_).closeOnEnter) At(foreground_).destroyed = true;
     return;
   }
@@ -222,7 +222,7 @@ bool FakeDesktop::WriteText(WindowHandle control, const std::string& text) {
 
 FolderState FakeDesktop::Check(const std::string& path) {
   const auto it = folderStates.find(path);
-  return it == folderStates.end() ? FolderState::kFolder : it->second;
+  return it == folderStates.end() ? FolderState::Folder : it->second;
 }
 
 bool FakeDesktop::WaitUntilProcessed(WindowHandle target) {
@@ -232,9 +232,9 @@ bool FakeDesktop::WaitUntilProcessed(WindowHandle target) {
 
 ClipboardSaveResult FakeDesktop::Save() {
   log.push_back("clipboard save");
-  if (clipboardBusy) return {ClipboardSaveStatus::kBusy, nullptr};
-  if (clipboardTooLarge) return {ClipboardSaveStatus::kTooLarge, nullptr};
-  return {ClipboardSaveStatus::kSaved, std::make_unique<FakeSnapshot>(clipboard)};
+  if (clipboardBusy) return {ClipboardSaveStatus::Busy, nullptr};
+  if (clipboardTooLarge) return {ClipboardSaveStatus::TooLarge, nullptr};
+  return {ClipboardSaveStatus::Saved, std::make_unique<FakeSnapshot>(clipboard)};
 }
 
 bool FakeDesktop::SetText(const std::string& text) {

@@ -4,7 +4,7 @@
 
 #include <deque>
 #include <functional>
-#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +26,8 @@ class RecordingTrayDesktop final : public TrayIcon,
   bool anotherCopy = false;
   bool editorVisible = false;
   bool aboutOpen = false;
-  std::map<std::string, int> profile;  // "Windows\\DoubleClickSpeed" -> value
-  std::deque<std::size_t> folderChoices;
+  int doubleClickTime = 320;
+  std::deque<std::optional<std::size_t>> folderChoices;
   std::deque<ConfigureCommand> configureChoices;
   // Runs while a menu is on screen, as the menu's own message loop would dispatch messages.
   std::function<void()> whileMenuOpen;
@@ -62,19 +62,18 @@ class RecordingTrayDesktop final : public TrayIcon,
 
   bool AnotherCopyRunning() override { return anotherCopy; }
   void Beep() override { log.push_back("beep"); }
-  void SetPriorityClass(int p) override { log.push_back("priority " + std::to_string(p)); }
-  int ProfileInt(std::string_view section, std::string_view key, int def) override {
-    auto it = profile.find(std::string(section) + "\\" + std::string(key));
-    return it == profile.end() ? def : it->second;
+  void SetPriority(ProcessPriority priority) override {
+    static const char* const kNames[] = {"normal", "idle", "high"};
+    log.push_back(std::string("priority ") + kNames[static_cast<int>(priority)]);
   }
-  void ProcessPendingMessages() override { log.push_back("pump"); }
+  int DoubleClickTime() override { return doubleClickTime; }
   void CloseMainWindow() override { log.push_back("close main window"); }
   void EndProgram() override { log.push_back("end"); }
 
-  std::size_t PopUpFoldersMenu(const FoldersMenu& menu) override {
-    log.push_back("folders menu (" + std::to_string(menu.HighestIndex()) + " paths)");
+  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders) override {
+    log.push_back("folders menu (" + std::to_string(folders.Count()) + " paths)");
     if (whileMenuOpen) whileMenuOpen();
-    if (folderChoices.empty()) return 0;
+    if (folderChoices.empty()) return std::nullopt;
     auto choice = folderChoices.front();
     folderChoices.pop_front();
     return choice;
@@ -93,9 +92,6 @@ class RecordingTrayDesktop final : public TrayIcon,
     editorVisible = true;
   }
   bool EditorVisible() override { return editorVisible; }
-  void CommitEditorIfOpen() override {
-    if (editorVisible) log.push_back("commit editor");
-  }
   void CloseEditor() override {
     if (editorVisible) log.push_back("close editor");
     editorVisible = false;
@@ -113,7 +109,7 @@ class RecordingTrayDesktop final : public TrayIcon,
 
   DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
     log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys"));
-    return DeliveryOutcome::kDelivered;
+    return DeliveryOutcome::Delivered;
   }
 };
 

@@ -1,18 +1,14 @@
 #include "ui/about/about_info_text.h"
 
+#include "text/utf8.h"
+
 namespace dm {
-
-namespace {
-
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-}  // namespace
 
 std::string FixedLengthText(std::string_view text, std::size_t length) {
   std::size_t characters = 0;
   std::size_t end = 0;
   while (end < text.size()) {
-    if (!IsContinuationByte(text[end])) {
+    if (!IsUtf8Continuation(text[end])) {
       if (characters == length) break;
       ++characters;
     }
@@ -23,8 +19,8 @@ std::string FixedLengthText(std::string_view text, std::size_t length) {
   return fixed;
 }
 
-std::string AboutInfoText(std::uint8_t pathCount) {
-  return FixedLengthText(std::to_string(pathCount) + " Dashmarks are available", kAboutInfoTextLength);
+std::string AboutInfoText(std::size_t folderCount) {
+  return FixedLengthText(std::to_string(folderCount) + " Dashmarks are available", kAboutInfoTextLength);
 }
 
 }  // namespace dm

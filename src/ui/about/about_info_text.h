@@ -1,8 +1,7 @@
 #pragma once
-// The information line of the About box: how many paths the user keeps, in a text of fixed length.
+// The information line of the About box: how many folders the user keeps, in a text of fixed length.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,7 +13,7 @@ inline constexpr std::size_t kAboutInfoTextLength = 64;
 // Characters are counted as UTF-8 code points, so a cut never splits one.
 std::string FixedLengthText(std::string_view text, std::size_t length);
 
-// "<pathCount> Dashmarks are available", fixed to kAboutInfoTextLength characters.
-std::string AboutInfoText(std::uint8_t pathCount);
+// "<folderCount> Dashmarks are available", fixed to kAboutInfoTextLength characters.
+std::string AboutInfoText(std::size_t folderCount);
 
 }  // namespace dm

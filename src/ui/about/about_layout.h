@@ -1,5 +1,5 @@
 #pragma once
-// frmAboutBox: control geometry in twips, the client area that holds the controls, and where the
+// The About box: control geometry in twips, the client area that holds the controls, and where the
 // window opens.
 
 namespace dm {
@@ -28,19 +28,19 @@ struct TwipsSize {
   double height;
 };
 
-// Control identifiers; cmdOK is the dialog's OK command (IDOK).
+// Control identifiers; OkButton is the dialog's OK command (IDOK).
 enum class AboutControl : int {
-  cmdOK = 1,
+  OkButton = 1,
   AboutIcon = 100,
-  lblProgram,
-  lblAuthor,
-  lblCopyright,
-  txtURL,
-  txtMail,
-  lblInfo,
-  lblSpecific,
-  lblPhysMem,
-  lblMemory,
+  ProgramLine,
+  AuthorLine,
+  CopyrightLine,
+  WebAddress,
+  MailAddress,
+  InfoHeading,
+  FolderCountLine,
+  MemoryHeading,
+  MemoryLine,
 };
 
 namespace about_layout {
@@ -61,7 +61,7 @@ inline constexpr TwipsRect kOk{3840, 3320, 1095, 330};
 inline constexpr TwipsLine kShadowLine{1080, 2385, 4920, 2385};     // Line2
 inline constexpr TwipsLine kHighlightLine{1095, 2400, 4920, 2400};  // Line1
 
-// Every control but lblMemory, whose width follows its text (MemoryLabel).
+// Every control but MemoryLine, whose width follows its text (MemoryLabel).
 inline constexpr TwipsRect kFixedControls[] = {kAboutIcon, kProgram, kAuthor,   kCopyright, kUrl,
                                                kMail,      kInfo,    kSpecific, kPhysMem,   kOk};
 
@@ -73,11 +73,11 @@ inline constexpr double kFontPoints = 8.25;  // MS Sans Serif; bold for the wind
 
 }  // namespace about_layout
 
-// lblMemory for a memory line textWidth twips wide: left, top and height as laid out, and at least
+// MemoryLine for a memory line textWidth twips wide: left, top and height as laid out, and at least
 // its laid-out width, wider when the text needs it (a label clips, or wraps off its last word).
 TwipsRect MemoryLabel(double textWidth);
 
-// The client area that holds every control, with lblMemory at memory, and kMargin to the right of
+// The client area that holds every control, with MemoryLine at memory, and kMargin to the right of
 // the rightmost and below the lowest.
 TwipsSize AboutClientSize(const TwipsRect& memory);
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/utf8.h"
+
 namespace dm {
 
 namespace {
@@ -82,38 +84,6 @@ void ForEachChild(std::span<const std::uint8_t> children, Visit visit) {
   }
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-std::string ToUtf8(std::u16string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c < 0xE000) {
-      c = 0xFFFD;  // a lone surrogate
-    }
-    AppendUtf8(out, c);
-  }
-  return out;
-}
-
 std::optional<std::string> FindFileDescription(std::span<const std::uint8_t> rootChildren) {
   std::optional<std::string> description;
   ForEachChild(rootChildren, [&](const Block& fileInfo) {
@@ -121,7 +91,7 @@ std::optional<std::string> FindFileDescription(std::span<const std::uint8_t> roo
     ForEachChild(fileInfo.children, [&](const Block& table) {
       ForEachChild(table.children, [&](const Block& entry) {
         if (entry.key != u"FileDescription") return false;
-        description = ToUtf8(ReadText(entry.value));
+        description = Utf16ToUtf8(ReadText(entry.value));
         return true;
       });
       return description.has_value();

@@ -1,5 +1,5 @@
 #pragma once
-// The Configure pop-up menu (mnuMain) of the main window.
+// The Configure pop-up menu of the main window, opened by a right click on the icon.
 
 #include <string_view>
 
@@ -14,15 +14,14 @@ struct ConfigureMenuEntry {
 
 class ConfigureMenu {
  public:
-  static constexpr std::string_view kCaption = "Configure";
-  // mnuList, mnuClipboard, CSep2, mnuAbout, mnuExit, top to bottom.
+  // Top to bottom; the entry without a command is the separator.
   static constexpr ConfigureMenuEntry kEntries[] = {
       {ConfigureCommand::List, "&List..."}, {ConfigureCommand::Clipboard, "&Clipboard"},
       {ConfigureCommand::None, ""},         {ConfigureCommand::About, "&About..."},
       {ConfigureCommand::Exit, "E&xit"},
   };
 
-  // The check mark of mnuClipboard is the clipboard option; it starts checked.
+  // The check mark of "&Clipboard" is the clipboard option; it starts checked.
   bool ClipboardChecked() const { return clipboardChecked_; }
   void SetClipboardChecked(bool checked) { clipboardChecked_ = checked; }
   void ToggleClipboard() { clipboardChecked_ = !clipboardChecked_; }

@@ -18,6 +18,11 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+constexpr IconEvent kLeftUp = IconEvent::LeftButtonUp;
+constexpr IconEvent kDoubleClick = IconEvent::LeftDoubleClick;
+constexpr IconEvent kRightUp = IconEvent::RightButtonUp;
+constexpr IconEvent kOther = IconEvent::Other;
+
 class TrayAppTest : public testing::Test {
  protected:
   test::MemorySettingsStore store;
@@ -34,8 +39,13 @@ class TrayAppTest : public testing::Test {
     desktop.log.clear();
     store.ClearLog();
   }
-  void Notify(std::initializer_list<int> messages) {
-    for (int m : messages) app.OnTrayNotification(m);
+  void Notify(std::initializer_list<IconEvent> events) {
+    for (IconEvent event : events) app.OnIconEvent(event);
+  }
+  // Whether the Configure menu shows "&Clipboard" checked (a right click, nothing chosen).
+  bool ClipboardShownChecked() {
+    Notify({kRightUp});
+    return desktop.log.back() == "configure menu, clipboard checked";
   }
 };
 
@@ -43,19 +53,19 @@ class TrayAppTest : public testing::Test {
 
 TEST_F(TrayAppTest, StartUpLoadsThenReadsOptionAddsIconSetsPriorityAndInterval) {
   SeedPaths({"C:\\A\\", "C:\\B\\", "C:\\C\\"});
-  desktop.profile["Windows\\DoubleClickSpeed"] = 500;
+  desktop.doubleClickTime = 500;
   ASSERT_TRUE(app.Start());
   EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path1", "read Path2", "read Path3", "read Clipboard",
                               "read Priority"}));
-  EXPECT_EQ(desktop.log, (Log{"icon add: 3 Dashmarks", "priority 32", "timer interval 500"}));
+  EXPECT_EQ(desktop.log, (Log{"icon add: 3 Dashmarks", "priority normal", "timer interval 500"}));
   EXPECT_TRUE(store.Changes().empty());
 }
 
 TEST_F(TrayAppTest, FirstRunHasNoPathsClipboardOnNormalPriorityAndDefaultInterval) {
   ASSERT_TRUE(app.Start());
-  EXPECT_EQ(desktop.log, (Log{"icon add: 0 Dashmarks", "priority 32", "timer interval 320"}));
-  EXPECT_TRUE(app.Configure().ClipboardChecked());
-  EXPECT_EQ(app.PathCount(), 0);
+  EXPECT_EQ(desktop.log, (Log{"icon add: 0 Dashmarks", "priority normal", "timer interval 320"}));
+  EXPECT_EQ(app.Folders().Count(), 0u);
+  EXPECT_TRUE(ClipboardShownChecked());
 }
 
 TEST_F(TrayAppTest, SecondCopyClosesBeepsAndTouchesNoSetting) {
@@ -80,7 +90,7 @@ class ClipboardOptionAtStart : public TrayAppTest, public testing::WithParamInte
 TEST_P(ClipboardOptionAtStart, ReadsTheStoredText) {
   if (GetParam().stored) store.Seed("Clipboard", GetParam().stored);
   ASSERT_TRUE(app.Start());
-  EXPECT_EQ(app.Configure().ClipboardChecked(), GetParam().clipboard);
+  EXPECT_EQ(ClipboardShownChecked(), GetParam().clipboard);
 }
 
 INSTANTIATE_TEST_SUITE_P(StoredText, ClipboardOptionAtStart,
@@ -91,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(StoredText, ClipboardOptionAtStart,
 
 struct PriorityCase {
   const char* stored;
-  int applied;
+  const char* applied;
 };
 
 std::ostream& operator<<(std::ostream& out, const PriorityCase& c) {
@@ -104,25 +114,24 @@ class PriorityAtStart : public TrayAppTest, public testing::WithParamInterface<P
 TEST_P(PriorityAtStart, OnlyNormalIdleAndHighAreAccepted) {
   if (GetParam().stored) store.Seed("Priority", GetParam().stored);
   ASSERT_TRUE(app.Start());
-  EXPECT_NE(
-      std::find(desktop.log.begin(), desktop.log.end(), "priority " + std::to_string(GetParam().applied)),
-      desktop.log.end());
+  EXPECT_NE(std::find(desktop.log.begin(), desktop.log.end(), std::string("priority ") + GetParam().applied),
+            desktop.log.end());
   EXPECT_TRUE(store.Changes().empty()) << "Priority is never written";
 }
 
 INSTANTIATE_TEST_SUITE_P(StoredText, PriorityAtStart,
-                         testing::Values(PriorityCase{nullptr, 32}, PriorityCase{"32", 32},
-                                         PriorityCase{"64", 64}, PriorityCase{"128", 128},
-                                         PriorityCase{"256", 32}, PriorityCase{"0", 32},
-                                         PriorityCase{"100", 32}, PriorityCase{"high", 32},
-                                         PriorityCase{"64.0", 32}, PriorityCase{"", 32}));
+                         testing::Values(PriorityCase{nullptr, "normal"}, PriorityCase{"32", "normal"},
+                                         PriorityCase{"64", "idle"}, PriorityCase{"128", "high"},
+                                         PriorityCase{"256", "normal"}, PriorityCase{"0", "normal"},
+                                         PriorityCase{"100", "normal"}, PriorityCase{"high", "normal"},
+                                         PriorityCase{"64.0", "normal"}, PriorityCase{"", "normal"}));
 
 // --- click recognition ------------------------------------------------------------------------
 
 TEST_F(TrayAppTest, SingleClickWithPathsOpensTheFoldersMenuAfterTheTick) {
   SeedPaths({"C:\\A\\", "C:\\B\\"});
   StartClean();
-  Notify({513, 514});
+  Notify({kOther, kLeftUp});
   EXPECT_EQ(desktop.log, (Log{"timer on"}));
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (2 paths)"}));
@@ -130,7 +139,7 @@ TEST_F(TrayAppTest, SingleClickWithPathsOpensTheFoldersMenuAfterTheTick) {
 
 TEST_F(TrayAppTest, SingleClickWithoutPathsShowsNothingAndStopsTheTimer) {
   StartClean();
-  Notify({513, 514});
+  Notify({kOther, kLeftUp});
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off"}));
 }
@@ -138,7 +147,7 @@ TEST_F(TrayAppTest, SingleClickWithoutPathsShowsNothingAndStopsTheTimer) {
 TEST_F(TrayAppTest, DoubleClickOpensTheEditorAndNoFoldersMenuFollows) {
   SeedPaths({"C:\\A\\"});
   StartClean();
-  Notify({513, 514, 515, 514});
+  Notify({kOther, kLeftUp, kDoubleClick, kLeftUp});
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "show editor", "timer on", "timer off"}));
 }
@@ -146,46 +155,44 @@ TEST_F(TrayAppTest, DoubleClickOpensTheEditorAndNoFoldersMenuFollows) {
 TEST_F(TrayAppTest, RightClickShowsTheConfigureMenuUnlessTheEditorIsVisible) {
   SeedPaths({"C:\\A\\"});
   StartClean();
-  Notify({516, 517});
+  Notify({kOther, kRightUp});
   EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked"}));
   desktop.log.clear();
   desktop.editorVisible = true;
-  Notify({516, 517, 513, 514});
+  Notify({kOther, kRightUp, kOther, kLeftUp});
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off"}));
 }
 
-TEST_F(TrayAppTest, OtherNotificationsAreIgnoredButRemembered) {
+TEST_F(TrayAppTest, OtherEventsAreIgnored) {
   SeedPaths({"C:\\A\\"});
   StartClean();
-  for (int m : {512, 513, 516, 518, 519, 0, -1, 0x00050010}) {
-    app.OnTrayNotification(m);
-    EXPECT_EQ(app.TrayMessage(), m);
-  }
+  Notify({kOther, kOther, kOther});
   EXPECT_TRUE(desktop.log.empty());
-  EXPECT_FALSE(app.TrayBusy());
+  // Nothing was left half-answered: a click is answered as ever.
+  Notify({kRightUp});
+  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked"}));
 }
 
 TEST_F(TrayAppTest, NotificationsWhileTheConfigureMenuIsOpenAreDropped) {
   SeedPaths({"C:\\A\\"});
   StartClean();
-  desktop.whileMenuOpen = [&] {
-    Notify({513, 514, 515, 517});
-    EXPECT_TRUE(app.TrayBusy());
-    EXPECT_EQ(app.TrayMessage(), 517);
-  };
-  Notify({517});
+  desktop.whileMenuOpen = [&] { Notify({kOther, kLeftUp, kDoubleClick, kRightUp}); };
+  Notify({kRightUp});
   EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked"}));
-  EXPECT_FALSE(app.TrayBusy());
+  // Once the menu is gone, the icon is answered again.
+  desktop.whileMenuOpen = nullptr;
+  Notify({kLeftUp});
+  EXPECT_EQ(desktop.log.back(), "timer on");
 }
 
 TEST_F(TrayAppTest, NotificationsWhileTheFoldersMenuIsOpenAreAnswered) {
   SeedPaths({"C:\\A\\"});
   StartClean();
-  Notify({514});
+  Notify({kLeftUp});
   desktop.whileMenuOpen = [&] {
     desktop.whileMenuOpen = nullptr;
-    Notify({514});
+    Notify({kLeftUp});
   };
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "timer on"}));
@@ -195,7 +202,7 @@ TEST_F(TrayAppTest, TwoSingleClicksFurtherApartThanTheIntervalEachOpenTheMenu) {
   SeedPaths({"C:\\A\\"});
   StartClean();
   for (int click = 0; click < 2; ++click) {
-    Notify({513, 514});
+    Notify({kOther, kLeftUp});
     app.OnClickTimerTick();
   }
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "timer on", "timer off",
@@ -205,7 +212,7 @@ TEST_F(TrayAppTest, TwoSingleClicksFurtherApartThanTheIntervalEachOpenTheMenu) {
 TEST_F(TrayAppTest, ATickDuringTheFoldersMenuCannotOpenASecondOne) {
   SeedPaths({"C:\\A\\"});
   StartClean();
-  Notify({514});
+  Notify({kLeftUp});
   // The timer was stopped before the menu opened; a tick that was already queued finds it off and
   // the menu's own loop would run it: it may open at most one menu at a time.
   int depth = 0, deepest = 0;
@@ -223,13 +230,13 @@ TEST_F(TrayAppTest, ATickDuringTheFoldersMenuCannotOpenASecondOne) {
 TEST_F(TrayAppTest, ChoosingAPathDeliversItsCaptionInTheCurrentMode) {
   SeedPaths({"C:\\A\\", "D:\\a%b^c&d\\"});
   StartClean();
-  desktop.folderChoices = {2};
-  Notify({514});
+  desktop.folderChoices = {1};
+  Notify({kLeftUp});
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log.back(), "deliver D:\\a%b^c&d\\ by clipboard");
   app.OnConfigureCommand(ConfigureCommand::Clipboard);
-  desktop.folderChoices = {1};
-  Notify({514});
+  desktop.folderChoices = {0};
+  Notify({kLeftUp});
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by keys");
 }
@@ -243,7 +250,7 @@ class ClickedDuringDelivery : public PathDelivery {
     log->push_back("deliver " + path + " begins");
     if (whileDelivering) whileDelivering();
     log->push_back("deliver " + path + " ends");
-    return DeliveryOutcome::kDelivered;
+    return DeliveryOutcome::Delivered;
   }
 };
 
@@ -257,13 +264,13 @@ class TrayAppDeliveryTest : public testing::Test {
     desktop.log.clear();
   }
   // A single click, its tick and the choice of the one path, during which `clicks` arrive.
-  void DeliverWhileClicking(std::initializer_list<int> clicks) {
+  void DeliverWhileClicking(std::initializer_list<IconEvent> clicks) {
     delivery.whileDelivering = [this, clicks] {
-      for (int m : clicks) app.OnTrayNotification(m);
+      for (IconEvent event : clicks) app.OnIconEvent(event);
       EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ begins");
     };
-    desktop.folderChoices = {1};
-    app.OnTrayNotification(514);
+    desktop.folderChoices = {0};
+    app.OnIconEvent(kLeftUp);
     app.OnClickTimerTick();
   }
 
@@ -275,25 +282,24 @@ class TrayAppDeliveryTest : public testing::Test {
 
 TEST_F(TrayAppDeliveryTest, ClicksDuringADeliveryAreAnsweredAfterItInOrder) {
   // Moves and presses are noise; the right click and the single click count.
-  DeliverWhileClicking({512, 516, 517, 513, 514});
+  DeliverWhileClicking({kOther, kOther, kRightUp, kOther, kLeftUp});
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "deliver C:\\A\\ begins",
                               "deliver C:\\A\\ ends", "configure menu, clipboard checked", "timer on"}));
-  EXPECT_FALSE(app.TrayBusy());
 }
 
 TEST_F(TrayAppDeliveryTest, RepeatedClicksDuringADeliveryCountOnce) {
   // An impatient user right-clicks again and again while the target does not answer.
-  DeliverWhileClicking({517, 517, 517, 517, 517, 517, 517, 517, 517, 517});
+  DeliverWhileClicking(
+      {kRightUp, kRightUp, kRightUp, kRightUp, kRightUp, kRightUp, kRightUp, kRightUp, kRightUp, kRightUp});
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "folders menu (1 paths)", "deliver C:\\A\\ begins",
                               "deliver C:\\A\\ ends", "configure menu, clipboard checked"}));
-  EXPECT_EQ(app.TrayMessage(), 517);
 }
 
 TEST_F(TrayAppTest, ClosingTheFoldersMenuWithoutAChoiceDeliversNothing) {
   SeedPaths({"C:\\A\\"});
   StartClean();
-  desktop.folderChoices = {0};
-  Notify({514});
+  desktop.folderChoices = {std::nullopt};
+  Notify({kLeftUp});
   app.OnClickTimerTick();
   EXPECT_EQ(desktop.log.back(), "folders menu (1 paths)");
 }
@@ -303,17 +309,17 @@ TEST_F(TrayAppTest, ClosingTheFoldersMenuWithoutAChoiceDeliversNothing) {
 TEST_F(TrayAppTest, ClipboardTogglesOnlyTheCheckMarkAndWritesNothing) {
   StartClean();
   desktop.configureChoices = {ConfigureCommand::Clipboard, ConfigureCommand::Clipboard};
-  Notify({517});
-  EXPECT_FALSE(app.Configure().ClipboardChecked());
-  Notify({517});
-  EXPECT_TRUE(app.Configure().ClipboardChecked());
+  Notify({kRightUp});
+  EXPECT_FALSE(ClipboardShownChecked());
+  Notify({kRightUp});
+  EXPECT_TRUE(ClipboardShownChecked());
   EXPECT_TRUE(store.Changes().empty());
 }
 
 TEST_F(TrayAppTest, ListOpensTheEditor) {
   StartClean();
   desktop.configureChoices = {ConfigureCommand::List};
-  Notify({517});
+  Notify({kRightUp});
   EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "show editor"}));
 }
 
@@ -321,10 +327,9 @@ TEST_F(TrayAppTest, AboutShowsTheCountPaddedTo64AndDropsClicksMeanwhile) {
   SeedPaths({"C:\\A\\"});
   StartClean();
   desktop.configureChoices = {ConfigureCommand::About};
-  desktop.whileAboutOpen = [&] { Notify({513, 514, 517}); };
-  Notify({517});
+  desktop.whileAboutOpen = [&] { Notify({kOther, kLeftUp, kRightUp}); };
+  Notify({kRightUp});
   const std::string info = "1 Dashmarks are available" + std::string(64 - 25, ' ');
-  EXPECT_EQ(app.AboutInfo(), info);
   EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "about [" + info + "]"}));
 }
 
@@ -332,12 +337,12 @@ TEST_F(TrayAppTest, ExitSavesRemovesTheIconAndEnds) {
   SeedPaths({"C:\\A\\"});
   StartClean();
   desktop.configureChoices = {ConfigureCommand::Clipboard};
-  Notify({517});
+  Notify({kRightUp});
   desktop.configureChoices = {ConfigureCommand::Exit};
-  Notify({517});
+  Notify({kRightUp});
   EXPECT_EQ(store.Changes(), (Log{"write Path1=C:\\A\\", "write Clipboard=False"}));
-  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "configure menu, clipboard clear", "pump",
-                              "icon delete", "pump", "end"}));
+  EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "configure menu, clipboard clear",
+                              "icon delete", "end"}));
 }
 
 TEST_F(TrayAppTest, ExitWithAnEmptyListLosesTheToggledOption) {
@@ -388,8 +393,7 @@ TEST_F(TrayAppTest, SaveAndExitOrderWithTheEditorAndAboutOpen) {
   desktop.editorVisible = true;
   desktop.aboutOpen = true;
   app.SaveAndExit();
-  EXPECT_EQ(desktop.log,
-            (Log{"commit editor", "pump", "icon delete", "close about", "close editor", "pump", "end"}));
+  EXPECT_EQ(desktop.log, (Log{"icon delete", "close about", "close editor", "end"}));
   EXPECT_EQ(store.Log(),
             (Log{"read Amount", "write Path1=C:\\A\\", "write Path2=C:\\B\\", "write Clipboard=True"}));
 }
@@ -446,9 +450,40 @@ TEST_F(TrayAppTest, ExitStopsAnIconRetry) {
 
 TEST_F(TrayAppTest, RefreshShowsTheCountInTheTip) {
   StartClean();
-  app.PathCount() = 7;
+  app.Folders().Add("C:\\A");
+  app.Folders().Add("C:\\B");
   app.RefreshTrayIcon();
-  EXPECT_EQ(desktop.log, (Log{"icon modify: 7 Dashmarks"}));
+  EXPECT_EQ(desktop.log, (Log{"icon modify: 2 Dashmarks"}));
+}
+
+// --- the folder list's order ------------------------------------------------------------------
+
+TEST_F(TrayAppTest, TheStoredOrderHoldsUntilTheEditorOpensThenTheDisplayOrderIsKeptAndSaved) {
+  SeedPaths({"d:\\x\\", "C:\\Y\\", "c:\\b\\"});
+  StartClean();
+  desktop.folderChoices = {0};
+  Notify({kLeftUp});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log.back(), "deliver d:\\x\\ by clipboard");
+
+  Notify({kDoubleClick});
+  desktop.CloseEditor();
+  desktop.folderChoices = {0};
+  Notify({kLeftUp});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log.back(), "deliver c:\\b\\ by clipboard");
+
+  app.OnConfigureCommand(ConfigureCommand::Exit);
+  EXPECT_EQ(store.Value("Path1"), "c:\\b\\");
+  EXPECT_EQ(store.Value("Path2"), "C:\\Y\\");
+  EXPECT_EQ(store.Value("Path3"), "d:\\x\\");
+}
+
+TEST_F(TrayAppTest, ExitWithoutOpeningTheEditorKeepsTheStoredOrder) {
+  SeedPaths({"d:\\x\\", "C:\\Y\\"});
+  StartClean();
+  app.OnConfigureCommand(ConfigureCommand::Exit);
+  EXPECT_EQ(store.Changes(), (Log{"write Path1=d:\\x\\", "write Path2=C:\\Y\\", "write Clipboard=True"}));
 }
 
 }  // namespace

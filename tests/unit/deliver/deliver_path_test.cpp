@@ -31,7 +31,7 @@ class DeliverPathTest : public testing::Test {
 
   FakeDesktop desktop;
   PathDeliverySequence delivery{Services(desktop)};
-  DeliveryOutcome outcome = DeliveryOutcome::kNoTarget;
+  DeliveryOutcome outcome = DeliveryOutcome::NoTarget;
 };
 
 TEST_F(DeliverPathTest, DialogNameBoxIsFocusedByHandleThePathTypedAndEnteredThenEmptiedAgain) {
@@ -41,7 +41,7 @@ TEST_F(DeliverPathTest, DialogNameBoxIsFocusedByHandleThePathTypedAndEnteredThen
       (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\50% {x}\\\" -> Open",
            "wait Open", "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
-  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
 TEST_F(DeliverPathTest, ClipboardIsSavedBeforeAnyKeyAndRestoredWholeAfterThePaste) {
@@ -61,7 +61,7 @@ TEST_F(DeliverPathTest, AClipboardTooLargeToKeepIsLeftAloneAndThePathTyped) {
   desktop.clipboard = before;
   desktop.clipboardTooLarge = true;
   const Log log = Deliver("C:\\Data\\", true);
-  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
   EXPECT_NE(std::find(log.begin(), log.end(), "keys \"C:\\Data\\\" -> Open"), log.end());
   EXPECT_EQ(std::find(log.begin(), log.end(), "keys Ctrl+v -> Open"), log.end());
   EXPECT_EQ(desktop.clipboard, before);
@@ -73,7 +73,7 @@ TEST_F(DeliverPathTest, TheNameTheUserTypedIsInTheBoxAgainAfterwards) {
     PathDeliverySequence sequence{Services(fresh)};
     const WindowHandle dialog = fresh.AddFileDialog("Save As");
     fresh.At(fresh.NameBoxOf(dialog)).title = "report.txt";
-    EXPECT_EQ(sequence.DeliverPath("C:\\Reports\\", clipboardMode), DeliveryOutcome::kDelivered);
+    EXPECT_EQ(sequence.DeliverPath("C:\\Reports\\", clipboardMode), DeliveryOutcome::Delivered);
     EXPECT_EQ(fresh.At(fresh.NameBoxOf(dialog)).title, "report.txt");
     // Enter went in on exactly the path.
     const auto enter = std::find(fresh.log.begin(), fresh.log.end(), "keys {ENTER} -> Save As");
@@ -98,7 +98,7 @@ TEST_F(DeliverPathTest, ABoxThatWillNotHoldThePathGetsNoEnterAndItsTextBack) {
   desktop.autocomplete = "x";
   desktop.writeGarbles = true;
   const Log log = Deliver("C:\\", false);
-  EXPECT_EQ(outcome, DeliveryOutcome::kFocusLost);
+  EXPECT_EQ(outcome, DeliveryOutcome::FocusLost);
   EXPECT_EQ(
       std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("ENTER") != l.npos; }),
       0);
@@ -122,7 +122,7 @@ TEST_F(DeliverPathTest, ADialogThatClosesOnEnterGetsNothingMore) {
             (Log{"pointer hourglass", "activate Choose Folder", "focus name box of Choose Folder",
                  "keys \"C:\\\" -> Choose Folder", "wait Choose Folder", "keys {ENTER} -> Choose Folder",
                  "wait Choose Folder", "pointer default"}));
-  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
 TEST_F(DeliverPathTest, AClickOnTheIconMidWayIsOutwaitedAndTheDeliveryFinished) {
@@ -135,7 +135,7 @@ TEST_F(DeliverPathTest, AClickOnTheIconMidWayIsOutwaitedAndTheDeliveryFinished) 
             (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\\" -> Open",
                  "wait Open", "activate Open", "keys {ENTER} -> Open", "wait Open", "write name box ",
                  "pointer default"}));
-  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
 }
 
@@ -189,7 +189,7 @@ TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
   StaysMinimisedDesktop desktop;
   desktop.At(desktop.Add(0, "ExploreWClass", "Explorer")).iconic = true;
   PathDeliverySequence delivery{{desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
-  EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::kTargetStoppedAnswering);
+  EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::TargetStoppedAnswering);
   EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "pointer default"}));
 }
 
@@ -206,7 +206,7 @@ TEST_F(DeliverPathTest, NoTargetOnlyShowsTheHourglass) {
   desktop.Add(0, "#32770", "");  // an untitled dialog is never a target
   desktop.Add(0, "CabinetWClass", "Some folder");
   EXPECT_EQ(Deliver("C:\\", false), (Log{"pointer hourglass", "pointer default"}));
-  EXPECT_EQ(outcome, DeliveryOutcome::kNoTarget);
+  EXPECT_EQ(outcome, DeliveryOutcome::NoTarget);
   EXPECT_EQ(delivery.FoundWindows(), (std::vector<WindowHandle>{0}));
 }
 
@@ -240,7 +240,7 @@ const Log kNothingSent{"pointer hourglass", "pointer default"};
 const auto kAsItIs = [](FakeDesktop&, WindowHandle, WindowHandle) {};
 
 FailureCase InvalidFolder(const char* name, std::string path) {
-  return {name, std::move(path), false, kAsItIs, DeliveryOutcome::kFolderInvalid, kNothingSent};
+  return {name, std::move(path), false, kAsItIs, DeliveryOutcome::FolderInvalid, kNothingSent};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -252,27 +252,27 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidFolder("NotUtf8", "C:\\\xff\\"),
         FailureCase{"DeletedFolder", "C:\\Gone\\", true,
                     [](FakeDesktop& d, WindowHandle, WindowHandle) {
-                      d.folderStates["C:\\Gone\\"] = FolderState::kNotFolder;
+                      d.folderStates["C:\\Gone\\"] = FolderState::NotFolder;
                     },
-                    DeliveryOutcome::kFolderInvalid, kNothingSent},
+                    DeliveryOutcome::FolderInvalid, kNothingSent},
         FailureCase{"ElevatedTarget", "C:\\Data\\", false,
                     [](FakeDesktop& d, WindowHandle dialog, WindowHandle) { d.At(dialog).elevated = true; },
-                    DeliveryOutcome::kTargetElevated, kNothingSent},
+                    DeliveryOutcome::TargetElevated, kNothingSent},
         FailureCase{"ClipboardCannotBeSaved",
                     "C:\\Data\\",
                     true,
                     [](FakeDesktop& d, WindowHandle, WindowHandle) { d.clipboardBusy = true; },
-                    DeliveryOutcome::kClipboardBusy,
+                    DeliveryOutcome::ClipboardBusy,
                     {"pointer hourglass", "clipboard save", "pointer default"}},
         FailureCase{"ActivationRefused",
                     "C:\\Data\\",
                     true,
                     [](FakeDesktop& d, WindowHandle, WindowHandle) { d.refuseActivation = true; },
-                    DeliveryOutcome::kActivationRefused,
+                    DeliveryOutcome::ActivationRefused,
                     {"pointer hourglass", "clipboard save", "activate Open", "pointer default"}},
         FailureCase{"NameBoxDoesNotAnswer", "C:\\Data\\", false,
                     [](FakeDesktop& d, WindowHandle, WindowHandle) { d.textTimesOut = true; },
-                    DeliveryOutcome::kTargetStoppedAnswering, kNothingSent},
+                    DeliveryOutcome::TargetStoppedAnswering, kNothingSent},
         FailureCase{"ForegroundLostAtTheFocus",
                     "C:\\Data\\",
                     false,
@@ -280,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
                       d.focusByHandleRefused = true;
                       d.stealForegroundAfterSend = 1;
                     },
-                    DeliveryOutcome::kFocusLost,
+                    DeliveryOutcome::FocusLost,
                     {"pointer hourglass", "activate Open", "focus name box of Open", "keys Alt+n -> Open",
                      "wait Open", "pointer default"}},
         FailureCase{
@@ -288,14 +288,14 @@ INSTANTIATE_TEST_SUITE_P(
             "C:\\Data\\",
             false,
             [](FakeDesktop& d, WindowHandle, WindowHandle) { d.stealForegroundAfterSend = 1; },
-            DeliveryOutcome::kFocusLost,
+            DeliveryOutcome::FocusLost,
             {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\Data\\\" -> Open",
              "wait Open", "write name box report.txt", "pointer default"}},
         FailureCase{"ForegroundLostAfterThePasteStillRestoresTheClipboard",
                     "C:\\Data\\",
                     true,
                     [](FakeDesktop& d, WindowHandle, WindowHandle) { d.stealForegroundAfterSend = 1; },
-                    DeliveryOutcome::kFocusLost,
+                    DeliveryOutcome::FocusLost,
                     {"pointer hourglass", "clipboard save", "activate Open", "focus name box of Open",
                      "clipboard set C:\\Data\\", "keys Ctrl+v -> Open", "wait Open", "clipboard restore",
                      "write name box report.txt", "pointer default"}},
@@ -304,22 +304,22 @@ INSTANTIATE_TEST_SUITE_P(
             "C:\\Data\\",
             false,
             [](FakeDesktop& d, WindowHandle, WindowHandle) { d.waitTimesOut = true; },
-            DeliveryOutcome::kTargetStoppedAnswering,
+            DeliveryOutcome::TargetStoppedAnswering,
             {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\Data\\\" -> Open",
              "wait Open", "write name box report.txt", "pointer default"}}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DeliverPathTest, ANetworkFolderThatCannotBeCheckedInTimeIsDeliveredAsBefore) {
   desktop.AddFileDialog("Open");
-  desktop.folderStates["\\\\server\\share\\"] = FolderState::kUnknown;
+  desktop.folderStates["\\\\server\\share\\"] = FolderState::Unknown;
   Deliver("\\\\server\\share\\", false);
-  EXPECT_EQ(outcome, DeliveryOutcome::kDelivered);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
 TEST_F(DeliverPathTest, TheLongestPathADialogTakesIsDelivered) {
   desktop.AddFileDialog("Open");
   const std::string path = "C:\\" + std::string(256, 'a');  // 259 characters
-  EXPECT_EQ(delivery.DeliverPath(path, false), DeliveryOutcome::kDelivered);
+  EXPECT_EQ(delivery.DeliverPath(path, false), DeliveryOutcome::Delivered);
 }
 
 TEST_F(DeliverPathTest, ExplorerIsUsedWhenOnlyOtherDialogsAreOpen) {

@@ -56,7 +56,7 @@ class ScriptedFolders : public FolderCheck {
 };
 
 TEST(DeliverableFolderTest, OnlyAFolderTheFileSystemDoesNotDenyIsDelivered) {
-  ScriptedFolders folder(FolderState::kFolder), missing(FolderState::kNotFolder), slow(FolderState::kUnknown);
+  ScriptedFolders folder(FolderState::Folder), missing(FolderState::NotFolder), slow(FolderState::Unknown);
   EXPECT_TRUE(IsDeliverableFolder("C:\\Data\\", folder));
   EXPECT_FALSE(IsDeliverableFolder("C:\\Data\\", missing));
   EXPECT_TRUE(IsDeliverableFolder("\\\\server\\share\\", slow));

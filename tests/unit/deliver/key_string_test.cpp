@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "deliver/utf8.h"
 #include "support/fake_desktop.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {
@@ -96,7 +96,7 @@ TEST_P(EscapeKeyStringTest, TypesTheTextLiterally) {
   ASSERT_TRUE(parsed.ok) << parsed.error;
   KeySequence literal;
   const std::u32string characters = DecodeUtf8(c.text).value();
-  for (char32_t ch : characters) literal.push_back({modifier::kNone, false, NamedKey::kEnter, ch});
+  for (char32_t ch : characters) literal.push_back({modifier::kNone, false, NamedKey::Enter, ch});
   EXPECT_EQ(parsed.keys, literal);
 }
 

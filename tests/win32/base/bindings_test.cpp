@@ -55,7 +55,7 @@ TEST(Bindings, CallThroughToTheSystem) {
   EXPECT_STREQ(text, "#32769");
 }
 
-TEST(NotifyIconRecord, FullFillSetsEveryFieldAndPadsTheTipWithBlanks) {
+TEST(NotifyIconRecord, EveryFillSetsEveryFieldAndPadsTheTipWithBlanks) {
   const HWND owner = reinterpret_cast<HWND>(0x1234);
   const HICON icon = reinterpret_cast<HICON>(0x5678);
   NotifyIcon notifyIcon(owner, icon);

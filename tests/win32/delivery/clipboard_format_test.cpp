@@ -23,7 +23,7 @@ TEST(ClipboardFormatTest, ABlockOfNoSizeIsSkipped) {
   for (const UINT format : {kRegisteredFormat, kPrivateFormat}) {
     SavedFormat saved;
     std::size_t used = 0;
-    EXPECT_EQ(CopyFormat(format, empty.Get(), kAmple, saved, used), CopyResult::kSkipped) << format;
+    EXPECT_EQ(CopyFormat(format, empty.Get(), kAmple, saved, used), CopyResult::Skipped) << format;
   }
 }
 
@@ -32,7 +32,7 @@ TEST(ClipboardFormatTest, AHandleThatIsNoBlockIsSkippedInThePrivateRange) {
   std::size_t used = 0;
   EXPECT_EQ(
       CopyFormat(kPrivateFormat, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(0x1234)), kAmple, saved, used),
-      CopyResult::kSkipped);
+      CopyResult::Skipped);
 }
 
 TEST(ClipboardFormatTest, GdiObjectsThatCanBeRebuiltAreCopied) {
@@ -46,25 +46,25 @@ TEST(ClipboardFormatTest, GdiObjectsThatCanBeRebuiltAreCopied) {
 
   SavedFormat saved;
   std::size_t used = 0;
-  ASSERT_EQ(CopyFormat(kGdiFormat, brush.Get(), kAmple, saved, used), CopyResult::kCopied);
+  ASSERT_EQ(CopyFormat(kGdiFormat, brush.Get(), kAmple, saved, used), CopyResult::Copied);
   LOGBRUSH brushCopy{};
   ASSERT_NE(GetObjectW(saved.object.Get(), sizeof(brushCopy), &brushCopy), 0);
   EXPECT_NE(saved.object.Get(), brush.Get());
   EXPECT_EQ(brushCopy.lbColor, RGB(1, 2, 3));
 
-  ASSERT_EQ(CopyFormat(kGdiFormat, pen.Get(), kAmple, saved, used), CopyResult::kCopied);
+  ASSERT_EQ(CopyFormat(kGdiFormat, pen.Get(), kAmple, saved, used), CopyResult::Copied);
   LOGPEN penCopy{};
   ASSERT_NE(GetObjectW(saved.object.Get(), sizeof(penCopy), &penCopy), 0);
   EXPECT_EQ(penCopy.lopnColor, RGB(4, 5, 6));
   EXPECT_EQ(penCopy.lopnStyle, static_cast<UINT>(PS_DASH));
 
-  ASSERT_EQ(CopyFormat(kGdiFormat, region.Get(), kAmple, saved, used), CopyResult::kCopied);
+  ASSERT_EQ(CopyFormat(kGdiFormat, region.Get(), kAmple, saved, used), CopyResult::Copied);
   RECT box{};
   GetRgnBox(static_cast<HRGN>(saved.object.Get()), &box);
   EXPECT_EQ(box.left, 1);
   EXPECT_EQ(box.bottom, 40);
 
-  ASSERT_EQ(CopyFormat(kGdiFormat, font.Get(), kAmple, saved, used), CopyResult::kCopied);
+  ASSERT_EQ(CopyFormat(kGdiFormat, font.Get(), kAmple, saved, used), CopyResult::Copied);
   LOGFONTW fontCopy{};
   ASSERT_NE(GetObjectW(saved.object.Get(), sizeof(fontCopy), &fontCopy), 0);
   EXPECT_STREQ(fontCopy.lfFaceName, L"Tahoma");
@@ -75,7 +75,7 @@ TEST(ClipboardFormatTest, GdiObjectsThatCannotBeRebuiltAreSkipped) {
   HDC screen = GetDC(nullptr);
   SavedFormat saved;
   std::size_t used = 0;
-  EXPECT_EQ(CopyFormat(kGdiFormat, screen, kAmple, saved, used), CopyResult::kSkipped);
+  EXPECT_EQ(CopyFormat(kGdiFormat, screen, kAmple, saved, used), CopyResult::Skipped);
   ReleaseDC(nullptr, screen);
 }
 
@@ -87,10 +87,10 @@ TEST(ClipboardFormatTest, DataBeyondTheBudgetIsTooLarge) {
   ReleaseDC(nullptr, screen);
   SavedFormat saved;
   std::size_t used = 0;
-  EXPECT_EQ(CopyFormat(kRegisteredFormat, block.Get(), 1024, saved, used), CopyResult::kTooLarge);
-  EXPECT_EQ(CopyFormat(CF_BITMAP, bitmap.Get(), 1024, saved, used), CopyResult::kTooLarge);
-  EXPECT_EQ(CopyFormat(kGdiFormat, bitmap.Get(), 1024, saved, used), CopyResult::kTooLarge);
-  EXPECT_EQ(CopyFormat(kRegisteredFormat, block.Get(), bytes.size(), saved, used), CopyResult::kCopied);
+  EXPECT_EQ(CopyFormat(kRegisteredFormat, block.Get(), 1024, saved, used), CopyResult::TooLarge);
+  EXPECT_EQ(CopyFormat(CF_BITMAP, bitmap.Get(), 1024, saved, used), CopyResult::TooLarge);
+  EXPECT_EQ(CopyFormat(kGdiFormat, bitmap.Get(), 1024, saved, used), CopyResult::TooLarge);
+  EXPECT_EQ(CopyFormat(kRegisteredFormat, block.Get(), bytes.size(), saved, used), CopyResult::Copied);
   EXPECT_EQ(used, bytes.size());
 }
 

@@ -94,7 +94,7 @@ TEST(ClipboardTest, RestorePutsBackEveryFormatAfterThePathWasSet) {
 
   Win32Clipboard clipboard;
   const ClipboardSaveResult saved = clipboard.Save();
-  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::Saved);
   ASSERT_NE(saved.snapshot, nullptr);
   ASSERT_TRUE(clipboard.SetText("C:\\50% {x}\\\xC3\xA9"));
   {
@@ -127,7 +127,7 @@ TEST(ClipboardTest, AnEmptyClipboardIsRestoredEmpty) {
   }
   Win32Clipboard clipboard;
   const ClipboardSaveResult saved = clipboard.Save();
-  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::Saved);
   ASSERT_TRUE(clipboard.SetText("D:\\"));
   ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
   EXPECT_EQ(CountClipboardFormats(), 0);
@@ -137,10 +137,10 @@ TEST(ClipboardTest, SaveGivesUpWhileAnotherWindowKeepsTheClipboardOpen) {
   ClipboardSession holder(nullptr);
   ASSERT_TRUE(holder.IsOpen());
   // The clipboard belongs to one thread at a time; another thread must wait for it.
-  ClipboardSaveResult saved{ClipboardSaveStatus::kSaved, nullptr};
+  ClipboardSaveResult saved{ClipboardSaveStatus::Saved, nullptr};
   std::thread other([&saved] { saved = Win32Clipboard().Save(); });
   other.join();
-  EXPECT_EQ(saved.status, ClipboardSaveStatus::kBusy);
+  EXPECT_EQ(saved.status, ClipboardSaveStatus::Busy);
   EXPECT_EQ(saved.snapshot, nullptr);
 }
 
@@ -185,7 +185,7 @@ TEST(ClipboardTest, SaveGivesUpWhenTheClipboardsOwnerDoesNotAnswer) {
   SilentOwner owner;
   ASSERT_NE(GetClipboardOwner(), nullptr);
   // Emptying the clipboard for the paste would wait for this owner's answer.
-  EXPECT_EQ(Win32Clipboard().Save().status, ClipboardSaveStatus::kBusy);
+  EXPECT_EQ(Win32Clipboard().Save().status, ClipboardSaveStatus::Busy);
 }
 
 const UINT kZeroSizeFormat = RegisterClipboardFormatW(L"Dashmarks.Test.ZeroSize");
@@ -217,7 +217,7 @@ TEST(ClipboardTest, FormatsThatCannotBeCopiedAreLeftOutAndEveryOtherComesBack) {
 
   Win32Clipboard clipboard;
   const ClipboardSaveResult saved = clipboard.Save();
-  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::Saved);
   ASSERT_TRUE(clipboard.SetText("C:\\"));
   {
     // The path is there for the paste alone: out of the history, the cloud and the monitors.
@@ -266,7 +266,7 @@ TEST(ClipboardTest, AClipboardBeyondTheSizeBoundIsLeftAsItIs) {
   }
   Win32Clipboard clipboard(ClipboardBounds{1024, 2000});
   const ClipboardSaveResult saved = clipboard.Save();
-  EXPECT_EQ(saved.status, ClipboardSaveStatus::kTooLarge);
+  EXPECT_EQ(saved.status, ClipboardSaveStatus::TooLarge);
   EXPECT_EQ(saved.snapshot, nullptr);
   ClipboardSession session(nullptr);
   ASSERT_TRUE(session.IsOpen());
@@ -341,7 +341,7 @@ TEST(ClipboardTest, AFormatItsOwnerFailsToRenderIsLeftOutAndThePasteGoesOn) {
     PromisingOwner owner(0, /*renders=*/false);
     saved = clipboard.Save();
   }
-  ASSERT_EQ(saved.status, ClipboardSaveStatus::kSaved);
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::Saved);
   ASSERT_TRUE(clipboard.SetText("C:\\"));
   ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
   ClipboardSession session(nullptr);
@@ -356,7 +356,7 @@ TEST(ClipboardTest, AFormatItsOwnerFailsToRenderIsLeftOutAndThePasteGoesOn) {
 TEST(ClipboardTest, ARenderingBeyondTheTimeBoundMakesTheSnapshotTooLarge) {
   PromisingOwner owner(400, /*renders=*/true);
   Win32Clipboard clipboard(ClipboardBounds{std::size_t{1} << 20, 100});
-  EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::kTooLarge);
+  EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::TooLarge);
 }
 
 }  // namespace

@@ -24,14 +24,14 @@ TEST(FolderCheckTest, TellsAFolderFromAFileAndFromNothing) {
   CloseHandle(handle);
 
   Win32FolderCheck check;
-  EXPECT_EQ(check.Check(WideToUtf8(folder)), FolderState::kFolder);
-  EXPECT_EQ(check.Check(WideToUtf8(folder) + "\\"), FolderState::kFolder);
-  EXPECT_EQ(check.Check(WideToUtf8(file)), FolderState::kNotFolder);
-  EXPECT_EQ(check.Check(WideToUtf8(folder) + "\\gone\\"), FolderState::kNotFolder);
+  EXPECT_EQ(check.Check(WideToUtf8(folder)), FolderState::Folder);
+  EXPECT_EQ(check.Check(WideToUtf8(folder) + "\\"), FolderState::Folder);
+  EXPECT_EQ(check.Check(WideToUtf8(file)), FolderState::NotFolder);
+  EXPECT_EQ(check.Check(WideToUtf8(folder) + "\\gone\\"), FolderState::NotFolder);
 
   DeleteFileW(file.c_str());
   RemoveDirectoryW(folder.c_str());
-  EXPECT_EQ(check.Check(WideToUtf8(folder)), FolderState::kNotFolder);
+  EXPECT_EQ(check.Check(WideToUtf8(folder)), FolderState::NotFolder);
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(PathDeliveryTest, FileDialogOpensTheTypedFolder) {
   FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
   ASSERT_TRUE(dialog.started());
   ASSERT_TRUE(LogHasLines(log_));
-  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_) + "\\", false), DeliveryOutcome::kDelivered);
+  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_) + "\\", false), DeliveryOutcome::Delivered);
   EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
 }
 
@@ -179,7 +179,7 @@ TEST_F(PathDeliveryTest, FileDialogOpensThePastedFolderAndTheClipboardIsPutBack)
   FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
   ASSERT_TRUE(dialog.started());
   ASSERT_TRUE(LogHasLines(log_));
-  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_), true), DeliveryOutcome::kDelivered);
+  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_), true), DeliveryOutcome::Delivered);
   EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
 
   EXPECT_EQ(ClipboardText(), L"kept text");
@@ -219,7 +219,7 @@ TEST_F(PathDeliveryTest, MinimisedExplorerIsRestoredAndGetsThePathThroughGoTo) {
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(WaitUntilShown(window, true));
   const std::string path = WideToUtf8(folder_) + "\\";
-  EXPECT_EQ(delivery_->DeliverPath(path, false), DeliveryOutcome::kDelivered);
+  EXPECT_EQ(delivery_->DeliverPath(path, false), DeliveryOutcome::Delivered);
   EXPECT_TRUE(LogReaches(log_, path));
   EXPECT_FALSE(IsIconic(window));
 }
@@ -229,7 +229,7 @@ TEST_F(PathDeliveryTest, AFolderThatIsGoneIsNotDeliveredAndTheDialogKeepsItsFold
   ASSERT_TRUE(dialog.started());
   ASSERT_TRUE(LogHasLines(log_));
   const std::size_t shown = ReadLines(log_).size();
-  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_) + "\\gone\\", false), DeliveryOutcome::kFolderInvalid);
+  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_) + "\\gone\\", false), DeliveryOutcome::FolderInvalid);
   Sleep(500);
   EXPECT_EQ(ReadLines(log_).size(), shown);
 }

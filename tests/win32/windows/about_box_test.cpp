@@ -6,16 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdint>
 #include <functional>
 #include <string>
 
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/windows/about_window.h"
-#include "platform/win32/windows/screen_scale.h"
 #include "ui/about/about_info_text.h"
 #include "ui/about/about_layout.h"
-#include "ui/twips.h"
 
 namespace dm::win {
 namespace {
@@ -130,12 +130,12 @@ TEST(AboutBox, ShowsCaptionVersionInformationAndMemory) {
   std::string caption, program, specific, memory, ok, url, mail;
   const Seen seen = ShowAndInspect(about, info, [&](HWND box) {
     caption = Text(box);
-    program = ControlText(box, AboutControl::lblProgram);
-    specific = ControlText(box, AboutControl::lblSpecific);
-    memory = ControlText(box, AboutControl::lblMemory);
-    ok = ControlText(box, AboutControl::cmdOK);
-    url = ControlText(box, AboutControl::txtURL);
-    mail = ControlText(box, AboutControl::txtMail);
+    program = ControlText(box, AboutControl::ProgramLine);
+    specific = ControlText(box, AboutControl::FolderCountLine);
+    memory = ControlText(box, AboutControl::MemoryLine);
+    ok = ControlText(box, AboutControl::OkButton);
+    url = ControlText(box, AboutControl::WebAddress);
+    mail = ControlText(box, AboutControl::MailAddress);
     about.Close();
   });
   ASSERT_NE(seen.box, nullptr);
@@ -185,21 +185,15 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
   int memoryTextWidth = 0;
   struct Placed {
     AboutControl control;
-    TwipsRect at;
     RECT actual;
   };
   Placed placed[] = {
-      {AboutControl::AboutIcon, about_layout::kAboutIcon, {}},
-      {AboutControl::lblProgram, about_layout::kProgram, {}},
-      {AboutControl::lblAuthor, about_layout::kAuthor, {}},
-      {AboutControl::lblCopyright, about_layout::kCopyright, {}},
-      {AboutControl::txtURL, about_layout::kUrl, {}},
-      {AboutControl::txtMail, about_layout::kMail, {}},
-      {AboutControl::lblInfo, about_layout::kInfo, {}},
-      {AboutControl::lblSpecific, about_layout::kSpecific, {}},
-      {AboutControl::lblPhysMem, about_layout::kPhysMem, {}},
-      {AboutControl::lblMemory, about_layout::kMemory, {}},
-      {AboutControl::cmdOK, about_layout::kOk, {}},
+      {AboutControl::AboutIcon, {}},     {AboutControl::ProgramLine, {}},
+      {AboutControl::AuthorLine, {}},    {AboutControl::CopyrightLine, {}},
+      {AboutControl::WebAddress, {}},    {AboutControl::MailAddress, {}},
+      {AboutControl::InfoHeading, {}},   {AboutControl::FolderCountLine, {}},
+      {AboutControl::MemoryHeading, {}}, {AboutControl::MemoryLine, {}},
+      {AboutControl::OkButton, {}},
   };
   const Seen seen = ShowAndInspect(about, AboutInfoText(0), [&](HWND box) {
     GetWindowRect(box, &outer);
@@ -208,8 +202,8 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
     focus = GetFocus();
     ok = GetDlgItem(box, IDOK);
     okStyle = GetWindowLongW(ok, GWL_STYLE);
-    urlStyle = GetWindowLongW(GetDlgItem(box, static_cast<int>(AboutControl::txtURL)), GWL_STYLE);
-    memoryTextWidth = ControlTextWidth(GetDlgItem(box, static_cast<int>(AboutControl::lblMemory)));
+    urlStyle = GetWindowLongW(GetDlgItem(box, static_cast<int>(AboutControl::WebAddress)), GWL_STYLE);
+    memoryTextWidth = ControlTextWidth(GetDlgItem(box, static_cast<int>(AboutControl::MemoryLine)));
     for (Placed& p : placed) {
       HWND control = GetDlgItem(box, static_cast<int>(p.control));
       GetWindowRect(control, &p.actual);
@@ -219,27 +213,26 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
   });
   ASSERT_NE(seen.box, nullptr);
 
-  // The client area is the one the layout needs for this machine's memory figure: every control
-  // with the left edge's margin on the right and below, the OK button wholly inside.
-  const TwipsScale scale = ScreenScale();
-  const TwipsSize needed = AboutClientSize(MemoryLabel(scale.ToTwipsX(memoryTextWidth)));
-  EXPECT_EQ(client.right, scale.ToPixelsX(needed.width));
-  EXPECT_EQ(client.bottom, scale.ToPixelsY(needed.height));
-  const int margin = scale.ToPixelsX(about_layout::kMargin) - 1;  // one pixel of rounding
+  // Every control lies inside the client area with the same margin all round: the icon's distance
+  // from the top left corner is the space left right of and below the rightmost and lowest control
+  // (a pixel of rounding either way).
+  const int margin = placed[0].actual.left;
+  EXPECT_EQ(placed[0].actual.top, margin);
+  EXPECT_GT(margin, 0);
+  LONG rightmost = 0, lowest = 0;
   for (const Placed& p : placed) {
     SCOPED_TRACE(static_cast<int>(p.control));
-    EXPECT_GE(p.actual.left, margin);
-    EXPECT_GE(p.actual.top, margin);
-    EXPECT_LE(p.actual.right, client.right - margin);
-    EXPECT_LE(p.actual.bottom, client.bottom - margin);
+    EXPECT_GE(p.actual.left, margin - 1);
+    EXPECT_GE(p.actual.top, margin - 1);
+    rightmost = std::max(rightmost, p.actual.right);
+    lowest = std::max(lowest, p.actual.bottom);
   }
+  EXPECT_NEAR(client.right - rightmost, margin, 1);
+  EXPECT_NEAR(client.bottom - lowest, margin, 1);
 
-  const double screenWidth = scale.ToTwipsX(GetSystemMetrics(SM_CXSCREEN));
-  const double screenHeight = scale.ToTwipsY(GetSystemMetrics(SM_CYSCREEN));
-  const double width = scale.ToTwipsX(outer.right - outer.left);
-  const double height = scale.ToTwipsY(outer.bottom - outer.top);
-  EXPECT_NEAR(outer.left, scale.ToPixelsX(screenWidth / 2 - width / 2), 1);
-  EXPECT_NEAR(outer.top, scale.ToPixelsY(screenHeight / 2 - height / 2), 1);
+  // Centred on the screen.
+  EXPECT_NEAR(outer.left, GetSystemMetrics(SM_CXSCREEN) - outer.right, 1);
+  EXPECT_NEAR(outer.top, GetSystemMetrics(SM_CYSCREEN) - outer.bottom, 1);
 
   EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
   EXPECT_EQ(style & WS_SYSMENU, WS_SYSMENU);
@@ -247,18 +240,17 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
   EXPECT_EQ(focus, ok);
   EXPECT_EQ(urlStyle & ES_READONLY, ES_READONLY);
 
-  // Client coordinates, converted with the display's own twips per pixel; lblMemory keeps its
-  // place and is as wide as its figure, " KB" included, needs.
-  for (const Placed& p : placed) {
-    SCOPED_TRACE(static_cast<int>(p.control));
-    EXPECT_EQ(p.actual.left, scale.ToPixelsX(p.at.left));
-    EXPECT_EQ(p.actual.top, scale.ToPixelsY(p.at.top));
-    EXPECT_EQ(p.actual.bottom - p.actual.top, scale.ToPixelsY(p.at.height));
-    if (p.control == AboutControl::lblMemory) {
-      EXPECT_GE(p.actual.right - p.actual.left, memoryTextWidth);
-      EXPECT_GE(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
-    } else {
-      EXPECT_EQ(p.actual.right - p.actual.left, scale.ToPixelsX(p.at.width));
+  // No control hides another's text (lines one above the other may share a row of pixels), and the
+  // memory figure, " KB" included, is not cut.
+  for (const Placed& a : placed) {
+    for (const Placed& b : placed) {
+      RECT overlap{};
+      if (&a == &b || !IntersectRect(&overlap, &a.actual, &b.actual)) continue;
+      EXPECT_LE(overlap.bottom - overlap.top, 1)
+          << static_cast<int>(a.control) << " covers " << static_cast<int>(b.control);
+    }
+    if (a.control == AboutControl::MemoryLine) {
+      EXPECT_GE(a.actual.right - a.actual.left, memoryTextWidth);
     }
   }
 }
@@ -277,7 +269,7 @@ std::string ClipboardText(HWND owner) {
 }
 
 TEST(AboutBox, TextFieldsCanBeCopiedButNotChanged) {
-  for (AboutControl field : {AboutControl::txtURL, AboutControl::txtMail}) {
+  for (AboutControl field : {AboutControl::WebAddress, AboutControl::MailAddress}) {
     SCOPED_TRACE(static_cast<int>(field));
     AboutBox about;
     std::string before, after, copied;
@@ -312,9 +304,9 @@ TEST(AboutBox, ClosesByEveryGestureAndShowModalReturns) {
     };
   };
   const Gesture gestures[] = {
-      {"Enter on the OK button", key(VK_RETURN, AboutControl::cmdOK)},
-      {"Enter in the web address field", key(VK_RETURN, AboutControl::txtURL)},
-      {"Esc", key(VK_ESCAPE, AboutControl::cmdOK)},
+      {"Enter on the OK button", key(VK_RETURN, AboutControl::OkButton)},
+      {"Enter in the web address field", key(VK_RETURN, AboutControl::WebAddress)},
+      {"Esc", key(VK_ESCAPE, AboutControl::OkButton)},
       {"OK button click", [](AboutBox&, HWND box) { PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }},
       {"close box", [](AboutBox&, HWND box) { PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); }},
       {"Close() from outside", [](AboutBox& about, HWND) { about.Close(); }},
@@ -338,7 +330,7 @@ TEST(AboutBox, ClosingWithNothingOpenDoesNothingAndTheBoxOpensAgain) {
   for (int round = 0; round < 2; ++round) {
     std::string specific;
     const Seen seen = ShowAndInspect(about, AboutInfoText(255), [&](HWND box) {
-      specific = ControlText(box, AboutControl::lblSpecific);
+      specific = ControlText(box, AboutControl::FolderCountLine);
       about.Close();
     });
     ASSERT_NE(seen.box, nullptr);

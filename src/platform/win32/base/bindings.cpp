@@ -10,6 +10,7 @@ constexpr wchar_t kKernel32[] = L"kernel32.dll";
 constexpr wchar_t kUser32[] = L"user32.dll";
 constexpr wchar_t kShell32[] = L"shell32.dll";
 constexpr wchar_t kDwmapi[] = L"dwmapi.dll";
+constexpr wchar_t kOle32[] = L"ole32.dll";
 
 // Calls the bound function, or returns failure when it could not be resolved.
 template <typename Fn, typename Result, typename... Args>
@@ -109,6 +110,47 @@ LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record) {
 BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer) {
   static LazyProc<BOOL(WINAPI*)(LPCITEMIDLIST, char*)> proc(kShell32, "SHGetPathFromIDListA");
   return CallOr(proc, FALSE, list, buffer);
+}
+
+BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status) {
+  static LazyProc<BOOL(WINAPI*)(MEMORYSTATUSEX*)> proc(kKernel32, "GlobalMemoryStatusEx");
+  return CallOr(proc, FALSE, status);
+}
+
+HRESULT CoInitializeEx(void* reserved, DWORD model) {
+  static LazyProc<HRESULT(WINAPI*)(void*, DWORD)> proc(kOle32, "CoInitializeEx");
+  return CallOr(proc, HRESULT{E_NOTIMPL}, reserved, model);
+}
+
+void CoUninitialize() {
+  static LazyProc<void(WINAPI*)()> proc(kOle32, "CoUninitialize");
+  CallIfBound(proc);
+}
+
+void CoTaskMemFree(void* memory) {
+  static LazyProc<void(WINAPI*)(void*)> proc(kOle32, "CoTaskMemFree");
+  CallIfBound(proc, memory);
+}
+
+BOOL SHGetPathFromIDListW(const void* list, wchar_t* path) {
+  static LazyProc<BOOL(WINAPI*)(const void*, wchar_t*)> proc(kShell32, "SHGetPathFromIDListW");
+  return CallOr(proc, FALSE, list, path);
+}
+
+HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* directory, wchar_t* result) {
+  static LazyProc<HINSTANCE(WINAPI*)(const wchar_t*, const wchar_t*, wchar_t*)> proc(kShell32,
+                                                                                     "FindExecutableW");
+  return CallOr(proc, reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND)), file, directory,
+                result);
+}
+
+HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                        const wchar_t* directory, int show) {
+  static LazyProc<HINSTANCE(WINAPI*)(HWND, const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*,
+                                     int)>
+      proc(kShell32, "ShellExecuteW");
+  return CallOr(proc, reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND)), owner, verb,
+                file, parameters, directory, show);
 }
 
 HRESULT DwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size) {

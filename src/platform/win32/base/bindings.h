@@ -1,8 +1,8 @@
 #pragma once
-// The seventeen system functions the program binds to directly, with the three records it passes
-// to them, and the functions of newer systems it asks for only when it needs them. Every binding is resolved
-// on its first call and remembered; one that cannot be resolved returns its failure value (0 / nullptr /
-// FALSE) with ERROR_PROC_NOT_FOUND, at that call.
+// The program's one list of late-bound system functions, with the three records it passes to them
+// and, for each, why it is bound late. Every binding is resolved on its first call and remembered;
+// one that cannot be resolved returns its failure value (0 / nullptr / FALSE / an error code) with
+// ERROR_PROC_NOT_FOUND, at that call, never at start-up.
 
 #include <windows.h>
 // After windows.h, which they build on:
@@ -83,23 +83,41 @@ static_assert(offsetof(MemoryStatusRecord, dwTotalPhys) == offsetof(MEMORYSTATUS
 
 namespace bindings {
 
-BOOL SetPriorityClass(HANDLE process, DWORD priorityClass);
-HANDLE GetCurrentProcess();
-BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record);
-UINT GetProfileIntA(const char* section, const char* key, INT defaultValue);
-WORD GetWindowWord(HWND window, int index);
-HWND GetParent(HWND window);
-int GetClassNameA(HWND window, char* buffer, int bufferChars);
-int GetWindowTextA(HWND window, char* buffer, int bufferChars);
-HWND GetWindow(HWND window, UINT relation);
-HWND GetDesktopWindow();
-BOOL IsIconic(HWND window);
-BOOL ShowWindow(HWND window, int command);
-void GlobalMemoryStatus(MemoryStatusRecord* record);
-void ValidateRect(HWND window, const RECT* rect);
-void InvalidateRect(HWND window, const RECT* rect, BOOL erase);
-LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record);
-BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer);
+// The system calls of the program's first version, which named them in its own declarations
+// and resolved them at their first call; they stay bound that way, so a system that lacks one
+// fails at that call (and only there), and the ANSI ones keep the records above.
+BOOL SetPriorityClass(HANDLE process, DWORD priorityClass);     // the stored "Priority" at start-up
+HANDLE GetCurrentProcess();                                     // for SetPriorityClass
+BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record);  // the icon, ANSI record and tip
+UINT GetProfileIntA(const char* section, const char* key, INT defaultValue);  // double-click time
+WORD GetWindowWord(HWND window, int index);                                   // the window search
+HWND GetParent(HWND window);                                                  // the window search
+int GetClassNameA(HWND window, char* buffer, int bufferChars);                // the window search, ANSI names
+int GetWindowTextA(HWND window, char* buffer, int bufferChars);  // the window search, ANSI titles
+HWND GetWindow(HWND window, UINT relation);                      // the window search
+HWND GetDesktopWindow();                                         // the window search's root
+BOOL IsIconic(HWND window);                                      // restoring a delivery's target
+BOOL ShowWindow(HWND window, int command);                       // restoring a delivery's target
+void GlobalMemoryStatus(MemoryStatusRecord* record);             // About box, where ...Ex is absent
+void ValidateRect(HWND window, const RECT* rect);                // the editor's fill, repaint steps
+void InvalidateRect(HWND window, const RECT* rect, BOOL erase);  // the editor's fill, repaint steps
+LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record);       // the folder browser, ANSI record
+BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer);     // its path where UTF-16 fails
+
+// The About box's memory figure: the extended call counts memory above 4 GB; where it is absent the
+// program falls back to GlobalMemoryStatus above.
+BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status);
+
+// COM and the shell's larger functions, needed only by the folder browser and the help page:
+// bound at first use so that ole32 and shell32's launch code are not loaded at every start of a
+// program that spends its life waiting in the tray.
+HRESULT CoInitializeEx(void* reserved, DWORD model);         // the folder browser's own apartment
+void CoUninitialize();                                       // leaving it
+void CoTaskMemFree(void* memory);                            // the browser's item-id list
+BOOL SHGetPathFromIDListW(const void* list, wchar_t* path);  // the chosen folder, whole, in UTF-16
+HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* directory, wchar_t* result);  // help
+HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                        const wchar_t* directory, int show);  // the help page
 
 // Whether a window is cloaked (DWMWA_CLOAKED): dwmapi.dll exists only from Windows Vista on and is
 // not worth loading at start-up; the delivery asks for it once a dialog is found. Fails with

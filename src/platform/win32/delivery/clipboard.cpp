@@ -32,12 +32,12 @@ ClipboardSaveResult TooLarge(const ClipboardBounds& bounds, const wchar_t* why) 
                 why, static_cast<unsigned long>(bounds.bytes >> 10),
                 static_cast<unsigned long>(bounds.milliseconds));
   Trace(line);
-  return {ClipboardSaveStatus::kTooLarge, nullptr};
+  return {ClipboardSaveStatus::TooLarge, nullptr};
 }
 
 ClipboardSaveResult Busy(const wchar_t* line) {
   Trace(line);
-  return {ClipboardSaveStatus::kBusy, nullptr};
+  return {ClipboardSaveStatus::Busy, nullptr};
 }
 
 // The registered formats that keep the text of a paste out of the clipboard history and the
@@ -116,14 +116,14 @@ ClipboardSaveResult Win32Clipboard::Save() {
       SavedFormat saved;
       std::size_t used = 0;
       switch (CopyFormat(format, data, bounds_.bytes - total, saved, used)) {
-        case CopyResult::kCopied:
+        case CopyResult::Copied:
           total += used;
           snapshot->formats.push_back(std::move(saved));
           break;
-        case CopyResult::kSkipped:
+        case CopyResult::Skipped:
           ++skipped;
           break;
-        case CopyResult::kTooLarge:
+        case CopyResult::TooLarge:
           return TooLarge(bounds_, L"holds too much to keep");
       }
     }
@@ -137,7 +137,7 @@ ClipboardSaveResult Win32Clipboard::Save() {
                   L"Dashmarks: %d clipboard format(s) could not be copied and will not come back\n", skipped);
     Trace(line);
   }
-  return {ClipboardSaveStatus::kSaved, std::move(snapshot)};
+  return {ClipboardSaveStatus::Saved, std::move(snapshot)};
 }
 
 bool Win32Clipboard::SetText(const std::string& text) {

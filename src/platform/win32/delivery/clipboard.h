@@ -31,8 +31,8 @@ class Win32Clipboard : public Clipboard {
   // copies. A format that cannot be copied (owner-drawn display, a block of no size, a rendering
   // its owner declines or fails, a GDI object of a kind that cannot be rebuilt) is left out and
   // traced. kBusy when the clipboard stays open elsewhere or its owner, which the paste will have
-  // to wait for, does not answer within two seconds; kTooLarge past the bounds, and when memory
-  // runs out. Every outcome but kSaved is traced in one line.
+  // to wait for, does not answer within two seconds; TooLarge past the bounds, and when memory
+  // runs out. Every outcome but Saved is traced in one line.
   ClipboardSaveResult Save() override;
   // The text, marked to be kept out of the clipboard history, the cloud clipboard and clipboard
   // monitors: it is there for one paste.

@@ -14,7 +14,7 @@ class GlobalLock {
   }
   GlobalLock(const GlobalLock&) = delete;
   GlobalLock& operator=(const GlobalLock&) = delete;
-  void* data() const { return data_; }
+  void* Data() const { return data_; }
 
  private:
   HGLOBAL memory_;
@@ -113,14 +113,14 @@ UniqueGlobal GlobalCopyOf(const void* data, std::size_t size) {
   UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, size == 0 ? 1 : size));
   if (!memory) return memory;
   GlobalLock lock(memory.Get());
-  if (!lock.data()) return UniqueGlobal();
-  if (size != 0) std::memcpy(lock.data(), data, size);
+  if (!lock.Data()) return UniqueGlobal();
+  if (size != 0) std::memcpy(lock.Data(), data, size);
   return memory;
 }
 
 CopyResult CopyFormat(UINT format, HANDLE data, std::size_t budget, SavedFormat& saved, std::size_t& used) {
   const std::optional<FormatKind> kind = KindOf(format);
-  if (!kind) return CopyResult::kSkipped;
+  if (!kind) return CopyResult::Skipped;
   saved.format = format;
   saved.kind = *kind;
   used = 0;
@@ -130,65 +130,65 @@ CopyResult CopyFormat(UINT format, HANDLE data, std::size_t budget, SavedFormat&
       // takes it, is copied like any other, anything else is left out. A block of no size cannot
       // be locked, and holds nothing to bring back.
       const SIZE_T size = GlobalSize(data);
-      if (size == 0) return CopyResult::kSkipped;
-      if (size > budget) return CopyResult::kTooLarge;
+      if (size == 0) return CopyResult::Skipped;
+      if (size > budget) return CopyResult::TooLarge;
       GlobalLock lock(data);
-      if (!lock.data()) return CopyResult::kSkipped;
-      const auto* bytes = static_cast<const unsigned char*>(lock.data());
+      if (!lock.Data()) return CopyResult::Skipped;
+      const auto* bytes = static_cast<const unsigned char*>(lock.Data());
       saved.bytes.assign(bytes, bytes + size);
       used = size;
-      return CopyResult::kCopied;
+      return CopyResult::Copied;
     }
     case FormatKind::kBitmap: {
       used = BitmapBytes(static_cast<HBITMAP>(data));
-      if (used > budget) return CopyResult::kTooLarge;
+      if (used > budget) return CopyResult::TooLarge;
       saved.object.Reset(CopyImage(data, IMAGE_BITMAP, 0, 0, 0));
-      return saved.object ? CopyResult::kCopied : CopyResult::kSkipped;
+      return saved.object ? CopyResult::Copied : CopyResult::Skipped;
     }
     case FormatKind::kGdiObject: {
       std::size_t bytes = 0;
       saved.object.Reset(CopyGdiObject(data, budget, bytes));
       used = bytes;
-      if (bytes > budget) return CopyResult::kTooLarge;
-      return saved.object ? CopyResult::kCopied : CopyResult::kSkipped;
+      if (bytes > budget) return CopyResult::TooLarge;
+      return saved.object ? CopyResult::Copied : CopyResult::Skipped;
     }
     case FormatKind::kEnhMetafile: {
       const auto metafile = static_cast<HENHMETAFILE>(data);
       const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
-      if (size == 0) return CopyResult::kSkipped;
-      if (size > budget) return CopyResult::kTooLarge;
+      if (size == 0) return CopyResult::Skipped;
+      if (size > budget) return CopyResult::TooLarge;
       saved.bytes.resize(size);
       used = size;
-      return GetEnhMetaFileBits(metafile, size, saved.bytes.data()) == size ? CopyResult::kCopied
-                                                                            : CopyResult::kSkipped;
+      return GetEnhMetaFileBits(metafile, size, saved.bytes.data()) == size ? CopyResult::Copied
+                                                                            : CopyResult::Skipped;
     }
     case FormatKind::kMetafilePict: {
       GlobalLock lock(data);
-      if (!lock.data() || GlobalSize(data) < sizeof(METAFILEPICT)) return CopyResult::kSkipped;
-      saved.picture = *static_cast<const METAFILEPICT*>(lock.data());
+      if (!lock.Data() || GlobalSize(data) < sizeof(METAFILEPICT)) return CopyResult::Skipped;
+      saved.picture = *static_cast<const METAFILEPICT*>(lock.Data());
       const HMETAFILE metafile = saved.picture.hMF;
       saved.picture.hMF = nullptr;
       const UINT size = GetMetaFileBitsEx(metafile, 0, nullptr);
-      if (size == 0) return CopyResult::kSkipped;
-      if (size > budget) return CopyResult::kTooLarge;
+      if (size == 0) return CopyResult::Skipped;
+      if (size > budget) return CopyResult::TooLarge;
       saved.bytes.resize(size);
       used = size;
-      return GetMetaFileBitsEx(metafile, size, saved.bytes.data()) == size ? CopyResult::kCopied
-                                                                           : CopyResult::kSkipped;
+      return GetMetaFileBitsEx(metafile, size, saved.bytes.data()) == size ? CopyResult::Copied
+                                                                           : CopyResult::Skipped;
     }
     case FormatKind::kPalette: {
       const auto palette = static_cast<HPALETTE>(data);
       const UINT count = GetPaletteEntries(palette, 0, 0, nullptr);
-      if (count == 0) return CopyResult::kSkipped;
+      if (count == 0) return CopyResult::Skipped;
       saved.bytes.resize(count * sizeof(PALETTEENTRY));
       used = saved.bytes.size();
       return GetPaletteEntries(palette, 0, count, reinterpret_cast<PALETTEENTRY*>(saved.bytes.data())) ==
                      count
-                 ? CopyResult::kCopied
-                 : CopyResult::kSkipped;
+                 ? CopyResult::Copied
+                 : CopyResult::Skipped;
     }
   }
-  return CopyResult::kSkipped;
+  return CopyResult::Skipped;
 }
 
 bool PutBackFormat(const SavedFormat& saved, std::vector<UniqueGlobal>& privateBlocks) {

@@ -25,9 +25,9 @@ struct SavedFormat {
 };
 
 enum class CopyResult {
-  kCopied,
-  kSkipped,   // this format's data cannot be copied; the others still can
-  kTooLarge,  // it would take the snapshot beyond budget bytes
+  Copied,
+  Skipped,   // this format's data cannot be copied; the others still can
+  TooLarge,  // it would take the snapshot beyond budget bytes
 };
 
 // Copies data, as GetClipboardData gave it for format, into saved. budget is what the snapshot

@@ -32,8 +32,7 @@ DWORD WINAPI LookUp(void* parameter) {
 
 FolderState StateOf(const Lookup& lookup) {
   if (lookup.attributes != INVALID_FILE_ATTRIBUTES) {
-    return (lookup.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FolderState::kFolder
-                                                               : FolderState::kNotFolder;
+    return (lookup.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FolderState::Folder : FolderState::NotFolder;
   }
   switch (lookup.error) {
     case ERROR_FILE_NOT_FOUND:
@@ -42,10 +41,10 @@ FolderState StateOf(const Lookup& lookup) {
     case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_DRIVE:
     case ERROR_DIRECTORY:
-      return FolderState::kNotFolder;
+      return FolderState::NotFolder;
     default:
       // An unreachable server, a refused look: the dialog may still know better.
-      return FolderState::kUnknown;
+      return FolderState::Unknown;
   }
 }
 
@@ -59,9 +58,9 @@ FolderState Win32FolderCheck::Check(const std::string& path) {
       CreateThread(nullptr, kWorkerStack, LookUp, shared, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
   if (!worker) {
     delete shared;
-    return FolderState::kUnknown;
+    return FolderState::Unknown;
   }
-  if (WaitForSingleObject(worker.Get(), kDeadlineMs) != WAIT_OBJECT_0) return FolderState::kUnknown;
+  if (WaitForSingleObject(worker.Get(), kDeadlineMs) != WAIT_OBJECT_0) return FolderState::Unknown;
   return StateOf(*lookup);
 }
 

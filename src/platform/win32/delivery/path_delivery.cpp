@@ -23,7 +23,7 @@ class Win32PathDelivery : public PathDelivery {
   explicit Win32PathDelivery(const ClipboardBounds& bounds) : clipboard_(bounds) {}
   DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
     const DeliveryOutcome outcome = sequence_.DeliverPath(path, clipboardMode);
-    if (outcome != DeliveryOutcome::kDelivered) {
+    if (outcome != DeliveryOutcome::Delivered) {
       // The user chose a folder and nothing happened: say so, audibly and in the debug trace.
       MessageBeep(MB_OK);
       const std::string line =

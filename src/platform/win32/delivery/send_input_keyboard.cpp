@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/win32/delivery/window_ping.h"
+#include "text/utf8.h"
 
 namespace dm::win {
 namespace {
@@ -26,58 +27,58 @@ bool TargetStillInFront(DWORD thread) {
 
 NamedVirtualKey VirtualKeyOf(NamedKey key) {
   switch (key) {
-    case NamedKey::kEnter:
+    case NamedKey::Enter:
       return {VK_RETURN, false};
-    case NamedKey::kBackspace:
+    case NamedKey::Backspace:
       return {VK_BACK, false};
-    case NamedKey::kTab:
+    case NamedKey::Tab:
       return {VK_TAB, false};
-    case NamedKey::kEscape:
+    case NamedKey::Escape:
       return {VK_ESCAPE, false};
-    case NamedKey::kLeft:
+    case NamedKey::Left:
       return {VK_LEFT, true};
-    case NamedKey::kRight:
+    case NamedKey::Right:
       return {VK_RIGHT, true};
-    case NamedKey::kUp:
+    case NamedKey::Up:
       return {VK_UP, true};
-    case NamedKey::kDown:
+    case NamedKey::Down:
       return {VK_DOWN, true};
-    case NamedKey::kHome:
+    case NamedKey::Home:
       return {VK_HOME, true};
-    case NamedKey::kEnd:
+    case NamedKey::End:
       return {VK_END, true};
-    case NamedKey::kPageUp:
+    case NamedKey::PageUp:
       return {VK_PRIOR, true};
-    case NamedKey::kPageDown:
+    case NamedKey::PageDown:
       return {VK_NEXT, true};
-    case NamedKey::kInsert:
+    case NamedKey::Insert:
       return {VK_INSERT, true};
-    case NamedKey::kDelete:
+    case NamedKey::Delete:
       return {VK_DELETE, true};
-    case NamedKey::kBreak:
+    case NamedKey::Break:
       return {VK_CANCEL, true};
-    case NamedKey::kCapsLock:
+    case NamedKey::CapsLock:
       return {VK_CAPITAL, false};
-    case NamedKey::kNumLock:
+    case NamedKey::NumLock:
       return {VK_NUMLOCK, true};
-    case NamedKey::kScrollLock:
+    case NamedKey::ScrollLock:
       return {VK_SCROLL, false};
-    case NamedKey::kPrintScreen:
+    case NamedKey::PrintScreen:
       return {VK_SNAPSHOT, true};
-    case NamedKey::kHelp:
+    case NamedKey::Help:
       return {VK_HELP, false};
-    case NamedKey::kAdd:
+    case NamedKey::Add:
       return {VK_ADD, false};
-    case NamedKey::kSubtract:
+    case NamedKey::Subtract:
       return {VK_SUBTRACT, false};
-    case NamedKey::kMultiply:
+    case NamedKey::Multiply:
       return {VK_MULTIPLY, false};
-    case NamedKey::kDivide:
+    case NamedKey::Divide:
       return {VK_DIVIDE, true};
     default:
       break;
   }
-  return {static_cast<WORD>(VK_F1 + (static_cast<int>(key) - static_cast<int>(NamedKey::kF1))), false};
+  return {static_cast<WORD>(VK_F1 + (static_cast<int>(key) - static_cast<int>(NamedKey::F1))), false};
 }
 
 INPUT VirtualKeyInput(WORD vk, bool up, bool extended = false) {
@@ -90,15 +91,8 @@ INPUT VirtualKeyInput(WORD vk, bool up, bool extended = false) {
 }
 
 void AddUnicodeCharacter(std::vector<INPUT>& inputs, char32_t ch) {
-  std::array<wchar_t, 2> units{};
-  std::size_t count = 1;
-  if (ch >= 0x10000) {
-    units[0] = static_cast<wchar_t>(0xD800 + ((ch - 0x10000) >> 10));
-    units[1] = static_cast<wchar_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
-    count = 2;
-  } else {
-    units[0] = static_cast<wchar_t>(ch);
-  }
+  char16_t units[2] = {};
+  const std::size_t count = Utf16Units(ch, units);
   for (std::size_t i = 0; i < count; ++i) {
     for (bool up : {false, true}) {
       INPUT input{};
@@ -163,7 +157,7 @@ class SendInputKeyboard::SharedInputState {
   }
   SharedInputState(const SharedInputState&) = delete;
   SharedInputState& operator=(const SharedInputState&) = delete;
-  bool usable() const { return attached_ || target_ == self_; }
+  bool Usable() const { return attached_ || target_ == self_; }
   bool SentinelDown() const { return (GetKeyState(kSentinelKey) & 0x8000) != 0; }
 
  private:
@@ -220,7 +214,7 @@ bool SendInputKeyboard::SendAndWait(const KeySequence& keys, WindowHandle target
   // left, that would drop a modifier the target has taken off its queue but not yet applied:
   // Ctrl+V arrived as a plain "v". So the state is shared first and the keys sent after.
   const SharedInputState state(thread);
-  if (!state.usable()) return false;
+  if (!state.Usable()) return false;
   return Send(keys) && AwaitProcessed(hwnd, thread, state);
 }
 
@@ -229,7 +223,7 @@ bool SendInputKeyboard::WaitUntilProcessed(WindowHandle target) {
   const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
   if (thread == 0 || IsHungAppWindow(hwnd)) return false;
   const SharedInputState state(thread);
-  if (!state.usable()) return false;
+  if (!state.Usable()) return false;
   return AwaitProcessed(hwnd, thread, state);
 }
 

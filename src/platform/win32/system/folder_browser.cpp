@@ -7,16 +7,15 @@
 #include <cwchar>
 
 #include "platform/win32/base/bindings.h"
-#include "platform/win32/base/late_bound.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
-#include "ui/list/editor_layout.h"
+#include "ui/editor/editor_layout.h"
 
 namespace dm::win {
 
 namespace {
 
-void FreeItemIdList(LPITEMIDLIST list) { late::CoTaskMemFree(list); }
+void FreeItemIdList(LPITEMIDLIST list) { bindings::CoTaskMemFree(list); }
 using UniqueItemIdList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, FreeItemIdList>>;
 
 // The browser needs COM in a single-threaded apartment on the calling thread. Joins the
@@ -24,9 +23,9 @@ using UniqueItemIdList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, FreeItemIdL
 class ComApartment {
  public:
   ComApartment()
-      : result_(late::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+      : result_(bindings::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
   ~ComApartment() {
-    if (SUCCEEDED(result_)) late::CoUninitialize();
+    if (SUCCEEDED(result_)) bindings::CoUninitialize();
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
@@ -66,7 +65,7 @@ std::string PathOfItemIdList(const void* list) {
   // would store and type another folder's path. The same path read as UTF-16 is exact; the
   // ANSI one stands only where that cannot be read.
   std::wstring wide(kPathBufferChars, L'\0');
-  if (late::SHGetPathFromIDListW(items, wide.data())) {
+  if (bindings::SHGetPathFromIDListW(items, wide.data())) {
     wide.resize(wcsnlen(wide.data(), wide.size()));
     return WideToUtf8(wide);
   }

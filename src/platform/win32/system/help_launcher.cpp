@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/win32/base/late_bound.h"
+#include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/system/help_page_file.h"
-#include "ui/list/help_topics.h"
+#include "ui/editor/help_topics.h"
 
 namespace dm::win {
 
@@ -21,14 +21,14 @@ bool Open(HWND owner, const std::wstring& page, int topic) {
   // Opening a file URL through its protocol drops the anchor on some systems, so the program that
   // opens web pages is given the URL itself; failing that, the URL is opened, then the page alone.
   wchar_t browser[MAX_PATH] = {};
-  if (Launched(late::FindExecutableW(page.c_str(), nullptr, browser))) {
+  if (Launched(bindings::FindExecutableW(page.c_str(), nullptr, browser))) {
     const std::wstring argument = L"\"" + url + L"\"";
-    if (Launched(late::ShellExecuteW(owner, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
+    if (Launched(bindings::ShellExecuteW(owner, L"open", browser, argument.c_str(), nullptr, SW_SHOWNORMAL)))
       return true;
   }
-  if (Launched(late::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL)))
+  if (Launched(bindings::ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL)))
     return true;
-  return Launched(late::ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return Launched(bindings::ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 }  // namespace

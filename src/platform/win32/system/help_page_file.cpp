@@ -7,7 +7,7 @@
 #include "../../../../res/resource_ids.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
-#include "ui/list/help_topics.h"
+#include "ui/editor/help_topics.h"
 
 namespace dm::win {
 

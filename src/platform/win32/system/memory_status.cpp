@@ -7,14 +7,9 @@
 namespace dm::win {
 
 std::uint64_t TotalPhysicalMemory() {
-  using StatusEx = BOOL(WINAPI*)(MEMORYSTATUSEX*);
-  if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll")) {
-    const auto statusEx =
-        reinterpret_cast<StatusEx>(reinterpret_cast<void*>(GetProcAddress(kernel, "GlobalMemoryStatusEx")));
-    MEMORYSTATUSEX status{};
-    status.dwLength = sizeof(status);
-    if (statusEx != nullptr && statusEx(&status)) return status.ullTotalPhys;
-  }
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof(status);
+  if (bindings::GlobalMemoryStatusEx(&status)) return status.ullTotalPhys;
   MemoryStatusRecord record{};
   bindings::GlobalMemoryStatus(&record);
   return record.dwTotalPhys;

@@ -7,36 +7,49 @@
 
 namespace dm::win {
 
-void NotifyIcon::FullFill(const std::string& tip) {
-  TrayIconData_.cbSize = sizeof(TrayIconRecord);
-  TrayIconData_.hWnd = owner_;
-  TrayIconData_.uID = kIconId;
-  TrayIconData_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
-  TrayIconData_.uCallbackMessage = kCallbackMessage;
-  TrayIconData_.hIcon = icon_;
+void NotifyIcon::FillRecord(const std::string& tip) {
+  record_.cbSize = sizeof(TrayIconRecord);
+  record_.hWnd = owner_;
+  record_.uID = kIconId;
+  record_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+  record_.uCallbackMessage = kCallbackMessage;
+  record_.hIcon = icon_;
   // The tip text, a NUL, and blanks in the rest of the 64-byte field.
-  std::memset(TrayIconData_.szTip, ' ', sizeof(TrayIconData_.szTip));
+  std::memset(record_.szTip, ' ', sizeof(record_.szTip));
   const std::string ansi = Utf8ToAnsi(tip);
-  const size_t n = std::min(ansi.size(), sizeof(TrayIconData_.szTip) - 1);
-  std::memcpy(TrayIconData_.szTip, ansi.data(), n);
-  TrayIconData_.szTip[n] = '\0';
+  const size_t n = std::min(ansi.size(), sizeof(record_.szTip) - 1);
+  std::memcpy(record_.szTip, ansi.data(), n);
+  record_.szTip[n] = '\0';
 }
 
 bool NotifyIcon::Add(const std::string& tip) {
-  FullFill(tip);
-  return bindings::Shell_NotifyIconA(NIM_ADD, &TrayIconData_) != FALSE;
+  FillRecord(tip);
+  return bindings::Shell_NotifyIconA(NIM_ADD, &record_) != FALSE;
 }
 
 bool NotifyIcon::Modify(const std::string& tip) {
-  FullFill(tip);
-  return bindings::Shell_NotifyIconA(NIM_MODIFY, &TrayIconData_) != FALSE;
+  FillRecord(tip);
+  return bindings::Shell_NotifyIconA(NIM_MODIFY, &record_) != FALSE;
 }
 
 void NotifyIcon::Delete() {
-  TrayIconData_.cbSize = sizeof(TrayIconRecord);
-  TrayIconData_.hWnd = owner_;
-  TrayIconData_.uID = kIconId;
-  bindings::Shell_NotifyIconA(NIM_DELETE, &TrayIconData_);
+  record_.cbSize = sizeof(TrayIconRecord);
+  record_.hWnd = owner_;
+  record_.uID = kIconId;
+  bindings::Shell_NotifyIconA(NIM_DELETE, &record_);
+}
+
+IconEvent IconEventFromCallback(LPARAM lParam) {
+  switch (lParam) {
+    case WM_LBUTTONUP:
+      return IconEvent::LeftButtonUp;
+    case WM_LBUTTONDBLCLK:
+      return IconEvent::LeftDoubleClick;
+    case WM_RBUTTONUP:
+      return IconEvent::RightButtonUp;
+    default:
+      return IconEvent::Other;
+  }
 }
 
 }  // namespace dm::win

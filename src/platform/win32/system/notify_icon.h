@@ -1,9 +1,10 @@
 #pragma once
-// The program's one notification-area icon, described by one record (TrayIconData).
+// The program's one notification-area icon, described by one record, and what its callbacks mean.
 
 #include <windows.h>
 
 #include "app/app_services.h"
+#include "app/icon_event.h"
 #include "platform/win32/base/bindings.h"
 
 namespace dm::win {
@@ -20,14 +21,18 @@ class NotifyIcon final : public TrayIcon {
   bool Modify(const std::string& tip) override;
   void Delete() override;
 
-  const TrayIconRecord& Record() const { return TrayIconData_; }
+  const TrayIconRecord& Record() const { return record_; }
 
  private:
-  void FullFill(const std::string& tip);
+  // Every field of the record, the tip included, written afresh.
+  void FillRecord(const std::string& tip);
 
   HWND owner_;
   HICON icon_;
-  TrayIconRecord TrayIconData_{};
+  TrayIconRecord record_{};
 };
+
+// The icon's callback carries the mouse message of the click in lParam.
+IconEvent IconEventFromCallback(LPARAM lParam);
 
 }  // namespace dm::win

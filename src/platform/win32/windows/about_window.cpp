@@ -24,14 +24,14 @@ constexpr wchar_t kFontFace[] = L"MS Sans Serif";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-static_assert(static_cast<int>(AboutControl::cmdOK) == IDOK, "Enter and the OK button share IDOK");
+static_assert(static_cast<int>(AboutControl::OkButton) == IDOK, "Enter and the OK button share IDOK");
 
 int Id(AboutControl control) { return static_cast<int>(control); }
 
-bool IsTextField(int id) { return id == Id(AboutControl::txtURL) || id == Id(AboutControl::txtMail); }
+bool IsTextField(int id) { return id == Id(AboutControl::WebAddress) || id == Id(AboutControl::MailAddress); }
 
 bool IsLabel(int id) {
-  return id >= Id(AboutControl::lblProgram) && id <= Id(AboutControl::lblMemory) && !IsTextField(id);
+  return id >= Id(AboutControl::ProgramLine) && id <= Id(AboutControl::MemoryLine) && !IsTextField(id);
 }
 
 int DpiY(const TwipsScale& scale) { return static_cast<int>(std::lround(1440.0 / scale.twipsPerPixelY)); }
@@ -74,13 +74,13 @@ class PaintScope {
 }  // namespace
 
 void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText) {
-  if (IsOpen()) return;
+  // Never entered twice: the tray application answers no click on the icon while the box is up.
   RegisterWindowClass(instance, kClassName, Guarded<&AboutBox::WindowProc>, COLOR_BTNFACE);
   scale_ = ScreenScale();
   windowFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, true, DpiY(scale_));
   controlFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, false, DpiY(scale_));
   memoryLine_ = MemoryLine(TotalPhysicalMemory(), UserDigitGrouping());
-  // lblMemory is as wide as its figure needs; the client area holds every control with the
+  // MemoryLine is as wide as its figure needs; the client area holds every control with the
   // layout's margin all round, and the frame goes around that area.
   memoryLabel_ = MemoryLabel(scale_.ToTwipsX(TextWidth(controlFont_.Get(), memoryLine_)));
   const TwipsSize client = AboutClientSize(memoryLabel_);
@@ -147,13 +147,13 @@ void AboutBox::Open(HINSTANCE instance, HICON icon, const std::string& aboutInfo
   // 3. The main window's icon.
   SendDlgItemMessageW(box, Id(AboutControl::AboutIcon), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   // 4. The information line, trailing blanks included.
-  SetText(GetDlgItem(box, Id(AboutControl::lblSpecific)), aboutInfoText);
+  SetText(GetDlgItem(box, Id(AboutControl::FolderCountLine)), aboutInfoText);
   // 5. Description and version from the running module's version record.
   if (const auto version = ModuleVersionRecord(instance)) {
-    SetText(GetDlgItem(box, Id(AboutControl::lblProgram)), ProgramLine(*version));
+    SetText(GetDlgItem(box, Id(AboutControl::ProgramLine)), ProgramLine(*version));
   }
   // 6. Physical memory, read before the window was sized to it.
-  SetText(GetDlgItem(box, Id(AboutControl::lblMemory)), memoryLine_);
+  SetText(GetDlgItem(box, Id(AboutControl::MemoryLine)), memoryLine_);
 }
 
 void AboutBox::CreateControls(HINSTANCE instance) {
@@ -170,16 +170,16 @@ void AboutBox::CreateControls(HINSTANCE instance) {
   namespace texts = about_texts;
   // In tab order: the OK button first, then the labels and text fields as they read.
   const Control controls[] = {
-      {AboutControl::cmdOK, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, layout::kOk, texts::kOk},
-      {AboutControl::lblProgram, L"STATIC", kLabel, layout::kProgram, ""},
-      {AboutControl::lblAuthor, L"STATIC", kLabel, layout::kAuthor, texts::kAuthor},
-      {AboutControl::lblCopyright, L"STATIC", kLabel, layout::kCopyright, texts::kCopyright},
-      {AboutControl::txtURL, L"EDIT", kTextField, layout::kUrl, texts::kUrl},
-      {AboutControl::txtMail, L"EDIT", kTextField, layout::kMail, texts::kMail},
-      {AboutControl::lblInfo, L"STATIC", kLabel, layout::kInfo, texts::kInfo},
-      {AboutControl::lblSpecific, L"STATIC", kLabel, layout::kSpecific, ""},
-      {AboutControl::lblPhysMem, L"STATIC", kLabel, layout::kPhysMem, texts::kPhysMem},
-      {AboutControl::lblMemory, L"STATIC", kLabel, memoryLabel_, ""},
+      {AboutControl::OkButton, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, layout::kOk, texts::kOk},
+      {AboutControl::ProgramLine, L"STATIC", kLabel, layout::kProgram, ""},
+      {AboutControl::AuthorLine, L"STATIC", kLabel, layout::kAuthor, texts::kAuthor},
+      {AboutControl::CopyrightLine, L"STATIC", kLabel, layout::kCopyright, texts::kCopyright},
+      {AboutControl::WebAddress, L"EDIT", kTextField, layout::kUrl, texts::kUrl},
+      {AboutControl::MailAddress, L"EDIT", kTextField, layout::kMail, texts::kMail},
+      {AboutControl::InfoHeading, L"STATIC", kLabel, layout::kInfo, texts::kInfo},
+      {AboutControl::FolderCountLine, L"STATIC", kLabel, layout::kSpecific, ""},
+      {AboutControl::MemoryHeading, L"STATIC", kLabel, layout::kPhysMem, texts::kPhysMem},
+      {AboutControl::MemoryLine, L"STATIC", kLabel, memoryLabel_, ""},
       {AboutControl::AboutIcon, L"STATIC", SS_ICON | SS_CENTERIMAGE, layout::kAboutIcon, ""},
   };
   for (const Control& control : controls) {
@@ -202,7 +202,7 @@ LRESULT CALLBACK AboutBox::WindowProc(HWND window, UINT message, WPARAM wParam, 
 LRESULT AboutBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      // cmdOK and Enter arrive as IDOK, Esc as IDCANCEL.
+      // OkButton and Enter arrive as IDOK, Esc as IDCANCEL.
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         Close();
         return 0;

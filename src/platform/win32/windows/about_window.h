@@ -1,5 +1,5 @@
 #pragma once
-// frmAboutBox: the modal About box. The main window owns one AboutBox; it holds a window only
+// The About box: the modal About box. The main window owns one AboutBox; it holds a window only
 // while the box is shown.
 
 #include <windows.h>
@@ -35,8 +35,8 @@ class AboutBox {
   void RunModalLoop();
 
   TwipsScale scale_;
-  std::string memoryLine_;                         // lblMemory's text
-  TwipsRect memoryLabel_ = about_layout::kMemory;  // lblMemory, as wide as its text needs
+  std::string memoryLine_;                         // MemoryLine's text
+  TwipsRect memoryLabel_ = about_layout::kMemory;  // MemoryLine, as wide as its text needs
   UniqueGdiObject windowFont_;                     // bold: the box's own font
   UniqueGdiObject controlFont_;                    // normal weight: every control
   HWND owner_ = nullptr;                           // disabled by ShowModal until the box closes

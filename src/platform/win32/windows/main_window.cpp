@@ -6,6 +6,7 @@
 #include "../../../../res/resource_ids.h"
 #include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/windows/pending_messages.h"
 #include "platform/win32/windows/popup_menu.h"
 #include "platform/win32/windows/screen_scale.h"
 #include "platform/win32/windows/window_class.h"
@@ -15,9 +16,14 @@ namespace dm::win {
 
 namespace {
 
-// Nominal geometry of the hidden window and of picHook, in twips.
+// Nominal geometry of the hidden window and of the icon's callback window, in twips.
 constexpr int kMainLeft = 1185, kMainTop = 1755, kMainWidth = 1980, kMainHeight = 495;
-constexpr int kHookLeft = 480, kHookTop = 0, kHookSize = 480;
+constexpr int kIconWindowLeft = 480, kIconWindowTop = 0, kIconWindowSize = 480;
+
+// The double-click time the user set, from the system profile (in milliseconds).
+constexpr char kProfileSection[] = "Windows";
+constexpr char kDoubleClickSpeed[] = "DoubleClickSpeed";
+constexpr int kDoubleClickSpeedDefault = 320;
 
 }  // namespace
 
@@ -28,7 +34,7 @@ MainWindow::~MainWindow() { SetUnexpectedFailureHandler({}); }
 
 void MainWindow::RegisterClasses() {
   RegisterWindowClass(instance_, kClassName, Guarded<MainProc>, COLOR_BTNFACE);
-  RegisterWindowClass(instance_, kHookClassName, Guarded<HookProc>, COLOR_WINDOW);
+  RegisterWindowClass(instance_, kIconWindowClassName, Guarded<IconWindowProc>, COLOR_WINDOW);
 }
 
 bool MainWindow::Create() {
@@ -43,18 +49,19 @@ bool MainWindow::Create() {
   const TwipsScale scale = ScreenScale();
   // A fixed dialog frame without minimise and maximise buttons; created hidden, never shown, and
   // as a tool window never listed in the taskbar.
-  frmMain_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW, kClassName, L"",
-                             WS_POPUP | WS_CAPTION | WS_SYSMENU, scale.ToPixelsX(kMainLeft),
-                             scale.ToPixelsY(kMainTop), scale.ToPixelsX(kMainWidth),
-                             scale.ToPixelsY(kMainHeight), nullptr, nullptr, instance_, this);
-  if (frmMain_ == nullptr) return false;
-  picHook_ = CreateWindowExW(0, kHookClassName, L"", WS_CHILD | WS_VISIBLE, scale.ToPixelsX(kHookLeft),
-                             scale.ToPixelsY(kHookTop), scale.ToPixelsX(kHookSize),
-                             scale.ToPixelsY(kHookSize), frmMain_, nullptr, instance_, this);
-  if (picHook_ == nullptr) return false;
-  icon_ = std::make_unique<NotifyIcon>(picHook_, trayImage_.Get());
-  editor_ = std::make_unique<ListWindow>(ListWindowContext{
-      instance_, programIcon_.Get(), &app_.Folders(), &app_.PathCount(), [this] { app_.RefreshTrayIcon(); }});
+  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW, kClassName, L"",
+                            WS_POPUP | WS_CAPTION | WS_SYSMENU, scale.ToPixelsX(kMainLeft),
+                            scale.ToPixelsY(kMainTop), scale.ToPixelsX(kMainWidth),
+                            scale.ToPixelsY(kMainHeight), nullptr, nullptr, instance_, this);
+  if (window_ == nullptr) return false;
+  iconWindow_ =
+      CreateWindowExW(0, kIconWindowClassName, L"", WS_CHILD | WS_VISIBLE, scale.ToPixelsX(kIconWindowLeft),
+                      scale.ToPixelsY(kIconWindowTop), scale.ToPixelsX(kIconWindowSize),
+                      scale.ToPixelsY(kIconWindowSize), window_, nullptr, instance_, this);
+  if (iconWindow_ == nullptr) return false;
+  icon_ = std::make_unique<NotifyIcon>(iconWindow_, trayImage_.Get());
+  editor_ = std::make_unique<FolderEditorWindow>(FolderEditorContext{
+      instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.RefreshTrayIcon(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!app_.Start()) return false;
   // From here on, a handler that fails ends the program through its shutdown, which saves.
@@ -62,8 +69,8 @@ bool MainWindow::Create() {
   // The window's icons are set once the icon is in the tray: the window is never shown, and only
   // the editor and the About box copy its icon, long after. They are set here alone, not in the
   // window's class as well: the display driver converts a window's icons each time they are set.
-  SendMessageW(frmMain_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_.Get()));
-  SendMessageW(frmMain_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIconSmall_.Get()));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_.Get()));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIconSmall_.Get()));
   return true;
 }
 
@@ -71,13 +78,14 @@ bool MainWindow::TranslateDialogMessage(MSG& msg) { return editor_ && editor_->T
 
 LRESULT CALLBACK MainWindow::MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MainWindow* self = BoundObject<MainWindow>(window, message, lParam);
-  if (self != nullptr && self->frmMain_ == window) return self->OnMainMessage(message, wParam, lParam);
+  if (self != nullptr && self->window_ == window) return self->OnMainMessage(message, wParam, lParam);
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK MainWindow::HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindow::IconWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MainWindow* self = BoundObject<MainWindow>(window, message, lParam);
-  if (self != nullptr && self->picHook_ == window) return self->OnHookMessage(message, wParam, lParam);
+  if (self != nullptr && self->iconWindow_ == window)
+    return self->OnIconWindowMessage(message, wParam, lParam);
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -100,7 +108,7 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const bool fromMenu = closingFromWindowMenu_;
       closingFromWindowMenu_ = false;
       app_.OnClose(fromMenu ? CloseReason::WindowMenu : CloseReason::TaskList);
-      DestroyWindow(frmMain_);
+      DestroyWindow(window_);
       return 0;
     }
     case WM_QUERYENDSESSION:
@@ -109,37 +117,37 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) app_.OnClose(CloseReason::EndSession);
       return 0;
     case WM_DESTROY:
-      frmMain_ = nullptr;
+      window_ = nullptr;
       PostQuitMessage(0);
       return 0;
     default:
       break;
   }
-  return DefWindowProcW(frmMain_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT MainWindow::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::OnIconWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MOUSEMOVE:
-      // The icon's callback: the mouse message number arrives in lParam.
-      app_.OnTrayNotification(static_cast<int>(lParam));
+      // The icon's callback.
+      app_.OnIconEvent(IconEventFromCallback(lParam));
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
-      HDC dc = BeginPaint(picHook_, &paint);
+      HDC dc = BeginPaint(iconWindow_, &paint);
       DrawIconEx(dc, 0, 0, trayImage_.Get(), 0, 0, 0, nullptr, DI_NORMAL);
-      EndPaint(picHook_, &paint);
+      EndPaint(iconWindow_, &paint);
       return 0;
     }
     case WM_NCDESTROY: {
       // The window's last message: its default processing still needs the window's handle.
-      const HWND hook = std::exchange(picHook_, nullptr);
+      const HWND hook = std::exchange(iconWindow_, nullptr);
       return DefWindowProcW(hook, message, wParam, lParam);
     }
     default:
       break;
   }
-  return DefWindowProcW(picHook_, message, wParam, lParam);
+  return DefWindowProcW(iconWindow_, message, wParam, lParam);
 }
 
 bool MainWindow::Add(const std::string& tip) { return icon_ && icon_->Add(tip); }
@@ -149,64 +157,57 @@ void MainWindow::Delete() {
 }
 
 void MainWindow::SetInterval(int milliseconds) { timerInterval_ = milliseconds > 0 ? milliseconds : 1; }
-void MainWindow::Enable() { SetTimer(frmMain_, kClickTimerId, timerInterval_, nullptr); }
-void MainWindow::Disable() { KillTimer(frmMain_, kClickTimerId); }
+void MainWindow::Enable() { SetTimer(window_, kClickTimerId, timerInterval_, nullptr); }
+void MainWindow::Disable() { KillTimer(window_, kClickTimerId); }
 
 bool MainWindow::AnotherCopyRunning() { return singleInstance_.AnotherCopyRunning(); }
 void MainWindow::Beep() { MessageBeep(MB_OK); }
 
-void MainWindow::SetPriorityClass(int priorityClass) {
-  bindings::SetPriorityClass(bindings::GetCurrentProcess(), static_cast<DWORD>(priorityClass));
+void MainWindow::SetPriority(ProcessPriority priority) {
+  DWORD priorityClass = NORMAL_PRIORITY_CLASS;
+  if (priority == ProcessPriority::Idle) priorityClass = IDLE_PRIORITY_CLASS;
+  if (priority == ProcessPriority::High) priorityClass = HIGH_PRIORITY_CLASS;
+  bindings::SetPriorityClass(bindings::GetCurrentProcess(), priorityClass);
 }
 
-int MainWindow::ProfileInt(std::string_view section, std::string_view key, int defaultValue) {
+int MainWindow::DoubleClickTime() {
   return static_cast<int>(
-      bindings::GetProfileIntA(Utf8ToAnsi(section).c_str(), Utf8ToAnsi(key).c_str(), defaultValue));
-}
-
-void MainWindow::ProcessPendingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (TranslateDialogMessage(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+      bindings::GetProfileIntA(kProfileSection, kDoubleClickSpeed, kDoubleClickSpeedDefault));
 }
 
 void MainWindow::CloseMainWindow() {
   app_.OnClose(CloseReason::Program);
-  if (frmMain_ != nullptr) DestroyWindow(frmMain_);
+  if (window_ != nullptr) DestroyWindow(window_);
 }
 
-void MainWindow::EndProgram() { ExitProcess(0); }
+void MainWindow::EndProgram() {
+  // The windows just closed finish going before the process ends.
+  RunPendingMessages();
+  ExitProcess(0);
+}
 
-std::size_t MainWindow::PopUpFoldersMenu(const FoldersMenu& menu) { return TrackFoldersMenu(frmMain_, menu); }
+std::optional<std::size_t> MainWindow::PopUpFoldersMenu(const FolderList& folders) {
+  return TrackFoldersMenu(window_, folders);
+}
 ConfigureCommand MainWindow::PopUpConfigureMenu(const ConfigureMenu& menu) {
-  return TrackConfigureMenu(frmMain_, menu);
+  return TrackConfigureMenu(window_, menu);
 }
 
 void MainWindow::ShowEditor() { editor_->Show(); }
 bool MainWindow::EditorVisible() { return editor_ && editor_->IsVisible(); }
-void MainWindow::CommitEditorIfOpen() {
-  if (editor_) editor_->CommitIfOpen();
-}
 void MainWindow::CloseEditor() {
   if (editor_) editor_->Close();
 }
 
 void MainWindow::ShowAboutBox(const std::string& aboutInfoText) {
-  about_.ShowModal(instance_, frmMain_, programIcon_.Get(), aboutInfoText);
+  about_.ShowModal(instance_, window_, programIcon_.Get(), aboutInfoText);
 }
 void MainWindow::CloseAboutBox() { about_.Close(); }
 
 void MainWindow::RequestIconRetry() {
   OutputDebugStringW(L"Dashmarks: the shell did not take the notification icon; asking again\n");
-  SetTimer(frmMain_, kIconRetryTimerId, kIconRetryMs, nullptr);
+  SetTimer(window_, kIconRetryTimerId, kIconRetryMs, nullptr);
 }
-void MainWindow::StopIconRetry() { KillTimer(frmMain_, kIconRetryTimerId); }
+void MainWindow::StopIconRetry() { KillTimer(window_, kIconRetryTimerId); }
 
 }  // namespace dm::win

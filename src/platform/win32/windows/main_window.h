@@ -1,11 +1,12 @@
 #pragma once
-// frmMain: the hidden main window. It is never shown; it owns the hook picture box picHook (the
-// icon's callback window and the holder of the tray image), ClickTimer, the two pop-up menus,
-// the editor and the About box, and turns their messages into calls of the tray application.
+// The hidden main window. It is never shown; it owns the icon's callback window (a child that
+// also holds the tray image), the click timer, the two pop-up menus, the folder list editor and
+// the About box, and turns their messages into calls of the tray application.
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "app/app_services.h"
 #include "app/tray_app.h"
@@ -13,7 +14,7 @@
 #include "platform/win32/system/notify_icon.h"
 #include "platform/win32/system/single_instance.h"
 #include "platform/win32/windows/about_window.h"
-#include "platform/win32/windows/list_window.h"
+#include "platform/win32/windows/folder_editor_window.h"
 
 namespace dm::win {
 
@@ -24,7 +25,7 @@ class MainWindow final : public TrayIcon,
                          public IconRetry {
  public:
   static constexpr wchar_t kClassName[] = L"DashmarksMain";
-  static constexpr wchar_t kHookClassName[] = L"DashmarksHook";
+  static constexpr wchar_t kIconWindowClassName[] = L"DashmarksHook";
 
   MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery);
   ~MainWindow() override;
@@ -35,10 +36,6 @@ class MainWindow final : public TrayIcon,
   bool Create();
   // Gives an open editor its keyboard navigation.
   bool TranslateDialogMessage(MSG& msg);
-
-  HWND Handle() const { return frmMain_; }
-  HWND Hook() const { return picHook_; }
-  TrayApp& App() { return app_; }
 
   // TrayIcon
   bool Add(const std::string& tip) override;
@@ -53,18 +50,16 @@ class MainWindow final : public TrayIcon,
   // ProcessServices
   bool AnotherCopyRunning() override;
   void Beep() override;
-  void SetPriorityClass(int priorityClass) override;
-  int ProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
-  void ProcessPendingMessages() override;
+  void SetPriority(ProcessPriority priority) override;
+  int DoubleClickTime() override;
   void CloseMainWindow() override;
   void EndProgram() override;
 
   // TrayWindows
-  std::size_t PopUpFoldersMenu(const FoldersMenu& menu) override;
+  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders) override;
   ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) override;
   void ShowEditor() override;
   bool EditorVisible() override;
-  void CommitEditorIfOpen() override;
   void CloseEditor() override;
   void ShowAboutBox(const std::string& aboutInfoText) override;
   void CloseAboutBox() override;
@@ -79,9 +74,9 @@ class MainWindow final : public TrayIcon,
   static constexpr UINT kIconRetryMs = 2000;
 
   static LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK IconWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnIconWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RegisterClasses();
 
   HINSTANCE instance_;
@@ -89,13 +84,13 @@ class MainWindow final : public TrayIcon,
   UniqueIcon programIcon_;
   UniqueIcon programIconSmall_;
   UniqueIcon trayImage_;
-  HWND frmMain_ = nullptr;  // destroyed with the process or by the program's own close
-  HWND picHook_ = nullptr;  // child of frmMain
+  HWND window_ = nullptr;      // destroyed with the process or by the program's own close
+  HWND iconWindow_ = nullptr;  // the icon's callback window, a child of window_
   UINT taskbarCreated_ = 0;
   UINT timerInterval_ = 0;
   bool closingFromWindowMenu_ = false;
   std::unique_ptr<NotifyIcon> icon_;
-  std::unique_ptr<ListWindow> editor_;
+  std::unique_ptr<FolderEditorWindow> editor_;
   AboutBox about_;
   TrayApp app_;
 };

@@ -2,12 +2,13 @@
 
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
+#include "ui/main/folders_menu.h"
 
 namespace dm::win {
 
 namespace {
 
-constexpr UINT kFirstPathCommand = 1000;  // mnuPath(i) is command 1000 + i
+constexpr UINT kHeadingCommand = 1000;  // the folder at position i is command 1001 + i
 
 // A notification-area menu closes on a click elsewhere only while the owner is the foreground
 // window, and the menu loop needs one more message after it closes.
@@ -23,19 +24,18 @@ UINT_PTR TrackAtPointer(HWND owner, HMENU menu) {
 
 }  // namespace
 
-std::size_t TrackFoldersMenu(HWND owner, const FoldersMenu& model) {
+std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders) {
   UniqueMenu menu(CreatePopupMenu());
-  if (!menu) return 0;
-  for (std::size_t i = 0; i <= model.HighestIndex(); ++i) {
-    const MenuEntry& entry = model.mnuPath(i);
+  if (!menu) return std::nullopt;
+  AppendMenuW(menu.Get(), MF_STRING | MF_GRAYED, kHeadingCommand, Utf8ToWide(folders_menu::kHeading).c_str());
+  for (std::size_t i = 0; i < folders.Count(); ++i) {
     // The caption goes in unescaped: an ampersand marks the accelerator in the displayed text.
-    const std::wstring caption = Utf8ToWide(entry.caption);
-    AppendMenuW(menu.Get(), MF_STRING | (entry.enabled ? MF_ENABLED : MF_GRAYED), kFirstPathCommand + i,
-                caption.c_str());
+    const std::wstring caption = Utf8ToWide(folders.At(i));
+    AppendMenuW(menu.Get(), MF_STRING | MF_ENABLED, kHeadingCommand + 1 + i, caption.c_str());
   }
   const UINT_PTR command = TrackAtPointer(owner, menu.Get());
-  if (command <= kFirstPathCommand || command > kFirstPathCommand + model.HighestIndex()) return 0;
-  return command - kFirstPathCommand;
+  if (command <= kHeadingCommand || command > kHeadingCommand + folders.Count()) return std::nullopt;
+  return command - kHeadingCommand - 1;
 }
 
 ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model) {

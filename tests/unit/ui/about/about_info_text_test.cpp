@@ -15,7 +15,7 @@ struct InfoCase {
 class AboutInfoTextTest : public testing::TestWithParam<InfoCase> {};
 
 TEST_P(AboutInfoTextTest, CountThenWordingPaddedToSixtyFourCharacters) {
-  const std::string text = AboutInfoText(static_cast<std::uint8_t>(GetParam().pathCount));
+  const std::string text = AboutInfoText(static_cast<std::size_t>(GetParam().pathCount));
   const std::string start = GetParam().start;
   ASSERT_EQ(text.size(), 64u);
   EXPECT_EQ(text.substr(0, start.size()), start);

@@ -39,7 +39,7 @@ TEST(MemoryLabel, KeepsItsPlaceAndWidensOnlyForALongerFigure) {
 
 TEST(AboutClientSize, HoldsEveryControlWithTheLeftMarginOnTheRightAndBelow) {
   // The layout's left and top margin is the icon's 240 twips. The rightmost controls end at 4935
-  // (lblProgram, lblSpecific, cmdOK, lblMemory as laid out); cmdOK is the lowest, ending at 3650.
+  // (ProgramLine, FolderCountLine, OkButton, MemoryLine as laid out); OkButton is the lowest, ending at 3650.
   struct Case {
     double memoryTextWidth, width, height;
   };

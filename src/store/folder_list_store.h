@@ -1,0 +1,19 @@
+#pragma once
+// Moves the folder list between the settings store and the program.
+
+#include "platform/settings_store.h"
+#include "store/folder_list.h"
+
+namespace dm {
+
+// Reads "Amount" and Path1..PathAmount, in that order. A bad "Amount" reads as 0 (not a whole
+// number) or 255 (above); a missing Path key reads as empty text; keys beyond the count are left
+// alone.
+FolderList LoadFolderList(SettingsStore& store);
+
+// Brings the store in line with the list: deletes the keys of positions that no longer hold a
+// folder, writes "Amount" if it changed and, only while the list holds a folder, every path in the
+// list's order and the clipboard option.
+void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipboardChecked);
+
+}  // namespace dm

@@ -1,0 +1,159 @@
+// Loading and saving the folder list: which keys are read, deleted and written, and in which order.
+
+#include "store/folder_list_store.h"
+
+#include <gtest/gtest.h>
+
+#include "support/memory_settings_store.h"
+
+namespace dm {
+namespace {
+
+using test::MemorySettingsStore;
+using Log = std::vector<std::string>;
+
+using Paths = std::vector<std::string>;
+
+void SeedPaths(MemorySettingsStore& store, int amount, int keys) {
+  store.Seed("Amount", std::to_string(amount));
+  for (int i = 1; i <= keys; ++i) store.Seed("Path" + std::to_string(i), "C:\\P" + std::to_string(i) + "\\");
+}
+
+// Saves a list holding the given paths, in that order.
+void Save(MemorySettingsStore& store, const Paths& paths, bool clipboard) {
+  store.ClearLog();
+  SaveFolderList(store, FolderList(paths), clipboard);
+}
+
+TEST(LoadFolderList, ReadsAmountThenEachPathAscendingInStoredOrder) {
+  MemorySettingsStore store;
+  store.Seed("Amount", "3");
+  store.Seed("Path1", "D:\\Z\\");
+  store.Seed("Path2", "C:\\B\\");
+  store.Seed("Path3", "c:\\a\\");
+  const FolderList loaded = LoadFolderList(store);
+  EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path1", "read Path2", "read Path3"}));
+  EXPECT_EQ(loaded.Folders(), (Paths{"D:\\Z\\", "C:\\B\\", "c:\\a\\"}));
+}
+
+TEST(LoadFolderList, EmptyStoreGivesAnEmptyList) {
+  MemorySettingsStore store;
+  EXPECT_TRUE(LoadFolderList(store).Empty());
+}
+
+TEST(LoadFolderList, MissingPathKeyBecomesAnEmptyEntryAndIsWrittenBackEmpty) {
+  MemorySettingsStore store;
+  store.Seed("Amount", "3");
+  store.Seed("Path1", "A\\");
+  store.Seed("Path3", "C\\");
+  const FolderList loaded = LoadFolderList(store);
+  EXPECT_EQ(loaded.Folders(), (Paths{"A\\", "", "C\\"}));
+
+  store.ClearLog();
+  SaveFolderList(store, loaded, true);
+  EXPECT_EQ(store.Changes(),
+            (Log{"write Path1=A\\", "write Path2=", "write Path3=C\\", "write Clipboard=True"}));
+}
+
+struct BadAmountCase {
+  const char* stored;
+  int expectedCount;
+};
+
+std::ostream& operator<<(std::ostream& out, const BadAmountCase& c) {
+  return out << "Amount \"" << c.stored << "\" reads as " << c.expectedCount;
+}
+
+class LoadFolderListBadAmount : public testing::TestWithParam<BadAmountCase> {};
+
+TEST_P(LoadFolderListBadAmount, NeverStopsTheProgram) {
+  MemorySettingsStore store;
+  store.Seed("Amount", GetParam().stored);
+  for (int i = 1; i <= 300; ++i) store.Seed("Path" + std::to_string(i), "P" + std::to_string(i));
+  const FolderList loaded = LoadFolderList(store);
+  EXPECT_EQ(loaded.Count(), static_cast<std::size_t>(GetParam().expectedCount));
+}
+
+INSTANTIATE_TEST_SUITE_P(HandEditedStore, LoadFolderListBadAmount,
+                         testing::Values(BadAmountCase{"abc", 0}, BadAmountCase{"", 0},
+                                         BadAmountCase{"2.5", 0}, BadAmountCase{"-4", 0},
+                                         BadAmountCase{"3x", 0}, BadAmountCase{" 2 ", 2},
+                                         BadAmountCase{"256", 255},
+                                         BadAmountCase{"99999999999999999999", 255},
+                                         BadAmountCase{"300", 255}));
+
+TEST(LoadFolderList, AmountAbove255LeavesTheKeysBeyondUntouchedAtSave) {
+  MemorySettingsStore store;
+  SeedPaths(store, 300, 300);
+  const FolderList loaded = LoadFolderList(store);
+  store.ClearLog();
+  SaveFolderList(store, loaded, true);
+  for (const auto& change : store.Changes()) {
+    EXPECT_EQ(change.find("Path256"), std::string::npos) << change;
+    EXPECT_NE(change.rfind("write ", 0), std::string::npos) << "no delete expected: " << change;
+  }
+  EXPECT_EQ(store.Value("Amount"), "300");
+  EXPECT_EQ(store.Value("Path300"), "C:\\P300\\");
+}
+
+TEST(SaveFolderList, ShrinkFromFiveToTwoDeletesAscendingThenWritesCountPathsAndOption) {
+  MemorySettingsStore store;
+  SeedPaths(store, 5, 5);
+  Save(store, {"A\\", "B\\"}, false);
+  EXPECT_EQ(store.Log(), (Log{"read Amount", "delete Path3", "delete Path4", "delete Path5", "write Amount=2",
+                              "write Path1=A\\", "write Path2=B\\", "write Clipboard=False"}));
+}
+
+TEST(SaveFolderList, ShrinkToNothingDeletesEveryPathWritesZeroAndKeepsTheOption) {
+  MemorySettingsStore store;
+  SeedPaths(store, 3, 3);
+  store.Seed("Clipboard", "False");
+  Save(store, {}, true);
+  EXPECT_EQ(store.Log(),
+            (Log{"read Amount", "delete Path1", "delete Path2", "delete Path3", "write Amount=0"}));
+  EXPECT_EQ(store.Value("Clipboard"), "False");
+}
+
+TEST(SaveFolderList, SameCountWithNewPathsRewritesEveryPathButNotTheCount) {
+  MemorySettingsStore store;
+  SeedPaths(store, 2, 2);
+  Save(store, {"X\\", "Y\\"}, true);
+  EXPECT_EQ(store.Changes(), (Log{"write Path1=X\\", "write Path2=Y\\", "write Clipboard=True"}));
+}
+
+TEST(SaveFolderList, EmptyFirstRunWritesNothing) {
+  MemorySettingsStore store;
+  Save(store, {}, false);
+  EXPECT_TRUE(store.Changes().empty());
+  EXPECT_TRUE(store.Values().empty());
+}
+
+TEST(SaveFolderList, ZeroAmountWithStalePathKeysLeavesThemAlone) {
+  MemorySettingsStore store;
+  SeedPaths(store, 0, 4);
+  const FolderList loaded = LoadFolderList(store);
+  EXPECT_EQ(store.Log(), (Log{"read Amount"}));
+  store.ClearLog();
+  SaveFolderList(store, loaded, true);
+  EXPECT_EQ(store.Log(), (Log{"read Amount"}));
+  EXPECT_EQ(store.Values().size(), 5u);
+}
+
+TEST(SaveFolderList, GrowingWritesTheNewCountAndEveryPath) {
+  MemorySettingsStore store;
+  SeedPaths(store, 1, 1);
+  Save(store, {"A\\", "B\\", "C\\"}, true);
+  EXPECT_EQ(store.Changes(), (Log{"write Amount=3", "write Path1=A\\", "write Path2=B\\", "write Path3=C\\",
+                                  "write Clipboard=True"}));
+}
+
+TEST(SaveFolderList, BadStoredAmountIsReadAsZeroAndOverwritten) {
+  MemorySettingsStore store;
+  store.Seed("Amount", "lots");
+  store.Seed("Path1", "old");
+  Save(store, {"A\\"}, true);
+  EXPECT_EQ(store.Changes(), (Log{"write Amount=1", "write Path1=A\\", "write Clipboard=True"}));
+}
+
+}  // namespace
+}  // namespace dm
