@@ -52,7 +52,7 @@ class SharedInput {
   }
   SharedInput(const SharedInput&) = delete;
   SharedInput& operator=(const SharedInput&) = delete;
-  bool usable() const { return attached_ || thread_ == self_; }
+  bool Usable() const { return attached_ || thread_ == self_; }
 
  private:
   DWORD thread_;
@@ -68,7 +68,7 @@ bool Win32DialogControls::Focus(WindowHandle control) {
   const HWND dialog = DialogOf(box);
   if (thread == 0 || dialog == nullptr || IsHungAppWindow(dialog)) return false;
   const SharedInput shared(thread);
-  if (!shared.usable()) return false;
+  if (!shared.Usable()) return false;
   // The dialog moves its focus itself, so it remembers the box as its current control and
   // selects the text, as for a Tab.
   if (!Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE)) return false;
