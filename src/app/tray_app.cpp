@@ -84,6 +84,8 @@ void TrayApp::OnConfigureCommand(ConfigureCommand command) {
       break;
     case ConfigureCommand::Clipboard:
       configureMenu_.ToggleClipboard();
+      // Stored at once, whatever the list holds: a program ended by force keeps the choice.
+      StoreClipboardOption(s_.store, configureMenu_.ClipboardChecked());
       break;
     case ConfigureCommand::About:
       s_.windows.ShowAboutBox(AboutInfoText(folders_.Count()));
@@ -125,6 +127,9 @@ void TrayApp::ShowIcon() {
   iconRetrying_ = !shown;
 }
 
-void TrayApp::RefreshTrayIcon() { s_.icon.Modify(TrayTipText(folders_.Count())); }
+void TrayApp::OnEditorClosed() {
+  StoreFolderListChanges(s_.store, folders_);
+  s_.icon.Modify(TrayTipText(folders_.Count()));
+}
 
 }  // namespace dm

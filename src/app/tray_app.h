@@ -54,9 +54,9 @@ class TrayApp {
   // The icon retry timer: the shell did not take the icon earlier (at logon it is often not ready).
   void OnIconRetryTick();
 
-  // Full fill of the icon record and a modify, so the tip shows the current count (the editor
-  // calls it when it closes).
-  void RefreshTrayIcon();
+  // The editor closed: the list it leaves is stored at once (only what changed), so that a
+  // program ended by force later loses nothing, and the icon's tip shows the new count.
+  void OnEditorClosed();
 
   // The list the editor edits and shows.
   FolderList& Folders() { return folders_; }

@@ -1,6 +1,8 @@
 #include "store/folder_list_store.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,6 +18,34 @@ unsigned ReadStoredCount(SettingsStore& store) {
       ReadSetting(store, keys::kApplication, keys::kSection, keys::kAmount, keys::kAmountDefault));
 }
 
+// Writes value under key unless the store already holds exactly that text.
+void WriteIfChanged(SettingsStore& store, std::string_view key, std::string_view value) {
+  const std::optional<std::string> stored = store.Get(keys::kApplication, keys::kSection, key);
+  if (!stored || *stored != value) WriteSetting(store, keys::kApplication, keys::kSection, key, value);
+}
+
+// The list's part of a save: keys of positions that no longer hold a folder deleted, "Amount"
+// written if it changed, then every path in the list's order (only those that changed, when asked).
+void WriteFolders(SettingsStore& store, const FolderList& folders, bool onlyChanged) {
+  const auto count = static_cast<unsigned>(folders.Count());
+  const unsigned old = ReadStoredCount(store);
+  for (unsigned i = count + 1u; i <= old; ++i) {
+    DeleteSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i));
+  }
+  if (count != old) {
+    WriteSetting(store, keys::kApplication, keys::kSection, keys::kAmount, DecimalText(count));
+  }
+  for (unsigned i = 1; i <= count; ++i) {
+    if (onlyChanged) {
+      WriteIfChanged(store, keys::PathKey(i), folders.At(i - 1));
+    } else {
+      WriteSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i), folders.At(i - 1));
+    }
+  }
+}
+
+std::string_view ClipboardText(bool checked) { return checked ? keys::kTrue : keys::kFalse; }
+
 }  // namespace
 
 FolderList LoadFolderList(SettingsStore& store) {
@@ -29,20 +59,17 @@ FolderList LoadFolderList(SettingsStore& store) {
 }
 
 void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipboardChecked) {
-  const auto count = static_cast<unsigned>(folders.Count());
-  const unsigned old = ReadStoredCount(store);
-  for (unsigned i = count + 1u; i <= old; ++i) {
-    DeleteSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i));
-  }
-  if (count != old) {
-    WriteSetting(store, keys::kApplication, keys::kSection, keys::kAmount, DecimalText(count));
-  }
-  if (count == 0) return;
-  for (unsigned i = 1; i <= count; ++i) {
-    WriteSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i), folders.At(i - 1));
-  }
-  WriteSetting(store, keys::kApplication, keys::kSection, keys::kClipboard,
-               clipboardChecked ? keys::kTrue : keys::kFalse);
+  WriteFolders(store, folders, /*onlyChanged=*/false);
+  if (folders.Empty()) return;
+  WriteSetting(store, keys::kApplication, keys::kSection, keys::kClipboard, ClipboardText(clipboardChecked));
+}
+
+void StoreFolderListChanges(SettingsStore& store, const FolderList& folders) {
+  WriteFolders(store, folders, /*onlyChanged=*/true);
+}
+
+void StoreClipboardOption(SettingsStore& store, bool clipboardChecked) {
+  WriteIfChanged(store, keys::kClipboard, ClipboardText(clipboardChecked));
 }
 
 }  // namespace dm

@@ -16,4 +16,12 @@ FolderList LoadFolderList(SettingsStore& store);
 // list's order and the clipboard option.
 void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipboardChecked);
 
+// Stores a change as soon as it is made, so that a program ended by force loses nothing: the same
+// keys, values and order SaveFolderList writes for the list, but a value the store already holds
+// is not written again. "Clipboard" is left alone.
+void StoreFolderListChanges(SettingsStore& store, const FolderList& folders);
+
+// Stores the clipboard option ("True" or "False") unless the store already holds it.
+void StoreClipboardOption(SettingsStore& store, bool clipboardChecked);
+
 }  // namespace dm

@@ -189,8 +189,8 @@ def test_added_and_deleted_paths_reach_the_tip_and_after_exit_the_store_in_the_e
 
     close_editor(d)
     d.wait_for(lambda: d.tray_tip() == '3 Dashmarks', 10, 'the tip to show the new count')
-    # Nothing is written before the program ends.
-    check(stored_paths(d.reg_values()) == seeded, f'written before exit: {d.reg_values()}')
+    # The list the editor leaves is stored as it closes.
+    check_store_holds(d, final)
 
     choose_configure(d, 'x')
     d.wait_exit(process, 15)
@@ -262,3 +262,23 @@ def test_a_shell_restart_in_the_middle_of_an_edit_loses_nothing(d):
     choose_configure(d, 'x')
     d.wait_exit(process, 15)
     check_store_holds(d, ['C:\\b\\', 'C:\\c\\'])
+
+
+def test_a_list_edited_and_closed_survives_a_forced_kill(d):
+    d.reg_seed_paths(['C:\\c\\', 'C:\\a\\', 'C:\\b\\'])
+    process = d.start_dashmarks()
+    editor = open_editor(d)
+    select_first_and_delete(d)
+    wait_list(d, editor, (0, ['C:\\b\\', 'C:\\c\\']), 'the delete')
+    close_editor(d)
+    d.kill(process)  # SIGKILL: nothing of the program runs after this
+    d.wait_for(lambda: not d.find_windows(cls='DashmarksMain'), 15, 'the killed program to be gone')
+    check_store_holds(d, ['C:\\b\\', 'C:\\c\\'])
+
+    # The next start shows the edited list.
+    d.sweep_tray()
+    process = d.start_dashmarks()
+    editor = open_editor(d)
+    wait_list(d, editor, (0, ['C:\\b\\', 'C:\\c\\']), 'the list after the restart')
+    d.screenshot('after-the-restart', editor)
+    close_editor(d)

@@ -74,13 +74,14 @@ def test_clipboard_toggled_then_exit_writes_false(d):
     check(not d.tray_window(), 'the icon is still shown after Exit')
 
 
-def test_clipboard_toggled_then_exit_with_no_paths_writes_nothing(d):
+def test_clipboard_toggled_with_no_paths_is_stored_and_exit_writes_nothing_more(d):
     process = d.start_dashmarks()
     choose_configure(d, 'c')
+    d.wait_for(lambda: d.reg_values() == {'Clipboard': 'False'}, 10, 'the option to be stored at once')
     choose_configure(d, 'x')
     d.wait_exit(process, 15)
     values = d.reg_values()
-    check(values == {}, f'an empty list wrote {values}')
+    check(values == {'Clipboard': 'False'}, f'an empty list wrote {values}')
 
 
 def test_second_start_beeps_and_leaves_the_first_running(d):
@@ -112,13 +113,16 @@ def test_end_of_session_saves(d):
     check(d.reg_values().get('Clipboard') == 'False', f'not saved: {d.reg_values()}')
 
 
-def test_forced_kill_saves_nothing(d):
+def test_a_toggled_option_survives_a_forced_kill(d):
     d.reg_seed_paths(PATHS)
     process = d.start_dashmarks()
     choose_configure(d, 'c')
-    d.wine('taskkill', '/f', '/im', 'Dashmarks.exe', timeout=30)
-    d.wait_exit(process, 15)
-    check('Clipboard' not in d.reg_values(), f'a killed program saved: {d.reg_values()}')
+    d.wait_for(lambda: d.reg_values().get('Clipboard') == 'False', 10, 'the option to be stored at once')
+    d.kill(process)  # SIGKILL: nothing of the program runs after this
+    d.wait_for(lambda: not d.find_windows(cls='DashmarksMain'), 15, 'the killed program to be gone')
+    values = d.reg_values()
+    check(values.get('Clipboard') == 'False', f'the option was lost: {values}')
+    check(values.get('Amount') == '3' and values.get('Path3') == PATHS[2], f'paths changed: {values}')
 
 
 def test_a_restart_announcement_that_kept_the_icon_leaves_one_icon(d):

@@ -306,14 +306,14 @@ TEST_F(TrayAppTest, ClosingTheFoldersMenuWithoutAChoiceDeliversNothing) {
 
 // --- Configure commands -----------------------------------------------------------------------
 
-TEST_F(TrayAppTest, ClipboardTogglesOnlyTheCheckMarkAndWritesNothing) {
+TEST_F(TrayAppTest, ClipboardTogglesTheCheckMarkAndStoresItAtOnce) {
   StartClean();
   desktop.configureChoices = {ConfigureCommand::Clipboard, ConfigureCommand::Clipboard};
   Notify({kRightUp});
   EXPECT_FALSE(ClipboardShownChecked());
   Notify({kRightUp});
   EXPECT_TRUE(ClipboardShownChecked());
-  EXPECT_TRUE(store.Changes().empty());
+  EXPECT_EQ(store.Changes(), (Log{"write Clipboard=False", "write Clipboard=True"}));
 }
 
 TEST_F(TrayAppTest, ListOpensTheEditor) {
@@ -340,18 +340,18 @@ TEST_F(TrayAppTest, ExitSavesRemovesTheIconAndEnds) {
   Notify({kRightUp});
   desktop.configureChoices = {ConfigureCommand::Exit};
   Notify({kRightUp});
-  EXPECT_EQ(store.Changes(), (Log{"write Path1=C:\\A\\", "write Clipboard=False"}));
+  EXPECT_EQ(store.Changes(), (Log{"write Clipboard=False", "write Path1=C:\\A\\", "write Clipboard=False"}));
   EXPECT_EQ(desktop.log, (Log{"configure menu, clipboard checked", "configure menu, clipboard clear",
                               "icon delete", "end"}));
 }
 
-TEST_F(TrayAppTest, ExitWithAnEmptyListLosesTheToggledOption) {
+TEST_F(TrayAppTest, AnOptionToggledWithAnEmptyListIsKept) {
   store.Seed("Clipboard", "True");
   StartClean();
   app.OnConfigureCommand(ConfigureCommand::Clipboard);
   app.OnConfigureCommand(ConfigureCommand::Exit);
-  EXPECT_TRUE(store.Changes().empty());
-  EXPECT_EQ(store.Value("Clipboard"), "True");
+  EXPECT_EQ(store.Changes(), (Log{"write Clipboard=False"}));
+  EXPECT_EQ(store.Value("Clipboard"), "False");
 }
 
 // --- close rule and SaveAndExit ---------------------------------------------------------------
@@ -448,12 +448,21 @@ TEST_F(TrayAppTest, ExitStopsAnIconRetry) {
   EXPECT_TRUE(std::find(desktop.log.begin(), desktop.log.end(), "icon retry off") != desktop.log.end());
 }
 
-TEST_F(TrayAppTest, RefreshShowsTheCountInTheTip) {
+TEST_F(TrayAppTest, ClosingTheEditorStoresTheListAtOnceAndShowsTheCountInTheTip) {
+  SeedPaths({"C:\\A\\", "C:\\B\\", "C:\\C\\"});
   StartClean();
-  app.Folders().Add("C:\\A");
-  app.Folders().Add("C:\\B");
-  app.RefreshTrayIcon();
+  Notify({kDoubleClick});
+  ASSERT_TRUE(app.Folders().Remove(0));
+  desktop.log.clear();
+  app.OnEditorClosed();
   EXPECT_EQ(desktop.log, (Log{"icon modify: 2 Dashmarks"}));
+  EXPECT_EQ(store.Changes(),
+            (Log{"delete Path3", "write Amount=2", "write Path1=C:\\B\\", "write Path2=C:\\C\\"}));
+
+  // Closed again with nothing changed: nothing is written.
+  store.ClearLog();
+  app.OnEditorClosed();
+  EXPECT_TRUE(store.Changes().empty());
 }
 
 // --- the folder list's order ------------------------------------------------------------------

@@ -155,5 +155,56 @@ TEST(SaveFolderList, BadStoredAmountIsReadAsZeroAndOverwritten) {
   EXPECT_EQ(store.Changes(), (Log{"write Amount=1", "write Path1=A\\", "write Clipboard=True"}));
 }
 
+// --- storing a change as it is made -------------------------------------------------------------
+
+struct ChangeCase {
+  const char* name;
+  Paths stored;  // the list as the store holds it
+  Paths now;     // the list after the edit
+  Log changes;   // exactly what the store is asked to change
+};
+
+class StoreFolderListChangesTest : public testing::TestWithParam<ChangeCase> {};
+
+TEST_P(StoreFolderListChangesTest, WritesOnlyWhatChangedAndLeavesTheStoreAsASaveWould) {
+  const ChangeCase& c = GetParam();
+  MemorySettingsStore store;
+  SaveFolderList(store, FolderList(c.stored), true);
+  store.ClearLog();
+  StoreFolderListChanges(store, FolderList(c.now));
+  EXPECT_EQ(store.Changes(), c.changes);
+
+  // What is left is what a whole save of the new list leaves, "Clipboard" included.
+  MemorySettingsStore saved;
+  SaveFolderList(saved, FolderList(c.stored), true);
+  SaveFolderList(saved, FolderList(c.now), true);
+  EXPECT_EQ(store.Values(), saved.Values());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, StoreFolderListChangesTest,
+    testing::Values(
+        ChangeCase{"Unchanged", {"A\\", "B\\"}, {"A\\", "B\\"}, {}},
+        ChangeCase{"FirstDeleted",
+                   {"A\\", "B\\", "C\\"},
+                   {"B\\", "C\\"},
+                   {"delete Path3", "write Amount=2", "write Path1=B\\", "write Path2=C\\"}},
+        ChangeCase{"LastDeleted", {"A\\", "B\\", "C\\"}, {"A\\", "B\\"}, {"delete Path3", "write Amount=2"}},
+        ChangeCase{"AddedAtItsPlace",
+                   {"A\\", "C\\"},
+                   {"A\\", "B\\", "C\\"},
+                   {"write Amount=3", "write Path2=B\\", "write Path3=C\\"}},
+        ChangeCase{"SortedOnce", {"b\\", "A\\"}, {"A\\", "b\\"}, {"write Path1=A\\", "write Path2=b\\"}},
+        ChangeCase{"EverythingDeleted", {"A\\"}, {}, {"delete Path1", "write Amount=0"}}),
+    [](const testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
+
+TEST(StoreClipboardOption, WritesTheOptionOnlyWhenTheStoreHoldsAnotherValue) {
+  MemorySettingsStore store;
+  StoreClipboardOption(store, false);
+  StoreClipboardOption(store, false);
+  StoreClipboardOption(store, true);
+  EXPECT_EQ(store.Changes(), (Log{"write Clipboard=False", "write Clipboard=True"}));
+}
+
 }  // namespace
 }  // namespace dm

@@ -61,7 +61,7 @@ bool MainWindow::Create() {
   if (iconWindow_ == nullptr) return false;
   icon_ = std::make_unique<NotifyIcon>(iconWindow_, trayImage_.Get());
   editor_ = std::make_unique<FolderEditorWindow>(FolderEditorContext{
-      instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.RefreshTrayIcon(); }});
+      instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.OnEditorClosed(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!app_.Start()) return false;
   // From here on, a handler that fails ends the program through its shutdown, which saves.
