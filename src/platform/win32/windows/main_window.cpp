@@ -60,8 +60,8 @@ bool MainWindow::Create() {
                       scale.ToPixelsY(kIconWindowSize), window_, nullptr, instance_, this);
   if (iconWindow_ == nullptr) return false;
   icon_ = std::make_unique<NotifyIcon>(iconWindow_, trayImage_.Get());
-  editor_ = std::make_unique<FolderEditorWindow>(FolderEditorContext{
-      instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.OnEditorClosed(); }});
+  editor_ = std::make_unique<FolderEditorWindow>(
+      FolderEditorContext{instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.OnEditorClosed(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!app_.Start()) return false;
   // From here on, a handler that fails ends the program through its shutdown, which saves.
