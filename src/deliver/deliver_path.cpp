@@ -5,6 +5,7 @@
 #include "deliver/folder_rules.h"
 #include "deliver/key_string.h"
 #include "deliver/send_key_string.h"
+#include "text/utf8.h"
 
 namespace dm {
 namespace {
@@ -129,7 +130,16 @@ DeliveryOutcome PathDeliverySequence::FocusNameBox(WindowHandle root, WindowHand
 
 DeliveryOutcome PathDeliverySequence::SendPath(WindowHandle root, const std::string& path,
                                                ClipboardSnapshot* saved) {
-  if (saved == nullptr) return SendToTarget(root, EscapeKeyString(path), true);
+  if (saved == nullptr) {
+    // The first character goes alone and is waited for. Keys already sent follow the foreground:
+    // a target that closes or gives the front away at its first key must get nothing more, and
+    // the rest of the path must never reach whatever came to the front meanwhile.
+    std::size_t first = path.empty() ? 0 : 1;
+    while (first < path.size() && IsUtf8Continuation(path[first])) ++first;
+    const DeliveryOutcome sent = SendToTarget(root, EscapeKeyString(path.substr(0, first)), true);
+    if (sent != kOk || first == path.size()) return sent;
+    return SendToTarget(root, EscapeKeyString(path.substr(first)), true);
+  }
   Clipboard& clipboard = services_.clipboard;
   // The earlier content goes back once the target has taken the paste, and also when setting
   // the text or pasting failed part-way.

@@ -36,10 +36,10 @@ class DeliverPathTest : public testing::Test {
 
 TEST_F(DeliverPathTest, DialogNameBoxIsFocusedByHandleThePathTypedAndEnteredThenEmptiedAgain) {
   const WindowHandle dialog = desktop.AddFileDialog("Open");
-  EXPECT_EQ(
-      Deliver("C:\\50% {x}\\", false),
-      (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\50% {x}\\\" -> Open",
-           "wait Open", "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
+  EXPECT_EQ(Deliver("C:\\50% {x}\\", false),
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
+                 "wait Open", "keys \":\\50% {x}\\\" -> Open", "wait Open", "keys {ENTER} -> Open",
+                 "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
@@ -62,7 +62,7 @@ TEST_F(DeliverPathTest, AClipboardTooLargeToKeepIsLeftAloneAndThePathTyped) {
   desktop.clipboardTooLarge = true;
   const Log log = Deliver("C:\\Data\\", true);
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
-  EXPECT_NE(std::find(log.begin(), log.end(), "keys \"C:\\Data\\\" -> Open"), log.end());
+  EXPECT_NE(std::find(log.begin(), log.end(), "keys \":\\Data\\\" -> Open"), log.end());
   EXPECT_EQ(std::find(log.begin(), log.end(), "keys Ctrl+v -> Open"), log.end());
   EXPECT_EQ(desktop.clipboard, before);
 }
@@ -86,9 +86,9 @@ TEST_F(DeliverPathTest, AnAppendedSuggestionIsCorrectedBeforeEnter) {
   const WindowHandle dialog = desktop.AddFileDialog("Open");
   desktop.autocomplete = "Reports and more";
   EXPECT_EQ(Deliver("C:\\", false),
-            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\\" -> Open",
-                 "wait Open", "write name box C:\\", "keys {ENTER} -> Open", "wait Open", "write name box ",
-                 "pointer default"}));
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
+                 "wait Open", "keys \":\\\" -> Open", "wait Open", "write name box C:\\",
+                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
 }
 
@@ -110,18 +110,19 @@ TEST_F(DeliverPathTest, AltNIsTheLastResortWhenTheBoxRefusesTheFocusByHandle) {
   desktop.focusByHandleRefused = true;
   EXPECT_EQ(Deliver("C:\\", false),
             (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys Alt+n -> Open",
-                 "wait Open", "keys \"C:\\\" -> Open", "wait Open", "keys {ENTER} -> Open", "wait Open",
-                 "write name box ", "pointer default"}));
+                 "wait Open", "keys \"C\" -> Open", "wait Open", "keys \":\\\" -> Open", "wait Open",
+                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
 }
 
 TEST_F(DeliverPathTest, ADialogThatClosesOnEnterGetsNothingMore) {
   const WindowHandle dialog = desktop.AddFileDialog("Choose Folder");
   desktop.At(dialog).closeOnEnter = true;
   desktop.At(desktop.NameBoxOf(dialog)).title = "old";
-  EXPECT_EQ(Deliver("C:\\", false),
-            (Log{"pointer hourglass", "activate Choose Folder", "focus name box of Choose Folder",
-                 "keys \"C:\\\" -> Choose Folder", "wait Choose Folder", "keys {ENTER} -> Choose Folder",
-                 "wait Choose Folder", "pointer default"}));
+  EXPECT_EQ(
+      Deliver("C:\\", false),
+      (Log{"pointer hourglass", "activate Choose Folder", "focus name box of Choose Folder",
+           "keys \"C\" -> Choose Folder", "wait Choose Folder", "keys \":\\\" -> Choose Folder",
+           "wait Choose Folder", "keys {ENTER} -> Choose Folder", "wait Choose Folder", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
@@ -132,19 +133,19 @@ TEST_F(DeliverPathTest, AClickOnTheIconMidWayIsOutwaitedAndTheDeliveryFinished) 
   desktop.intruder = tray;
   desktop.stealForegroundAfterSend = 1;
   EXPECT_EQ(Deliver("C:\\", false),
-            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\\" -> Open",
-                 "wait Open", "activate Open", "keys {ENTER} -> Open", "wait Open", "write name box ",
-                 "pointer default"}));
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
+                 "wait Open", "activate Open", "keys \":\\\" -> Open", "wait Open", "keys {ENTER} -> Open",
+                 "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
 }
 
 TEST_F(DeliverPathTest, ExplorerGetsGoToThePathAndAnEnterThatIsNotAwaited) {
   AddExplorer();
-  EXPECT_EQ(
-      Deliver("D:\\x\\", false),
-      (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
-           "keys \"D:\\x\\\" -> Explorer", "wait Explorer", "keys {ENTER} -> Explorer", "pointer default"}));
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
+                 "keys \"D\" -> Explorer", "wait Explorer", "keys \":\\x\\\" -> Explorer", "wait Explorer",
+                 "keys {ENTER} -> Explorer", "pointer default"}));
 }
 
 TEST_F(DeliverPathTest, KeysFollowIntoTheGoToBoxTheTargetOpens) {
@@ -155,7 +156,8 @@ TEST_F(DeliverPathTest, KeysFollowIntoTheGoToBoxTheTargetOpens) {
   desktop.stealForegroundAfterSend = 1;
   EXPECT_EQ(Deliver("D:\\x\\", false),
             (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
-                 "keys \"D:\\x\\\" -> Go To", "wait Explorer", "keys {ENTER} -> Go To", "pointer default"}));
+                 "keys \"D\" -> Go To", "wait Explorer", "keys \":\\x\\\" -> Go To", "wait Explorer",
+                 "keys {ENTER} -> Go To", "pointer default"}));
 }
 
 TEST_F(DeliverPathTest, AWindowOwnedByAnotherProgramStopsTheTyping) {
@@ -283,14 +285,21 @@ INSTANTIATE_TEST_SUITE_P(
                     DeliveryOutcome::FocusLost,
                     {"pointer hourglass", "activate Open", "focus name box of Open", "keys Alt+n -> Open",
                      "wait Open", "pointer default"}},
-        FailureCase{
-            "ForegroundLostAfterThePath",
-            "C:\\Data\\",
-            false,
-            [](FakeDesktop& d, WindowHandle, WindowHandle) { d.stealForegroundAfterSend = 1; },
-            DeliveryOutcome::FocusLost,
-            {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\Data\\\" -> Open",
-             "wait Open", "write name box report.txt", "pointer default"}},
+        FailureCase{"ForegroundLostAtTheFirstKey",
+                    "C:\\Data\\",
+                    false,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) { d.stealForegroundAfterSend = 1; },
+                    DeliveryOutcome::FocusLost,
+                    {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
+                     "wait Open", "write name box report.txt", "pointer default"}},
+        FailureCase{"ForegroundLostAfterThePath",
+                    "C:\\Data\\",
+                    false,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) { d.stealForegroundAfterSend = 2; },
+                    DeliveryOutcome::FocusLost,
+                    {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
+                     "wait Open", "keys \":\\Data\\\" -> Open", "wait Open", "write name box report.txt",
+                     "pointer default"}},
         FailureCase{"ForegroundLostAfterThePasteStillRestoresTheClipboard",
                     "C:\\Data\\",
                     true,
@@ -299,14 +308,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {"pointer hourglass", "clipboard save", "activate Open", "focus name box of Open",
                      "clipboard set C:\\Data\\", "keys Ctrl+v -> Open", "wait Open", "clipboard restore",
                      "write name box report.txt", "pointer default"}},
-        FailureCase{
-            "TargetNeverProcessesTheKeys",
-            "C:\\Data\\",
-            false,
-            [](FakeDesktop& d, WindowHandle, WindowHandle) { d.waitTimesOut = true; },
-            DeliveryOutcome::TargetStoppedAnswering,
-            {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C:\\Data\\\" -> Open",
-             "wait Open", "write name box report.txt", "pointer default"}}),
+        FailureCase{"TargetNeverProcessesTheKeys",
+                    "C:\\Data\\",
+                    false,
+                    [](FakeDesktop& d, WindowHandle, WindowHandle) { d.waitTimesOut = true; },
+                    DeliveryOutcome::TargetStoppedAnswering,
+                    {"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
+                     "wait Open", "write name box report.txt", "pointer default"}}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DeliverPathTest, ANetworkFolderThatCannotBeCheckedInTimeIsDeliveredAsBefore) {
