@@ -30,6 +30,18 @@ def check(condition, message):
         raise TestFailure(message)
 
 
+def parametrise(cases):
+    """Turns a test function f(d, *case) into one test per case, named after the case's label, in
+    the module that defines f."""
+    def make(function):
+        for label, *args in cases:
+            def test(d, function=function, args=args):
+                function(d, *args)
+            function.__globals__[f'{function.__name__}__{label}'] = test
+        return None
+    return make
+
+
 class Window:
     def __init__(self, line):
         head, cls_title_rect = line.split(' ', 4)[:4], line.split(' ', 4)[4]

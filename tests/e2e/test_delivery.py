@@ -8,24 +8,13 @@ import tempfile
 import time
 from pathlib import Path
 
-from harness import check
+from harness import check, parametrise
 
 SPECIAL_NAME = 'a%b^c+d~e{f}g(h)i[j]k&l m'
 ACCENTED_NAME = 'caf\u00e9 d\u00e9j\u00e0'
 
 
 # --- helpers -------------------------------------------------------------------------------------
-
-def parametrise(cases):
-    """Turns a function f(d, *case) into one test per case, named after the case's label."""
-    def make(function):
-        for label, *args in cases:
-            def test(d, function=function, args=args):
-                function(d, *args)
-            globals()[f'{function.__name__}__{label}'] = test
-        return None
-    return make
-
 
 class Scratch:
     """A scratch directory of the test's own, removed at the end."""

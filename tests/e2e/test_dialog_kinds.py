@@ -8,24 +8,13 @@ Each dialog comes from the dialog_kinds_fixture, which logs the folders it shows
 text when asked, and how it closed."""
 import time
 
-from harness import check
+from harness import check, parametrise
 from test_delivery import Scratch, choose_path, fixture, lines, nothing_for, refreshed, same_folder, \
     start_with, windows_path
 
 TITLE = 'Fixture Dialog'
 # Wine shows OutputDebugString lines on its "seh" channel (older versions: "debugstr").
 TRACE_LINES = 'warn+seh,warn+debugstr'
-
-
-def parametrise(cases):
-    """Turns a function f(d, *case) into one test per case, named after the case's label."""
-    def make(function):
-        for label, *args in cases:
-            def test(d, function=function, args=args):
-                function(d, *args)
-            globals()[f'{function.__name__}__{label}'] = test
-        return None
-    return make
 
 
 def folders(log):
