@@ -142,12 +142,12 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         check(at_logon.pid != first.pid or at_logon.hwnd != first.hwnd, 'the same window survived the logon')
         d.screenshot('started-at-logon')
 
-        # The list is edited in the running copy (nothing is written before it ends); the installer
-        # run over it closes it the way the task list does, so the edit reaches the store.
+        # The list is edited in the running copy and the editor left open (the edit is stored when
+        # the editor closes or the program ends); the installer run over it closes it the way the
+        # task list does, so the edit reaches the store.
         editor = test_editor.open_editor(d)
         test_editor.select_first_and_delete(d)
         test_editor.wait_list(d, editor, (0, ['C:\\windows\\']), 'the delete')
-        test_editor.close_editor(d)
         check(test_editor.stored_paths(d.reg_values()) == ['C:\\users\\', 'C:\\windows\\'],
               f'written before the end: {d.reg_values()}')
         run_installer(d, setup)
@@ -272,7 +272,10 @@ def test_f1_opens_the_page_beside_the_program_or_else_the_built_in_copy_at_the_t
             editor = test_editor.open_editor(d)
             d.keys('f1')
             d.wait_for(log.exists, 15, f'the page viewer to be started from {program}')
-            address = log.read_text(encoding='utf-8').strip()
+            # Under load the viewer has been seen started twice with the same address: each is checked.
+            addresses = log.read_text(encoding='utf-8').split()
+            check(len(set(addresses)) == 1, f'different addresses opened: {addresses}')
+            address = addresses[0]
             # The list has the focus when the editor opens: topic 11.
             found = re.fullmatch(r'file:///(.*)#topic11', address)
             check(found, f'opened {address!r}, not a file address at topic 11')
