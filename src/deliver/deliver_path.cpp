@@ -28,6 +28,8 @@ class HourglassScope {
 DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool clipboardMode) {
   HourglassScope hourglass(services_.pointer);
   reactivations_ = 0;
+  // The folder is looked at while the windows are searched.
+  if (IsFolderPathText(path)) services_.folders.Prepare(path);
   FileDialogTarget dialog;
   if (search_.CollectWindows(foundWindows_, 0, "*", "[#]32770") > 0) {
     dialog = ChooseFileDialog(services_.tree, foundWindows_);

@@ -34,5 +34,28 @@ TEST(FolderCheckTest, TellsAFolderFromAFileAndFromNothing) {
   EXPECT_EQ(check.Check(WideToUtf8(folder)), FolderState::NotFolder);
 }
 
+TEST(FolderCheckTest, APreparedLookAnswersOnlyForItsOwnPath) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::string folder = WideToUtf8(std::wstring(temp) + L"dm-prepared-\u00E9");
+  ASSERT_TRUE(CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr) ||
+              GetLastError() == ERROR_ALREADY_EXISTS);
+  const std::string gone = folder + "\\gone";
+
+  Win32FolderCheck check;
+  check.Prepare(folder);
+  EXPECT_EQ(check.Check(folder), FolderState::Folder);
+  // Prepared for one path, asked for another: each answer is the asked path's own.
+  check.Prepare(folder);
+  EXPECT_EQ(check.Check(gone), FolderState::NotFolder);
+  check.Prepare(gone);
+  EXPECT_EQ(check.Check(folder), FolderState::Folder);
+  // A prepared look is used once: the folder removed after it is seen gone.
+  check.Prepare(folder);
+  EXPECT_EQ(check.Check(folder), FolderState::Folder);
+  RemoveDirectoryW(Utf8ToWide(folder).c_str());
+  EXPECT_EQ(check.Check(folder), FolderState::NotFolder);
+}
+
 }  // namespace
 }  // namespace dm::win

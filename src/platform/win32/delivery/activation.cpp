@@ -32,7 +32,7 @@ bool Win32Activation::Activate(WindowHandle target) {
   // dispatches none of its posted messages (no timer or click runs in the middle of a delivery).
   while (GetForegroundWindow() != window) {
     if (GetTickCount64() >= deadline || !IsWindow(window)) return false;
-    Sleep(10);
+    Sleep(1);
   }
   // Let the target finish its activation (it puts the keyboard focus back on its control).
   if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() && !AnswersBefore(window, deadline)) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
@@ -14,15 +15,9 @@ namespace {
 constexpr DWORD kDeadlineMs = 1500;
 constexpr SIZE_T kWorkerStack = 64 * 1024;
 
-// What the worker was asked and found; shared, since the worker may outlive the wait.
-struct Lookup {
-  std::wstring path;
-  DWORD attributes = INVALID_FILE_ATTRIBUTES;
-  DWORD error = ERROR_SUCCESS;
-};
-
 DWORD WINAPI LookUp(void* parameter) {
-  const std::unique_ptr<std::shared_ptr<Lookup>> lookup(static_cast<std::shared_ptr<Lookup>*>(parameter));
+  const std::unique_ptr<std::shared_ptr<FolderLookup>> lookup(
+      static_cast<std::shared_ptr<FolderLookup>*>(parameter));
   // No "insert a disk" box for an empty drive.
   SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, nullptr);
   (*lookup)->attributes = GetFileAttributesW((*lookup)->path.c_str());
@@ -30,7 +25,7 @@ DWORD WINAPI LookUp(void* parameter) {
   return 0;
 }
 
-FolderState StateOf(const Lookup& lookup) {
+FolderState StateOf(const FolderLookup& lookup) {
   if (lookup.attributes != INVALID_FILE_ATTRIBUTES) {
     return (lookup.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FolderState::Folder : FolderState::NotFolder;
   }
@@ -50,18 +45,31 @@ FolderState StateOf(const Lookup& lookup) {
 
 }  // namespace
 
-FolderState Win32FolderCheck::Check(const std::string& path) {
-  auto lookup = std::make_shared<Lookup>();
-  lookup->path = Utf8ToWide(path);
-  auto* shared = new std::shared_ptr<Lookup>(lookup);
-  UniqueKernelHandle worker(
+Win32FolderCheck::Worker Win32FolderCheck::Start(const std::wstring& path) {
+  Worker worker;
+  worker.lookup = std::make_shared<FolderLookup>();
+  worker.lookup->path = path;
+  worker.started = GetTickCount64();
+  auto* shared = new std::shared_ptr<FolderLookup>(worker.lookup);
+  worker.thread.Reset(
       CreateThread(nullptr, kWorkerStack, LookUp, shared, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
-  if (!worker) {
-    delete shared;
-    return FolderState::Unknown;
+  if (!worker.thread) delete shared;
+  return worker;
+}
+
+void Win32FolderCheck::Prepare(const std::string& path) { prepared_ = Start(Utf8ToWide(path)); }
+
+FolderState Win32FolderCheck::Check(const std::string& path) {
+  const std::wstring wide = Utf8ToWide(path);
+  Worker worker = std::exchange(prepared_, Worker{});
+  // A look started for another path, or so long ago that the folder may have changed since, is
+  // not the answer.
+  if (!worker.thread || worker.lookup->path != wide || GetTickCount64() - worker.started > kDeadlineMs) {
+    worker = Start(wide);
   }
-  if (WaitForSingleObject(worker.Get(), kDeadlineMs) != WAIT_OBJECT_0) return FolderState::Unknown;
-  return StateOf(*lookup);
+  if (!worker.thread) return FolderState::Unknown;
+  if (WaitForSingleObject(worker.thread.Get(), kDeadlineMs) != WAIT_OBJECT_0) return FolderState::Unknown;
+  return StateOf(*worker.lookup);
 }
 
 }  // namespace dm::win
