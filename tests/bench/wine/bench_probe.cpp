@@ -14,6 +14,8 @@
 //
 // Tokens of "timed": down, up, enter, esc, alt+X, ctrl+X, text:LITERAL (typed as Unicode),
 // front:TITLE (brings that visible top-level window to the foreground and waits until it is),
+// namebox (the foreground dialog moves its focus to its file name box and selects the text, as a
+// Tab would: WM_NEXTDLGCTL with the box),
 // clip:TEXT (puts TEXT on the clipboard), mark (the clock starts at the next token). Before the
 // mark a token follows the previous one after 60 ms, as a person's keys would; after it, with no
 // pause. LOG is polled about once a millisecond (Sleep(1)), which bounds the resolution.
@@ -209,6 +211,54 @@ bool BringToFront(const std::wstring& title) {
   return GetForegroundWindow() == window;
 }
 
+struct ChildById {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchVisibleId(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildById*>(param);
+  if (GetDlgCtrlID(window) == search->id && IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND VisibleChild(HWND parent, int id) {
+  ChildById search{id, nullptr};
+  EnumChildWindows(parent, MatchVisibleId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The name box of the foreground file dialog gets the focus from its own dialog, its text selected.
+bool FocusNameBox() {
+  const HWND front = GetForegroundWindow();
+  HWND box = VisibleChild(front, 0x47C);
+  if (box == nullptr) box = VisibleChild(front, 0x480);
+  if (box == nullptr) return false;
+  HWND dialog = GetParent(box);
+  while (dialog != nullptr && dialog != front) {
+    wchar_t cls[16] = L"";
+    GetClassNameW(dialog, cls, 16);
+    if (lstrcmpW(cls, L"#32770") == 0) break;
+    dialog = GetParent(dialog);
+  }
+  if (dialog == nullptr) dialog = front;
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE, SMTO_ABORTIFHUNG,
+                           kTimeoutMs, &answer)) {
+    return false;
+  }
+  HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
+  if (edit == nullptr) {
+    if (HWND combo = FindWindowExW(box, nullptr, L"ComboBox", nullptr))
+      edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  }
+  return SendMessageTimeoutW(edit != nullptr ? edit : box, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, kTimeoutMs,
+                             &answer) != 0;
+}
+
 LONGLONG FileSize(const wchar_t* path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return 0;
@@ -244,6 +294,10 @@ int Timed(const wchar_t* log, int count, wchar_t** tokens) {
     if (i > 0 && !marked) Sleep(kPersonGapMs);
     if (token.rfind(L"front:", 0) == 0) {
       if (!BringToFront(token.substr(6))) return 4;
+      continue;
+    }
+    if (token == L"namebox") {
+      if (!FocusNameBox()) return 4;
       continue;
     }
     if (token.rfind(L"clip:", 0) == 0) {

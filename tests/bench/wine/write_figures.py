@@ -46,9 +46,8 @@ def figures_block(results):
              table(results, results['repetitions']), '']
     delivery = results.get('delivery')
     if delivery:
-        for mode in ('typed', 'pasted'):
-            r = delivery[mode]
-            lines.append(f'- Delivery, {mode}, every run (ms): floor '
+        for name, r in delivery.items():
+            lines.append(f'- Delivery, {name}, every run (ms): floor '
                          f'{", ".join(f"{v:.0f}" for v in r["floor_all"])}; Dashmarks '
                          f'{", ".join(f"{v:.0f}" for v in r["program_all"])}.')
     footprint = results.get('footprint')
