@@ -8,8 +8,8 @@
 #include "platform/win32/system/locale_grouping.h"
 #include "platform/win32/system/memory_status.h"
 #include "platform/win32/system/module_version.h"
-#include "platform/win32/windows/point_font.h"
 #include "platform/win32/windows/display_scale.h"
+#include "platform/win32/windows/point_font.h"
 #include "platform/win32/windows/window_class.h"
 #include "ui/about/about_layout.h"
 #include "ui/about/about_texts.h"
@@ -160,22 +160,24 @@ void AboutBox::LayOut(int dpi, const RECT* suggested) {
   for (const auto& [id, at] : AboutControlRects(memoryLabel_)) {
     HWND child = GetDlgItem(box, Id(id));
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont.Get()), FALSE);
-    SetWindowPos(child, nullptr, scale_.ToPixelsX(at.left), scale_.ToPixelsY(at.top), scale_.ToPixelsX(at.width),
-                 scale_.ToPixelsY(at.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(child, nullptr, scale_.ToPixelsX(at.left), scale_.ToPixelsY(at.top),
+                 scale_.ToPixelsX(at.width), scale_.ToPixelsY(at.height), SWP_NOZORDER | SWP_NOACTIVATE);
   }
   windowFont_ = std::move(windowFont);
   controlFont_ = std::move(controlFont);
   // The program icon as large as AboutIcon is at this scale.
-  UniqueIcon icon = LoadIconAtSize(instance_, IDI_DASHMARKS, scale_.ToPixelsX(about_layout::kAboutIcon.width));
+  UniqueIcon icon =
+      LoadIconAtSize(instance_, IDI_DASHMARKS, scale_.ToPixelsX(about_layout::kAboutIcon.width));
   SendDlgItemMessageW(box, Id(AboutControl::AboutIcon), STM_SETICON,
                       reinterpret_cast<WPARAM>(icon ? icon.Get() : fallbackIcon_), 0);
   icon_ = std::move(icon);
 
   const TwipsSize client = AboutClientSize(memoryLabel_);
-  const SIZE outer = FrameSizeForDpi({scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)}, kStyle,
-                                     kExStyle, dpi);
+  const SIZE outer = FrameSizeForDpi({scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)},
+                                     kStyle, kExStyle, dpi);
   if (suggested != nullptr) {
-    SetWindowPos(box, nullptr, suggested->left, suggested->top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(box, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   } else {
     SetWindowPos(box, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -208,9 +210,10 @@ void AboutBox::CreateControls(HINSTANCE instance) {
       {AboutControl::AboutIcon, L"STATIC", SS_ICON | SS_CENTERIMAGE, ""},
   };
   for (const Control& control : controls) {
-    CreateWindowExW(0, control.windowClass, Utf8ToWide(control.text).c_str(), WS_CHILD | WS_VISIBLE | control.style,
-                    0, 0, 0, 0, window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(control.id))),
-                    instance, nullptr);
+    static_cast<void>(CreateWindowExW(0, control.windowClass, Utf8ToWide(control.text).c_str(),
+                                      WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, window_.Get(),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(control.id))), instance,
+                                      nullptr));
   }
 }
 

@@ -11,8 +11,8 @@
 #include "platform/win32/base/unique_handle.h"
 #include "platform/win32/system/folder_browser.h"
 #include "platform/win32/system/help_launcher.h"
-#include "platform/win32/windows/pending_messages.h"
 #include "platform/win32/windows/display_scale.h"
+#include "platform/win32/windows/pending_messages.h"
 #include "platform/win32/windows/window_class.h"
 #include "ui/editor/editor_actions.h"
 #include "ui/editor/editor_layout.h"
@@ -63,9 +63,9 @@ struct FolderEditorWindow::Impl final : EditorView {
   FolderEditorContext context;
   UniqueWindow window;  // only while open
   UniqueGdiObject font;
-  UniqueIcon bigIcon;    // the program icon at the window's scale
-  UniqueIcon smallIcon;  // the same, small
-  int dpi = 0;           // the scale the window is laid out for
+  UniqueIcon bigIcon;                                   // the program icon at the window's scale
+  UniqueIcon smallIcon;                                 // the same, small
+  int dpi = 0;                                          // the scale the window is laid out for
   std::array<HWND, kEditorControls.size()> controls{};  // children of window, in creation order
   HWND pathList = nullptr;
   HWND addButton = nullptr;
@@ -211,7 +211,8 @@ void FolderEditorWindow::Impl::LayOut(int newDpi, const RECT* suggested) {
   UniqueIcon big = LoadIconAtSize(context.instance, IDI_DASHMARKS, SystemMetricForDpi(SM_CXICON, dpi));
   UniqueIcon small = LoadIconAtSize(context.instance, IDI_DASHMARKS, SystemMetricForDpi(SM_CXSMICON, dpi));
   SendMessageW(window.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big ? big.Get() : context.icon));
-  SendMessageW(window.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small.Get() : context.icon));
+  SendMessageW(window.Get(), WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(small ? small.Get() : context.icon));
   bigIcon = std::move(big);
   smallIcon = std::move(small);
 }

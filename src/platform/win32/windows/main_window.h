@@ -87,7 +87,7 @@ class MainWindow final : public TrayIcon,
   UniqueIcon programIcon_;
   UniqueIcon programIconSmall_;
   UniqueIcon trayImage_;
-  int trayImageSize_ = 0;  // pixels
+  int trayImageSize_ = 0;      // pixels
   HWND window_ = nullptr;      // destroyed with the process or by the program's own close
   HWND iconWindow_ = nullptr;  // the icon's callback window, a child of window_
   UINT taskbarCreated_ = 0;

@@ -91,8 +91,10 @@ TEST(AboutControlRects, LieInsideTheClientAreaInWholePixelsAtEveryScale) {
         const int top = scale.ToPixelsY(c.at.top);
         EXPECT_GE(left, 1) << dpi;
         EXPECT_GE(top, 1) << dpi;
-        EXPECT_LT(left + scale.ToPixelsX(c.at.width), width) << dpi << " control " << static_cast<int>(c.control);
-        EXPECT_LT(top + scale.ToPixelsY(c.at.height), height) << dpi << " control " << static_cast<int>(c.control);
+        EXPECT_LT(left + scale.ToPixelsX(c.at.width), width)
+            << dpi << " control " << static_cast<int>(c.control);
+        EXPECT_LT(top + scale.ToPixelsY(c.at.height), height)
+            << dpi << " control " << static_cast<int>(c.control);
       }
     }
   }

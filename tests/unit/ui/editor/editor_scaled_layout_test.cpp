@@ -22,9 +22,21 @@ TEST(EditorLayoutForDpi, ScalesWithTheDisplay) {
   };
   const Case cases[] = {
       {96, 217, 89, {EditorControl::CloseButton, 152, 56, 57, 25}, {EditorControl::PathList, 8, 24, 201, 21}},
-      {120, 271, 111, {EditorControl::CloseButton, 190, 70, 71, 31}, {EditorControl::PathList, 10, 30, 251, 26}},
-      {144, 326, 134, {EditorControl::CloseButton, 228, 84, 86, 38}, {EditorControl::PathList, 12, 36, 302, 32}},
-      {192, 434, 178, {EditorControl::CloseButton, 304, 112, 114, 50}, {EditorControl::PathList, 16, 48, 402, 42}},
+      {120,
+       271,
+       111,
+       {EditorControl::CloseButton, 190, 70, 71, 31},
+       {EditorControl::PathList, 10, 30, 251, 26}},
+      {144,
+       326,
+       134,
+       {EditorControl::CloseButton, 228, 84, 86, 38},
+       {EditorControl::PathList, 12, 36, 302, 32}},
+      {192,
+       434,
+       178,
+       {EditorControl::CloseButton, 304, 112, 114, 50},
+       {EditorControl::PathList, 16, 48, 402, 42}},
       {0, 217, 89, {EditorControl::CloseButton, 152, 56, 57, 25}, {EditorControl::PathList, 8, 24, 201, 21}},
   };
   for (const Case& c : cases) {

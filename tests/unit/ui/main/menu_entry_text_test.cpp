@@ -96,12 +96,15 @@ TEST(FitMenuEntryText, KeepsEachAccessKeyMarkerWithWhatItMarks) {
   };
   for (const Case& c : cases) {
     const FakeMeasure measure;
-    EXPECT_EQ(FitMenuEntryText(c.caption, c.maxWidth, measure), c.expected) << c.caption << " in " << c.maxWidth;
+    EXPECT_EQ(FitMenuEntryText(c.caption, c.maxWidth, measure), c.expected)
+        << c.caption << " in " << c.maxWidth;
   }
 }
 
 TEST(FitMenuEntryText, NeverSplitsACharacter) {
-  const std::string caption = "C:\\\xC3\x9C" "bersicht\\\xE6\x96\x87\xE6\x9B\xB8\xE5\xA4\xB9\\\xF0\x9F\x93\x81\\";
+  const std::string caption =
+      "C:\\\xC3\x9C"
+      "bersicht\\\xE6\x96\x87\xE6\x9B\xB8\xE5\xA4\xB9\\\xF0\x9F\x93\x81\\";
   for (int width = 0; width < 20; ++width) {
     const FakeMeasure measure;
     const std::string fitted = FitMenuEntryText(caption, width, measure);
