@@ -11,10 +11,12 @@ to write them again (or `python3 res/make_icons.py DIR` to write them elsewhere)
 import math
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 SIZES = (16, 20, 24, 32, 40, 48, 64)
 SAMPLES = 4  # per pixel and axis
+PNG_FROM = 40  # images this large and larger are stored as PNG, the smaller ones as bitmaps
 
 OUTLINE = (0x1C, 0x1C, 0x24)
 RIM = (0xFF, 0xFF, 0xFF, 0.55)  # colour and opacity of the light rim
@@ -147,8 +149,21 @@ def icon_image(pixels):
     return header + bytes(colour) + bytes(mask)
 
 
+def png_image(pixels):
+    """The same image as a PNG, as icon files hold large images since Windows Vista: a fraction of
+    the bytes of a bitmap."""
+    size = len(pixels)
+    raw = b''.join(b'\0' + bytes(v for px in row for v in px) for row in pixels)
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)) +
+            chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
 def write_icon(path, drawing):
-    blobs = [(px, icon_image(render(drawing, px))) for px in SIZES]
+    blobs = [(px, png_image(pixels) if px >= PNG_FROM else icon_image(pixels))
+             for px, pixels in ((px, render(drawing, px)) for px in SIZES)]
     out = bytearray(struct.pack('<HHH', 0, 1, len(blobs)))
     offset = 6 + 16 * len(blobs)
     for px, blob in blobs:
