@@ -28,9 +28,11 @@ if(NOT DASHMARKS_WIN32_TESTS_ONLY)
                       -Wl,--tsaware -Wl,--dynamicbase -Wl,--nxcompat
                       $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
   set_target_properties(Dashmarks PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-  # The help page is built into the program (res/dashmarks.rc); a copy also goes beside it.
+  # The help page, the icons and the manifest are built into the program (res/dashmarks.rc), which
+  # is compiled again when one of them changes; a copy of the help page also goes beside it.
   set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/dashmarks.rc APPEND PROPERTY OBJECT_DEPENDS
-               ${CMAKE_SOURCE_DIR}/res/Dashmarks.html)
+               ${CMAKE_SOURCE_DIR}/res/Dashmarks.html ${CMAKE_SOURCE_DIR}/res/dashmarks.ico
+               ${CMAKE_SOURCE_DIR}/res/tray.ico ${CMAKE_SOURCE_DIR}/res/Dashmarks.manifest)
   configure_file(${CMAKE_SOURCE_DIR}/res/Dashmarks.html ${CMAKE_BINARY_DIR}/Dashmarks.html COPYONLY)
 endif()
 

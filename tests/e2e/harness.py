@@ -398,6 +398,31 @@ class Desktop:
         rc, _ = self.helper('post', main.hwnd, 'TaskbarCreated', '0', '0')
         check(rc == 0, 'could not post TaskbarCreated')
 
+    # --- the display's scale --------------------------------------------------------------------
+
+    def set_display_scale(self, dpi):
+        """Gives Wine's display dpi dots per inch (96 is 100 %) and starts Wine's session again, so
+        that its desktop and tray take the new scale as well as every program started after."""
+        self.kill_all()
+        for key in (r'HKCU\Control Panel\Desktop',
+                    r'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'):
+            self.wine('reg', 'add', key, '/v', 'LogPixels', '/t', 'REG_DWORD', '/d', str(dpi), '/f', check_rc=True)
+        subprocess.run(['wineserver', '-k'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=60)
+        subprocess.run(['wineserver', '-w'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=60)
+        subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=60)
+        subprocess.run([self.wine_command, str(self.helper_exe), 'windows'], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=120)
+
+    def text_fit(self, window, font):
+        """(text width, text height, client width, client height) of a control's text drawn in font:
+        "message" (the system's message font) or "FACE:POINTS"."""
+        rc, out = self.helper('fit', window.hwnd, font)
+        check(rc == 0, f'could not measure the text of {window}')
+        return tuple(int(v) for v in out.split())
+
     # --- artefacts ---------------------------------------------------------------------------
 
     def test_dir(self):

@@ -10,6 +10,21 @@ TwipsRect MemoryLabel(double textWidth) {
   return memory;
 }
 
+std::array<PlacedControl, 11> AboutControlRects(const TwipsRect& memory) {
+  namespace layout = about_layout;
+  return {{{AboutControl::OkButton, layout::kOk},
+           {AboutControl::AboutIcon, layout::kAboutIcon},
+           {AboutControl::ProgramLine, layout::kProgram},
+           {AboutControl::AuthorLine, layout::kAuthor},
+           {AboutControl::CopyrightLine, layout::kCopyright},
+           {AboutControl::WebAddress, layout::kUrl},
+           {AboutControl::MailAddress, layout::kMail},
+           {AboutControl::InfoHeading, layout::kInfo},
+           {AboutControl::FolderCountLine, layout::kSpecific},
+           {AboutControl::MemoryHeading, layout::kPhysMem},
+           {AboutControl::MemoryLine, memory}}};
+}
+
 TwipsSize AboutClientSize(const TwipsRect& memory) {
   double right = memory.left + memory.width;
   double bottom = memory.top + memory.height;

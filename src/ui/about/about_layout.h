@@ -2,6 +2,10 @@
 // The About box: control geometry in twips, the client area that holds the controls, and where the
 // window opens.
 
+#include <array>
+
+#include "ui/twips.h"
+
 namespace dm {
 
 struct TwipsRect {
@@ -76,6 +80,14 @@ inline constexpr double kFontPoints = 8.25;  // MS Sans Serif; bold for the wind
 // MemoryLine for a memory line textWidth twips wide: left, top and height as laid out, and at least
 // its laid-out width, wider when the text needs it (a label clips, or wraps off its last word).
 TwipsRect MemoryLabel(double textWidth);
+
+struct PlacedControl {
+  AboutControl control;
+  TwipsRect at;
+};
+
+// Every control's place, MemoryLine at memory.
+std::array<PlacedControl, 11> AboutControlRects(const TwipsRect& memory);
 
 // The client area that holds every control, with MemoryLine at memory, and kMargin to the right of
 // the rightmost and below the lowest.

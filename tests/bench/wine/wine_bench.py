@@ -26,7 +26,8 @@ REPO = Path(__file__).resolve().parents[3]
 sys.path.insert(0, str(REPO / 'tests' / 'e2e'))
 import harness  # noqa: E402
 
-GOALS = {'delivery': 1.3, 'footprint': 1.3, 'search': 1.2}
+# Start-up until the icon shows has a goal of its own, stricter than the rest of the footprint.
+GOALS = {'delivery': 1.3, 'footprint': 1.3, 'startup': 1.2, 'search': 1.2}
 # Every kind of file dialog the program delivers to (dialog_kinds_fixture's names), and what each is.
 DIALOG_KINDS = {
     'open': 'Open, explorer-style, hooked',
@@ -250,6 +251,8 @@ def table(results, repetitions):
                                        ('anonymous', 'Private resident, Linux RssAnon (KiB)', 1024, ',.0f')):
             r = f[key]
             goal = 'cross-check' if key == 'anonymous' else f'≤ 1.3: {verdict(r["ratio"], GOALS["footprint"])}'
+            if key == 'icon_ms':
+                goal = f'≤ 1.2: {verdict(r["ratio"], GOALS["startup"])}'
             rows.append(f'| {label} | {r["floor"] / scale:{fmt}} | {r["program"] / scale:{fmt}} | '
                         f'{r["ratio"]:.2f} | {goal} |')
         size = f['exe_bytes']

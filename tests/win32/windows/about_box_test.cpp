@@ -14,6 +14,7 @@
 
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/windows/about_window.h"
+#include "platform/win32/windows/display_scale.h"
 #include "ui/about/about_info_text.h"
 #include "ui/about/about_layout.h"
 
@@ -253,6 +254,40 @@ TEST(AboutBox, OpensCentredWithEveryControlInsideItsClientArea) {
       EXPECT_GE(a.actual.right - a.actual.left, memoryTextWidth);
     }
   }
+}
+
+TEST(AboutBox, IsLaidOutAgainWhereTheSystemSaysTheScaleChanged) {
+  // What the system sends when the box moves to a monitor of another scale: laid out for the new
+  // scale, where the system suggests, every control inside, the icon as large as its place.
+  AboutBox about;
+  RECT before{}, after{}, outer{}, icon{};
+  bool everyControlInside = true;
+  const int dpi = SystemDpi();
+  const Seen seen = ShowAndInspect(about, AboutInfoText(0), [&](HWND box) {
+    GetClientRect(box, &before);
+    RECT suggested{40, 30, 40 + 900, 30 + 700};
+    SendMessageW(box, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
+    GetClientRect(box, &after);
+    GetWindowRect(box, &outer);
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      RECT r{};
+      GetWindowRect(child, &r);
+      MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
+      everyControlInside =
+          everyControlInside && r.left > 0 && r.top > 0 && r.right < after.right && r.bottom < after.bottom;
+    }
+    GetClientRect(GetDlgItem(box, static_cast<int>(AboutControl::AboutIcon)), &icon);
+    about.Close();
+  });
+  ASSERT_NE(seen.box, nullptr);
+  // About twice as large: the frame the system draws around it here stays at the system's scale,
+  // and the fonts are not exactly twice as wide, so only the controls' inside is exact.
+  EXPECT_GT(after.right, before.right * 3 / 2);
+  EXPECT_GT(after.bottom, before.bottom * 3 / 2);
+  EXPECT_EQ(outer.left, 40);
+  EXPECT_EQ(outer.top, 30);
+  EXPECT_TRUE(everyControlInside);
+  EXPECT_EQ(icon.right, MulDiv(32, 2 * dpi, 96));
 }
 
 std::string ClipboardText(HWND owner) {

@@ -3,6 +3,7 @@
 // ways it closes, also in the middle of its fill.
 
 #include "platform/win32/windows/folder_editor_window.h"
+#include "platform/win32/windows/display_scale.h"
 
 #include <windows.h>
 
@@ -115,7 +116,18 @@ TEST_F(FolderEditorWindowTest, EmptyListSelectsNothingAndDisablesDelete) {
   EXPECT_TRUE(IsWindowEnabled(Button(L"&Add...")));
 }
 
-TEST_F(FolderEditorWindowTest, OpensAtTheBottomRightWithAFixedDialogFrameAndTheMainIcon) {
+// The width of icon's image, 0 for none.
+int IconWidth(HICON icon) {
+  ICONINFO info{};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  GetObjectW(info.hbmMask, sizeof(bitmap), &bitmap);
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+TEST_F(FolderEditorWindowTest, OpensAtTheBottomRightWithAFixedDialogFrameAndTheProgramIconAtItsScale) {
   Open({"C:\\"});
   RECT rect{};
   GetWindowRect(Editor(), &rect);
@@ -127,7 +139,12 @@ TEST_F(FolderEditorWindowTest, OpensAtTheBottomRightWithAFixedDialogFrameAndTheM
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
   EXPECT_TRUE(GetWindowLongW(Editor(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
-  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(Editor(), WM_GETICON, ICON_BIG, 0)), icon_);
+  // The program icon as large as the system shows icons at the window's scale, big and small.
+  const int dpi = WindowDpi(Editor());
+  EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(Editor(), WM_GETICON, ICON_BIG, 0))),
+            SystemMetricForDpi(SM_CXICON, dpi));
+  EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(Editor(), WM_GETICON, ICON_SMALL, 0))),
+            SystemMetricForDpi(SM_CXSMICON, dpi));
 }
 
 TEST_F(FolderEditorWindowTest, ControlsFollowTheTabOrder) {

@@ -158,4 +158,24 @@ HRESULT DwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD s
   return CallOr(proc, HRESULT{E_NOTIMPL}, window, attribute, value, size);
 }
 
+UINT GetDpiForWindow(HWND window) {
+  static LazyProc<UINT(WINAPI*)(HWND)> proc(kUser32, "GetDpiForWindow");
+  return CallOr(proc, UINT{0}, window);
+}
+
+int GetSystemMetricsForDpi(int index, UINT dpi) {
+  static LazyProc<int(WINAPI*)(int, UINT)> proc(kUser32, "GetSystemMetricsForDpi");
+  return CallOr(proc, 0, index, dpi);
+}
+
+BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi) {
+  static LazyProc<BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT)> proc(kUser32, "SystemParametersInfoForDpi");
+  return CallOr(proc, FALSE, action, param, value, winIni, dpi);
+}
+
+BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi) {
+  static LazyProc<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)> proc(kUser32, "AdjustWindowRectExForDpi");
+  return CallOr(proc, FALSE, rect, style, menu, exStyle, dpi);
+}
+
 }  // namespace dm::win::bindings

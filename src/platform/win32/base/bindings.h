@@ -124,5 +124,13 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, co
 // E_NOTIMPL where it cannot be bound.
 HRESULT DwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size);
 
+// The display scale of each monitor (Windows 10 version 1607 on): a window's own dots per inch and
+// the metrics and fonts for them. Where they are absent the program is scaled as a whole, by the
+// system's dots per inch, and answers 0 / FALSE here.
+UINT GetDpiForWindow(HWND window);                // the editor's, the About box's and the icon's scale
+int GetSystemMetricsForDpi(int index, UINT dpi);  // icon sizes at that scale
+BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi);  // fonts
+BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);    // frames
+
 }  // namespace bindings
 }  // namespace dm::win

@@ -59,5 +59,7 @@ using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, ::CloseHandle>>
 using UniqueGdiObject = UniqueHandle<NullHandleTraits<HGDIOBJ, ::DeleteObject>>;
 using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, ::FreeLibrary>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
+// Memory device contexts (CreateCompatibleDC), not those GetDC lends.
+using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, ::DeleteDC>>;
 
 }  // namespace dm::win

@@ -39,6 +39,17 @@ void NotifyIcon::Delete() {
   bindings::Shell_NotifyIconA(NIM_DELETE, &record_);
 }
 
+void NotifyIcon::ChangeImage(HICON icon) {
+  icon_ = icon;
+  record_.cbSize = sizeof(TrayIconRecord);
+  record_.hWnd = owner_;
+  record_.uID = kIconId;
+  record_.uFlags = NIF_ICON;
+  record_.hIcon = icon_;
+  // Fails, harmlessly, while the icon is not in the tray.
+  bindings::Shell_NotifyIconA(NIM_MODIFY, &record_);
+}
+
 IconEvent IconEventFromCallback(LPARAM lParam) {
   switch (lParam) {
     case WM_LBUTTONUP:

@@ -20,6 +20,9 @@ class NotifyIcon final : public TrayIcon {
   bool Add(const std::string& tip) override;
   bool Modify(const std::string& tip) override;
   void Delete() override;
+  // Shows icon instead (owned by the caller), at once where the icon is in the tray and at the next
+  // add otherwise.
+  void ChangeImage(HICON icon);
 
   const TrayIconRecord& Record() const { return record_; }
 

@@ -1,14 +1,15 @@
 #include "platform/win32/windows/about_window.h"
 
-#include <cmath>
 #include <string>
+#include <utility>
 
+#include "../../../../res/resource_ids.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/system/locale_grouping.h"
 #include "platform/win32/system/memory_status.h"
 #include "platform/win32/system/module_version.h"
+#include "platform/win32/windows/display_scale.h"
 #include "platform/win32/windows/point_font.h"
-#include "platform/win32/windows/screen_scale.h"
 #include "platform/win32/windows/window_class.h"
 #include "ui/about/about_layout.h"
 #include "ui/about/about_texts.h"
@@ -33,8 +34,6 @@ bool IsTextField(int id) { return id == Id(AboutControl::WebAddress) || id == Id
 bool IsLabel(int id) {
   return id >= Id(AboutControl::ProgramLine) && id <= Id(AboutControl::MemoryLine) && !IsTextField(id);
 }
-
-int DpiY(const TwipsScale& scale) { return static_cast<int>(std::lround(1440.0 / scale.twipsPerPixelY)); }
 
 void SetText(HWND window, const std::string& text) { SetWindowTextW(window, Utf8ToWide(text).c_str()); }
 
@@ -76,22 +75,17 @@ class PaintScope {
 void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText) {
   // Never entered twice: the tray application answers no click on the icon while the box is up.
   RegisterWindowClass(instance, kClassName, Guarded<&AboutBox::WindowProc>, COLOR_BTNFACE);
-  scale_ = ScreenScale();
-  windowFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, true, DpiY(scale_));
-  controlFont_ = CreatePointFont(kFontFace, about_layout::kFontPoints, false, DpiY(scale_));
+  instance_ = instance;
+  fallbackIcon_ = icon;
   memoryLine_ = MemoryLine(TotalPhysicalMemory(), UserDigitGrouping());
-  // MemoryLine is as wide as its figure needs; the client area holds every control with the
-  // layout's margin all round, and the frame goes around that area.
-  memoryLabel_ = MemoryLabel(scale_.ToTwipsX(TextWidth(controlFont_.Get(), memoryLine_)));
-  const TwipsSize client = AboutClientSize(memoryLabel_);
-  RECT frame{0, 0, scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   // WM_NCCREATE binds the window to this object and hands it to window_, which IsOpen() tests; the
-  // handle returned is the same one.
-  static_cast<void>(CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, frame.right - frame.left,
-                                    frame.bottom - frame.top, owner, nullptr, instance, this));
+  // handle returned is the same one. LayOut sizes it for the scale of its monitor.
+  static_cast<void>(
+      CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, owner, nullptr, instance, this));
   if (IsOpen()) {
-    Open(instance, icon, aboutInfoText);
+    CreateControls(instance);
+    LayOut(WindowDpi(window_.Get()), nullptr);
+    Open(instance, aboutInfoText);
     owner_ = owner;
     if (owner_ != nullptr) EnableWindow(owner_, FALSE);
     ShowWindow(window_.Get(), SW_SHOWNORMAL);
@@ -102,6 +96,7 @@ void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::
   Close();
   controlFont_.Reset();
   windowFont_.Reset();
+  icon_.Reset();
 }
 
 void AboutBox::Close() {
@@ -130,10 +125,8 @@ void AboutBox::RunModalLoop() {
   }
 }
 
-void AboutBox::Open(HINSTANCE instance, HICON icon, const std::string& aboutInfoText) {
+void AboutBox::Open(HINSTANCE instance, const std::string& aboutInfoText) {
   HWND box = window_.Get();
-  CreateControls(instance);
-
   // 1. Centre on the screen, size unchanged.
   RECT outer{};
   GetWindowRect(box, &outer);
@@ -144,8 +137,7 @@ void AboutBox::Open(HINSTANCE instance, HICON icon, const std::string& aboutInfo
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // 2. Caption.
   SetText(box, std::string(about_texts::kCaptionPrefix) + about_texts::kProgramTitle);
-  // 3. The main window's icon.
-  SendDlgItemMessageW(box, Id(AboutControl::AboutIcon), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  // 3. The program icon was set by LayOut, at the scale.
   // 4. The information line, trailing blanks included.
   SetText(GetDlgItem(box, Id(AboutControl::FolderCountLine)), aboutInfoText);
   // 5. Description and version from the running module's version record.
@@ -156,39 +148,72 @@ void AboutBox::Open(HINSTANCE instance, HICON icon, const std::string& aboutInfo
   SetText(GetDlgItem(box, Id(AboutControl::MemoryLine)), memoryLine_);
 }
 
+void AboutBox::LayOut(int dpi, const RECT* suggested) {
+  HWND box = window_.Get();
+  scale_ = TwipsScale::FromDpi(dpi, dpi);
+  // The old fonts stay until every control has the new ones.
+  UniqueGdiObject windowFont = CreatePointFont(kFontFace, about_layout::kFontPoints, true, dpi);
+  UniqueGdiObject controlFont = CreatePointFont(kFontFace, about_layout::kFontPoints, false, dpi);
+  // MemoryLine is as wide as its figure needs; the client area holds every control with the
+  // layout's margin all round, and the frame goes around that area.
+  memoryLabel_ = MemoryLabel(scale_.ToTwipsX(TextWidth(controlFont.Get(), memoryLine_)));
+  for (const auto& [id, at] : AboutControlRects(memoryLabel_)) {
+    HWND child = GetDlgItem(box, Id(id));
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont.Get()), FALSE);
+    SetWindowPos(child, nullptr, scale_.ToPixelsX(at.left), scale_.ToPixelsY(at.top),
+                 scale_.ToPixelsX(at.width), scale_.ToPixelsY(at.height), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  windowFont_ = std::move(windowFont);
+  controlFont_ = std::move(controlFont);
+  // The program icon as large as AboutIcon is at this scale.
+  UniqueIcon icon =
+      LoadIconAtSize(instance_, IDI_DASHMARKS, scale_.ToPixelsX(about_layout::kAboutIcon.width));
+  SendDlgItemMessageW(box, Id(AboutControl::AboutIcon), STM_SETICON,
+                      reinterpret_cast<WPARAM>(icon ? icon.Get() : fallbackIcon_), 0);
+  icon_ = std::move(icon);
+
+  const TwipsSize client = AboutClientSize(memoryLabel_);
+  const SIZE outer = FrameSizeForDpi({scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)},
+                                     kStyle, kExStyle, dpi);
+  if (suggested != nullptr) {
+    SetWindowPos(box, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    SetWindowPos(box, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(box, nullptr, TRUE);
+}
+
 void AboutBox::CreateControls(HINSTANCE instance) {
   struct Control {
     AboutControl id;
     const wchar_t* windowClass;
     DWORD style;
-    TwipsRect at;
     const char* text;
   };
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
   constexpr DWORD kTextField = WS_TABSTOP | ES_LEFT | ES_READONLY | ES_AUTOHSCROLL;
-  namespace layout = about_layout;
   namespace texts = about_texts;
-  // In tab order: the OK button first, then the labels and text fields as they read.
+  // In tab order: the OK button first, then the labels and text fields as they read. LayOut places
+  // them.
   const Control controls[] = {
-      {AboutControl::OkButton, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, layout::kOk, texts::kOk},
-      {AboutControl::ProgramLine, L"STATIC", kLabel, layout::kProgram, ""},
-      {AboutControl::AuthorLine, L"STATIC", kLabel, layout::kAuthor, texts::kAuthor},
-      {AboutControl::CopyrightLine, L"STATIC", kLabel, layout::kCopyright, texts::kCopyright},
-      {AboutControl::WebAddress, L"EDIT", kTextField, layout::kUrl, texts::kUrl},
-      {AboutControl::MailAddress, L"EDIT", kTextField, layout::kMail, texts::kMail},
-      {AboutControl::InfoHeading, L"STATIC", kLabel, layout::kInfo, texts::kInfo},
-      {AboutControl::FolderCountLine, L"STATIC", kLabel, layout::kSpecific, ""},
-      {AboutControl::MemoryHeading, L"STATIC", kLabel, layout::kPhysMem, texts::kPhysMem},
-      {AboutControl::MemoryLine, L"STATIC", kLabel, memoryLabel_, ""},
-      {AboutControl::AboutIcon, L"STATIC", SS_ICON | SS_CENTERIMAGE, layout::kAboutIcon, ""},
+      {AboutControl::OkButton, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, texts::kOk},
+      {AboutControl::ProgramLine, L"STATIC", kLabel, ""},
+      {AboutControl::AuthorLine, L"STATIC", kLabel, texts::kAuthor},
+      {AboutControl::CopyrightLine, L"STATIC", kLabel, texts::kCopyright},
+      {AboutControl::WebAddress, L"EDIT", kTextField, texts::kUrl},
+      {AboutControl::MailAddress, L"EDIT", kTextField, texts::kMail},
+      {AboutControl::InfoHeading, L"STATIC", kLabel, texts::kInfo},
+      {AboutControl::FolderCountLine, L"STATIC", kLabel, ""},
+      {AboutControl::MemoryHeading, L"STATIC", kLabel, texts::kPhysMem},
+      {AboutControl::MemoryLine, L"STATIC", kLabel, ""},
+      {AboutControl::AboutIcon, L"STATIC", SS_ICON | SS_CENTERIMAGE, ""},
   };
   for (const Control& control : controls) {
-    HWND child = CreateWindowExW(
-        0, control.windowClass, Utf8ToWide(control.text).c_str(), WS_CHILD | WS_VISIBLE | control.style,
-        scale_.ToPixelsX(control.at.left), scale_.ToPixelsY(control.at.top),
-        scale_.ToPixelsX(control.at.width), scale_.ToPixelsY(control.at.height), window_.Get(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(control.id))), instance, nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.Get()), FALSE);
+    static_cast<void>(CreateWindowExW(0, control.windowClass, Utf8ToWide(control.text).c_str(),
+                                      WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, window_.Get(),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(control.id))), instance,
+                                      nullptr));
   }
 }
 
@@ -219,6 +244,10 @@ LRESULT AboutBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
       return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_PAINT:
       Paint(window);
+      return 0;
+    case WM_DPICHANGED:
+      // Moved to a monitor of another scale, or the scale changed.
+      LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_NCDESTROY:
       // Also reached when the system destroys the box together with its owner.

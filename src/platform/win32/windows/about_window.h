@@ -28,13 +28,19 @@ class AboutBox {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void Open(HINSTANCE instance, HICON icon, const std::string& aboutInfoText);
+  void Open(HINSTANCE instance, const std::string& aboutInfoText);
   void CreateControls(HINSTANCE instance);
+  // Sizes the box, places its controls and makes its fonts and icon for dpi; where the system
+  // suggests a place (the box moved to a monitor of another scale), the box goes there.
+  void LayOut(int dpi, const RECT* suggested);
   LRESULT ControlColours(HDC dc, HWND control);
   void Paint(HWND window);
   void RunModalLoop();
 
   TwipsScale scale_;
+  HINSTANCE instance_ = nullptr;
+  HICON fallbackIcon_ = nullptr;                   // the main window's, where none loads at the scale
+  UniqueIcon icon_;                                // the program icon at AboutIcon's size
   std::string memoryLine_;                         // MemoryLine's text
   TwipsRect memoryLabel_ = about_layout::kMemory;  // MemoryLine, as wide as its text needs
   UniqueGdiObject windowFont_;                     // bold: the box's own font

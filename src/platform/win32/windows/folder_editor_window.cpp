@@ -5,17 +5,19 @@
 #include <string>
 #include <utility>
 
+#include "../../../../res/resource_ids.h"
 #include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
 #include "platform/win32/system/folder_browser.h"
 #include "platform/win32/system/help_launcher.h"
+#include "platform/win32/windows/display_scale.h"
 #include "platform/win32/windows/pending_messages.h"
-#include "platform/win32/windows/screen_scale.h"
 #include "platform/win32/windows/window_class.h"
 #include "ui/editor/editor_actions.h"
 #include "ui/editor/editor_layout.h"
 #include "ui/editor/editor_placement.h"
+#include "ui/editor/editor_scaled_layout.h"
 #include "ui/editor/help_topics.h"
 #include "ui/twips.h"
 
@@ -50,23 +52,6 @@ int ControlId(EditorControl control) {
   }
 }
 
-// The system's message font, or MS Sans Serif 8 pt where it cannot be read.
-UniqueGdiObject CreateMessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    return UniqueGdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
-  }
-  LOGFONTW font{};
-  HDC screen = GetDC(nullptr);
-  font.lfHeight = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-  return UniqueGdiObject(CreateFontIndirectW(&font));
-}
-
 // While the list window fills, it is repainted after every this many lines.
 constexpr std::size_t kRepaintEvery = 10;
 
@@ -78,6 +63,9 @@ struct FolderEditorWindow::Impl final : EditorView {
   FolderEditorContext context;
   UniqueWindow window;  // only while open
   UniqueGdiObject font;
+  UniqueIcon bigIcon;                                   // the program icon at the window's scale
+  UniqueIcon smallIcon;                                 // the same, small
+  int dpi = 0;                                          // the scale the window is laid out for
   std::array<HWND, kEditorControls.size()> controls{};  // children of window, in creation order
   HWND pathList = nullptr;
   HWND addButton = nullptr;
@@ -86,7 +74,8 @@ struct FolderEditorWindow::Impl final : EditorView {
   HWND lastFocus = nullptr;
 
   void Create();
-  void CreateControls(const TwipsScale& scale);
+  void CreateControls();
+  void LayOut(int newDpi, const RECT* suggested);
   void Place();
   void Open();
   bool Fill();
@@ -121,32 +110,42 @@ struct FolderEditorWindow::Impl final : EditorView {
   }
 };
 
-void FolderEditorWindow::Impl::Create() {
-  RegisterWindowClass(context.instance, kClassName, Guarded<Proc>, COLOR_BTNFACE);
-
-  const TwipsScale scale = ScreenScale();
-  // A fixed dialog frame with a close box and no minimise or maximise buttons. The controls are
-  // laid out inside the frame with 120-twip margins, so the frame is added around that area.
-  constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  RECT frame{0, 0, scale.ToPixelsX(kEditorWidth), scale.ToPixelsY(kEditorHeight)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const std::wstring caption = Utf8ToWide(kEditorCaption);
-  HWND created =
-      CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, 0, 0, frame.right - frame.left,
-                      frame.bottom - frame.top, nullptr, nullptr, context.instance, this);
-  // The window adopted its handle at WM_NCCREATE.
-  if (created == nullptr || window.Get() != created) return;
-  font = CreateMessageFont();
-  CreateControls(scale);
+// The width of the "&Path:" label's text, its access key's marker left out, drawn in font.
+int LabelTextWidth(HGDIOBJ font) {
+  for (const EditorControlLayout& control : kEditorControls) {
+    if (control.control != EditorControl::PathLabel) continue;
+    const std::wstring text = Utf8ToWide(control.text);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    RECT extent{0, 0, 0, 0};
+    DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return extent.right;
+  }
+  return 0;
 }
 
-void FolderEditorWindow::Impl::CreateControls(const TwipsScale& scale) {
+// A fixed dialog frame with a close box and no minimise or maximise buttons.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+void FolderEditorWindow::Impl::Create() {
+  RegisterWindowClass(context.instance, kClassName, Guarded<Proc>, COLOR_BTNFACE);
+  const std::wstring caption = Utf8ToWide(kEditorCaption);
+  HWND created = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, 0, 0, 0, 0, nullptr, nullptr,
+                                 context.instance, this);
+  // The window adopted its handle at WM_NCCREATE.
+  if (created == nullptr || window.Get() != created) return;
+  CreateControls();
+  LayOut(WindowDpi(created), nullptr);
+}
+
+void FolderEditorWindow::Impl::CreateControls() {
   for (std::size_t i = 0; i < kEditorControls.size(); ++i) {
     const EditorControlLayout& layout = kEditorControls[i];
     const wchar_t* controlClass = L"BUTTON";
     DWORD style = WS_CHILD | WS_VISIBLE;
-    int height = scale.ToPixelsY(layout.height);
     switch (layout.kind) {
       case EditorControlKind::Button:
         // Add and Delete are enabled once the list window shows the whole list.
@@ -157,8 +156,6 @@ void FolderEditorWindow::Impl::CreateControls(const TwipsScale& scale) {
         controlClass = L"COMBOBOX";
         // Not sorted by the control: the lines are the folder list's, in the list's order.
         style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS;
-        // A combo box's height includes its drop-down part; the closed height follows the font.
-        height *= kDroppedLines;
         break;
       case EditorControlKind::Label:
         controlClass = L"STATIC";
@@ -166,11 +163,10 @@ void FolderEditorWindow::Impl::CreateControls(const TwipsScale& scale) {
         break;
     }
     const std::wstring text = Utf8ToWide(layout.text);
-    HWND control = CreateWindowExW(
-        0, controlClass, text.c_str(), style, scale.ToPixelsX(layout.left), scale.ToPixelsY(layout.top),
-        scale.ToPixelsX(layout.width), height, window.Get(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))), context.instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    // Placed and given their font by LayOut.
+    HWND control = CreateWindowExW(0, controlClass, text.c_str(), style, 0, 0, 0, 0, window.Get(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))),
+                                   context.instance, nullptr);
     controls[i] = control;
     if (layout.control == EditorControl::PathList) pathList = control;
     if (layout.control == EditorControl::AddButton) addButton = control;
@@ -188,6 +184,39 @@ void FolderEditorWindow::Impl::CreateControls(const TwipsScale& scale) {
   }
 }
 
+void FolderEditorWindow::Impl::LayOut(int newDpi, const RECT* suggested) {
+  dpi = newDpi;
+  // The old font stays until every control has the new one.
+  const LOGFONTW message = SystemFontForDpi(SystemFont::Message, dpi);
+  UniqueGdiObject newFont(CreateFontIndirectW(&message));
+  const ScaledEditorLayout layout = EditorLayoutForDpi(dpi, LabelTextWidth(newFont.Get()));
+  for (std::size_t i = 0; i < kEditorControls.size(); ++i) {
+    const ScaledControl& at = layout.controls[i];
+    SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(newFont.Get()), FALSE);
+    // A combo box's height includes its drop-down part; the closed height follows the font.
+    const int height = at.control == EditorControl::PathList ? at.height * kDroppedLines : at.height;
+    SetWindowPos(controls[i], nullptr, at.left, at.top, at.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(controls[i], nullptr, TRUE);
+  }
+  font = std::move(newFont);
+  // The controls' area with its margins, and the frame around it.
+  const SIZE outer = FrameSizeForDpi({layout.clientWidth, layout.clientHeight}, kStyle, kExStyle, dpi);
+  if (suggested != nullptr) {
+    SetWindowPos(window.Get(), nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    SetWindowPos(window.Get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The program icon at this scale, in the caption and for the task switcher.
+  UniqueIcon big = LoadIconAtSize(context.instance, IDI_DASHMARKS, SystemMetricForDpi(SM_CXICON, dpi));
+  UniqueIcon small = LoadIconAtSize(context.instance, IDI_DASHMARKS, SystemMetricForDpi(SM_CXSMICON, dpi));
+  SendMessageW(window.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big ? big.Get() : context.icon));
+  SendMessageW(window.Get(), WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(small ? small.Get() : context.icon));
+  bigIcon = std::move(big);
+  smallIcon = std::move(small);
+}
+
 void FolderEditorWindow::Impl::Place() {
   RECT outer{};
   GetWindowRect(window.Get(), &outer);
@@ -203,16 +232,19 @@ void FolderEditorWindow::Impl::Place() {
   const auto rect = [](const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; };
   const PixelPosition at =
       PlaceEditorWindow(rect(monitor.rcWork), rect(monitor.rcMonitor), outer.right - outer.left,
-                        outer.bottom - outer.top, ScreenScale());
+                        outer.bottom - outer.top, TwipsScale::FromDpi(dpi, dpi));
   SetWindowPos(window.Get(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // On a monitor of another scale the editor is laid out again, and placed again at its new size.
+  if (const int moved = WindowDpi(window.Get()); moved != dpi) {
+    LayOut(moved, nullptr);
+    Place();
+  }
 }
 
 void FolderEditorWindow::Impl::Open() {
   Create();
   if (!window) return;
   Place();
-  SendMessageW(window.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(context.icon));
-  SendMessageW(window.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(context.icon));
   if (!Fill()) return;  // closed while pending messages ran
   FinishEditorOpening(*context.folders, *this);
   ShowWindow(window.Get(), SW_SHOWNORMAL);
@@ -318,6 +350,11 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
                       : GetFocus());
       return TRUE;
     }
+    case WM_DPICHANGED:
+      // Moved to a monitor of another scale, or the scale changed: laid out again for it, where the
+      // system suggests.
+      LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_CLOSE:
       Close();
       return 0;
@@ -330,6 +367,9 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
       controls = {};
       pathList = addButton = deleteButton = closeButton = lastFocus = nullptr;
       font.Reset();
+      bigIcon.Reset();
+      smallIcon.Reset();
+      dpi = 0;
       return DefWindowProcW(self, message, wParam, lParam);
   }
   return DefWindowProcW(self, message, wParam, lParam);

@@ -6,6 +6,7 @@
 #include "../../../../res/resource_ids.h"
 #include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/windows/display_scale.h"
 #include "platform/win32/windows/pending_messages.h"
 #include "platform/win32/windows/popup_menu.h"
 #include "platform/win32/windows/screen_scale.h"
@@ -38,12 +39,9 @@ void MainWindow::RegisterClasses() {
 }
 
 bool MainWindow::Create() {
-  programIcon_.Reset(
-      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_DASHMARKS), IMAGE_ICON, 32, 32, 0)));
-  programIconSmall_.Reset(
-      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_DASHMARKS), IMAGE_ICON, 16, 16, 0)));
-  trayImage_.Reset(
-      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 32, 32, 0)));
+  const int dpi = SystemDpi();
+  programIcon_ = LoadIconAtSize(instance_, IDI_DASHMARKS, SystemMetricForDpi(SM_CXICON, dpi));
+  programIconSmall_ = LoadIconAtSize(instance_, IDI_DASHMARKS, SystemMetricForDpi(SM_CXSMICON, dpi));
   RegisterClasses();
 
   const TwipsScale scale = ScreenScale();
@@ -59,6 +57,7 @@ bool MainWindow::Create() {
                       scale.ToPixelsY(kIconWindowTop), scale.ToPixelsX(kIconWindowSize),
                       scale.ToPixelsY(kIconWindowSize), window_, nullptr, instance_, this);
   if (iconWindow_ == nullptr) return false;
+  LoadTrayImage();
   icon_ = std::make_unique<NotifyIcon>(iconWindow_, trayImage_.Get());
   editor_ = std::make_unique<FolderEditorWindow>(
       FolderEditorContext{instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.OnEditorClosed(); }});
@@ -72,6 +71,21 @@ bool MainWindow::Create() {
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_.Get()));
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIconSmall_.Get()));
   return true;
+}
+
+void MainWindow::LoadTrayImage() {
+  // The notification area shows small icons, at the scale of the monitor the icon is on.
+  const int size = SystemMetricForDpi(SM_CXSMICON, WindowDpi(window_));
+  if (size == trayImageSize_ && trayImage_) return;
+  UniqueIcon image = LoadIconAtSize(instance_, IDI_TRAY, size);
+  if (!image) {
+    OutputDebugStringW(L"Dashmarks: the tray image could not be loaded at its new size\n");
+    return;
+  }
+  trayImage_ = std::move(image);
+  trayImageSize_ = size;
+  if (icon_) icon_->ChangeImage(trayImage_.Get());
+  if (iconWindow_ != nullptr) InvalidateRect(iconWindow_, nullptr, TRUE);
 }
 
 bool MainWindow::TranslateDialogMessage(MSG& msg) { return editor_ && editor_->TranslateDialogMessage(msg); }
@@ -92,7 +106,9 @@ LRESULT CALLBACK MainWindow::IconWindowProc(HWND window, UINT message, WPARAM wP
 LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
     // The shell restarted and lost every icon: without its icon the program could neither be used
-    // nor ended, so it adds it again.
+    // nor ended, so it adds it again. The shell also says so when the display's scale changed: the
+    // image is loaded again at the size the notification area now shows.
+    LoadTrayImage();
     app_.OnTaskbarCreated();
     return 0;
   }
@@ -111,6 +127,12 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       DestroyWindow(window_);
       return 0;
     }
+    case WM_DPICHANGED:
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      // The display's scale or the icon metrics may have changed.
+      LoadTrayImage();
+      break;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -78,12 +78,16 @@ class MainWindow final : public TrayIcon,
   LRESULT OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnIconWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RegisterClasses();
+  // Loads the tray image at the size the notification area shows at the icon's scale, when that
+  // size changed; the icon, if shown, changes with it.
+  void LoadTrayImage();
 
   HINSTANCE instance_;
   SingleInstance singleInstance_;
   UniqueIcon programIcon_;
   UniqueIcon programIconSmall_;
   UniqueIcon trayImage_;
+  int trayImageSize_ = 0;      // pixels
   HWND window_ = nullptr;      // destroyed with the process or by the program's own close
   HWND iconWindow_ = nullptr;  // the icon's callback window, a child of window_
   UINT taskbarCreated_ = 0;

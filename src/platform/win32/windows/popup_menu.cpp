@@ -2,6 +2,7 @@
 
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
+#include "platform/win32/windows/menu_entry_fit.h"
 #include "ui/main/folders_menu.h"
 
 namespace dm::win {
@@ -28,9 +29,13 @@ std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folder
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return std::nullopt;
   AppendMenuW(menu.Get(), MF_STRING | MF_GRAYED, kHeadingCommand, Utf8ToWide(folders_menu::kHeading).c_str());
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  const MenuEntryFit fit(pointer);
   for (std::size_t i = 0; i < folders.Count(); ++i) {
-    // The caption goes in unescaped: an ampersand marks the accelerator in the displayed text.
-    const std::wstring caption = Utf8ToWide(folders.At(i));
+    // The caption goes in unescaped: an ampersand marks the accelerator in the displayed text. A
+    // path too wide for the screen shows shortened; the chosen folder is still the whole path.
+    const std::wstring caption = Utf8ToWide(fit.Fit(folders.At(i)));
     AppendMenuW(menu.Get(), MF_STRING | MF_ENABLED, kHeadingCommand + 1 + i, caption.c_str());
   }
   const UINT_PTR command = TrackAtPointer(owner, menu.Get());

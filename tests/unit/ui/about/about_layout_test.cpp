@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/twips.h"
+
 namespace dm {
 namespace {
 
@@ -67,6 +69,43 @@ TEST(AboutClientSize, EveryControlLiesInsideWithAtLeastTheMargin) {
   EXPECT_TRUE(inside(memory));
   EXPECT_TRUE(inside(about_layout::kOk));
   EXPECT_LE(about_layout::kShadowLine.x2, client.width - about_layout::kMargin);
+}
+
+}  // namespace
+}  // namespace dm
+
+namespace dm {
+namespace {
+
+TEST(AboutControlRects, LieInsideTheClientAreaInWholePixelsAtEveryScale) {
+  // MemoryLine as laid out and widened for a long figure.
+  for (const double memoryText : {0.0, 1500.0}) {
+    const TwipsRect memory = MemoryLabel(memoryText);
+    const TwipsSize client = AboutClientSize(memory);
+    for (int dpi = 72; dpi <= 480; ++dpi) {
+      const TwipsScale scale = TwipsScale::FromDpi(dpi, dpi);
+      const int width = scale.ToPixelsX(client.width);
+      const int height = scale.ToPixelsY(client.height);
+      for (const PlacedControl& c : AboutControlRects(memory)) {
+        const int left = scale.ToPixelsX(c.at.left);
+        const int top = scale.ToPixelsY(c.at.top);
+        EXPECT_GE(left, 1) << dpi;
+        EXPECT_GE(top, 1) << dpi;
+        EXPECT_LT(left + scale.ToPixelsX(c.at.width), width)
+            << dpi << " control " << static_cast<int>(c.control);
+        EXPECT_LT(top + scale.ToPixelsY(c.at.height), height)
+            << dpi << " control " << static_cast<int>(c.control);
+      }
+    }
+  }
+}
+
+TEST(AboutControlRects, PlaceEveryControlOnce) {
+  const auto placed = AboutControlRects(about_layout::kMemory);
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    for (std::size_t j = i + 1; j < placed.size(); ++j) EXPECT_NE(placed[i].control, placed[j].control);
+  }
+  EXPECT_DOUBLE_EQ(AboutControlRects(MemoryLabel(2000))[10].at.width, 2000);
 }
 
 }  // namespace
