@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/icon_event.h"
 #include "app/startup_settings.h"
 #include "store/folder_list.h"
 #include "ui/main/configure_menu.h"
@@ -60,11 +61,13 @@ class ProcessServices {
 class TrayWindows {
  public:
   virtual ~TrayWindows() = default;
-  // Pops up the Folders menu at the pointer; returns the position of the chosen folder in the
-  // list, nothing when none was chosen.
-  virtual std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders) = 0;
-  // Pops up the Configure menu at the pointer with "&List..." as the bold default entry.
-  virtual ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) = 0;
+  // Pops up the Folders menu at the given point, or at the pointer when none is given; returns the
+  // position of the chosen folder in the list, nothing when none was chosen.
+  virtual std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders,
+                                                      std::optional<ScreenPoint> at) = 0;
+  // Pops up the Configure menu at the given point, or at the pointer, with "&List..." as the bold
+  // default entry.
+  virtual ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) = 0;
   // Opens the folder list editor over the list, or brings the open one forward. Never waits.
   virtual void ShowEditor() = 0;
   virtual bool EditorVisible() = 0;

@@ -21,8 +21,12 @@ class FillingEditor final : public TrayWindows {
   std::size_t shutdownAtStep = 0;
   std::vector<std::string> lines;
 
-  std::optional<std::size_t> PopUpFoldersMenu(const FolderList&) override { return std::nullopt; }
-  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu&) override { return ConfigureCommand::None; }
+  std::optional<std::size_t> PopUpFoldersMenu(const FolderList&, std::optional<ScreenPoint>) override {
+    return std::nullopt;
+  }
+  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu&, std::optional<ScreenPoint>) override {
+    return ConfigureCommand::None;
+  }
   void ShowEditor() override {
     open_ = true;
     const FolderList& folders = app->Folders();

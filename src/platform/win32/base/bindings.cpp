@@ -41,6 +41,11 @@ BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record) {
   return CallOr(proc, FALSE, message, record);
 }
 
+BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* record) {
+  static LazyProc<BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*)> proc(kShell32, "Shell_NotifyIconA");
+  return CallOr(proc, FALSE, message, record);
+}
+
 UINT GetProfileIntA(const char* section, const char* key, INT defaultValue) {
   static LazyProc<UINT(WINAPI*)(const char*, const char*, INT)> proc(kKernel32, "GetProfileIntA");
   if (auto fn = proc.Resolve()) return fn(section, key, defaultValue);

@@ -89,6 +89,9 @@ namespace bindings {
 BOOL SetPriorityClass(HANDLE process, DWORD priorityClass);     // the stored "Priority" at start-up
 HANDLE GetCurrentProcess();                                     // for SetPriorityClass
 BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record);  // the icon, ANSI record and tip
+// The icon's notification behaviour (NIM_SETVERSION): the same function, with the longer ANSI record
+// that holds the version; a shell that predates the version answers FALSE.
+BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* record);
 UINT GetProfileIntA(const char* section, const char* key, INT defaultValue);  // double-click time
 WORD GetWindowWord(HWND window, int index);                                   // the window search
 HWND GetParent(HWND window);                                                  // the window search

@@ -1,5 +1,7 @@
 #include "platform/win32/system/notify_icon.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -12,6 +14,8 @@ void NotifyIcon::FillRecord(const std::string& tip) {
   record_.hWnd = owner_;
   record_.uID = kIconId;
   record_.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+  // The current behaviour shows the standard tip only when asked to.
+  if (currentBehaviour_) record_.uFlags |= NIF_SHOWTIP;
   record_.uCallbackMessage = kCallbackMessage;
   record_.hIcon = icon_;
   // The tip text, a NUL, and blanks in the rest of the 64-byte field.
@@ -23,8 +27,29 @@ void NotifyIcon::FillRecord(const std::string& tip) {
 }
 
 bool NotifyIcon::Add(const std::string& tip) {
+  currentBehaviour_ = false;
   FillRecord(tip);
-  return bindings::Shell_NotifyIconA(NIM_ADD, &record_) != FALSE;
+  if (bindings::Shell_NotifyIconA(NIM_ADD, &record_) == FALSE) return false;
+  if (AskForCurrentBehaviour()) {
+    // The tip is shown again with the flag the current behaviour needs for it.
+    FillRecord(tip);
+    bindings::Shell_NotifyIconA(NIM_MODIFY, &record_);
+  }
+  return true;
+}
+
+bool NotifyIcon::AskForCurrentBehaviour() {
+  // The version lives beyond the original record: the request goes in the longer one that has it.
+  NOTIFYICONDATAA request{};
+  request.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  request.hWnd = owner_;
+  request.uID = kIconId;
+  request.uVersion = NOTIFYICON_VERSION_4;
+  currentBehaviour_ = bindings::Shell_NotifyIconA(NIM_SETVERSION, &request) != FALSE;
+  if (!currentBehaviour_) {
+    OutputDebugStringW(L"Dashmarks: the shell keeps the original icon behaviour (no keyboard selection)\n");
+  }
+  return currentBehaviour_;
 }
 
 bool NotifyIcon::Modify(const std::string& tip) {
@@ -37,6 +62,7 @@ void NotifyIcon::Delete() {
   record_.hWnd = owner_;
   record_.uID = kIconId;
   bindings::Shell_NotifyIconA(NIM_DELETE, &record_);
+  currentBehaviour_ = false;
 }
 
 void NotifyIcon::ChangeImage(HICON icon) {
@@ -50,8 +76,10 @@ void NotifyIcon::ChangeImage(HICON icon) {
   bindings::Shell_NotifyIconA(NIM_MODIFY, &record_);
 }
 
-IconEvent IconEventFromCallback(LPARAM lParam) {
-  switch (lParam) {
+namespace {
+
+IconEvent MouseEvent(UINT message) {
+  switch (message) {
     case WM_LBUTTONUP:
       return IconEvent::LeftButtonUp;
     case WM_LBUTTONDBLCLK:
@@ -60,6 +88,26 @@ IconEvent IconEventFromCallback(LPARAM lParam) {
       return IconEvent::RightButtonUp;
     default:
       return IconEvent::Other;
+  }
+}
+
+}  // namespace
+
+IconNotification IconEventFromCallback(WPARAM wParam, LPARAM lParam, bool currentBehaviour) {
+  if (!currentBehaviour) return {MouseEvent(static_cast<UINT>(lParam)), std::nullopt};
+  if (HIWORD(lParam) != NotifyIcon::kIconId) return {};
+  const UINT message = LOWORD(lParam);
+  const ScreenPoint anchor{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
+  switch (message) {
+    case NIN_SELECT:
+      return {IconEvent::Select, anchor};
+    case NIN_KEYSELECT:
+      return {IconEvent::KeySelect, anchor};
+    case WM_CONTEXTMENU:
+      return {IconEvent::ContextMenu, anchor};
+    default:
+      // The mouse's clicks open their menus at the pointer, as with the original behaviour.
+      return {MouseEvent(message), std::nullopt};
   }
 }
 

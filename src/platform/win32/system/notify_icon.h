@@ -25,17 +25,25 @@ class NotifyIcon final : public TrayIcon {
   void ChangeImage(HICON icon);
 
   const TrayIconRecord& Record() const { return record_; }
+  // Whether the shell took the current notification behaviour (version 4) for the icon: its
+  // callbacks then carry the event and the icon's id in lParam and the anchor point in wParam.
+  bool CurrentBehaviour() const { return currentBehaviour_; }
 
  private:
   // Every field of the record, the tip included, written afresh.
   void FillRecord(const std::string& tip);
+  // Asks the shell for version 4 of the notification behaviour, after an add.
+  bool AskForCurrentBehaviour();
 
   HWND owner_;
   HICON icon_;
   TrayIconRecord record_{};
+  bool currentBehaviour_ = false;
 };
 
-// The icon's callback carries the mouse message of the click in lParam.
-IconEvent IconEventFromCallback(LPARAM lParam);
+// The icon's callback: with the original behaviour lParam carries the mouse message of the click;
+// with the current one (currentBehaviour) lParam carries the event in its low word and the icon's id
+// in its high word, and wParam the anchor point on the screen.
+IconNotification IconEventFromCallback(WPARAM wParam, LPARAM lParam, bool currentBehaviour);
 
 }  // namespace dm::win

@@ -13,9 +13,13 @@ constexpr UINT kHeadingCommand = 1000;  // the folder at position i is command 1
 
 // A notification-area menu closes on a click elsewhere only while the owner is the foreground
 // window, and the menu loop needs one more message after it closes.
-UINT_PTR TrackAtPointer(HWND owner, HMENU menu) {
+UINT_PTR TrackAt(HWND owner, HMENU menu, std::optional<ScreenPoint> at) {
   POINT pointer{};
-  GetCursorPos(&pointer);
+  if (at) {
+    pointer = {at->x, at->y};
+  } else {
+    GetCursorPos(&pointer);
+  }
   SetForegroundWindow(owner);
   const BOOL chosen =
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, pointer.x, pointer.y, 0, owner, nullptr);
@@ -25,7 +29,8 @@ UINT_PTR TrackAtPointer(HWND owner, HMENU menu) {
 
 }  // namespace
 
-std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders) {
+std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders,
+                                            std::optional<ScreenPoint> at) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return std::nullopt;
   AppendMenuW(menu.Get(), MF_STRING | MF_GRAYED, kHeadingCommand, Utf8ToWide(folders_menu::kHeading).c_str());
@@ -38,12 +43,12 @@ std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folder
     const std::wstring caption = Utf8ToWide(fit.Fit(folders.At(i)));
     AppendMenuW(menu.Get(), MF_STRING | MF_ENABLED, kHeadingCommand + 1 + i, caption.c_str());
   }
-  const UINT_PTR command = TrackAtPointer(owner, menu.Get());
+  const UINT_PTR command = TrackAt(owner, menu.Get(), at);
   if (command <= kHeadingCommand || command > kHeadingCommand + folders.Count()) return std::nullopt;
   return command - kHeadingCommand - 1;
 }
 
-ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model) {
+ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std::optional<ScreenPoint> at) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return ConfigureCommand::None;
   for (const ConfigureMenuEntry& entry : ConfigureMenu::kEntries) {
@@ -56,7 +61,7 @@ ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model) {
     AppendMenuW(menu.Get(), flags, static_cast<UINT_PTR>(entry.command), Utf8ToWide(entry.caption).c_str());
   }
   SetMenuDefaultItem(menu.Get(), static_cast<UINT>(ConfigureCommand::List), FALSE);
-  const UINT_PTR command = TrackAtPointer(owner, menu.Get());
+  const UINT_PTR command = TrackAt(owner, menu.Get(), at);
   switch (static_cast<ConfigureCommand>(command)) {
     case ConfigureCommand::List:
     case ConfigureCommand::Clipboard:

@@ -1,11 +1,12 @@
 #pragma once
-// Renders the menu models as pop-up menus at the pointer and tracks them.
+// Renders the menu models as pop-up menus, at the pointer or at a given point, and tracks them.
 
 #include <windows.h>
 
 #include <cstddef>
 #include <optional>
 
+#include "app/icon_event.h"
 #include "store/folder_list.h"
 #include "ui/main/configure_menu.h"
 
@@ -13,7 +14,9 @@ namespace dm::win {
 
 // Both return when the menu closes: the position of the chosen folder in the list (nothing when
 // none was chosen) and the chosen command. The Folders menu is the heading, then the list's folders.
-std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders);
-ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model);
+// at: where the menu opens; at the pointer when none is given.
+std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders,
+                                            std::optional<ScreenPoint> at);
+ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std::optional<ScreenPoint> at);
 
 }  // namespace dm::win
