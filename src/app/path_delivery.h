@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/window_tree.h"
+
 namespace dm {
 
 enum class DeliveryOutcome : std::uint8_t {
@@ -48,6 +50,9 @@ class PathDelivery {
   // pasted through the clipboard when clipboardMode is set. Says how it ended; nothing is sent
   // once a step has failed.
   virtual DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) = 0;
+  // The same, into the given window only: a file dialog or an Explorer window the user was in when
+  // asking for the Folders menu. NoTarget when the window is gone or is neither.
+  virtual DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) = 0;
 };
 
 }  // namespace dm

@@ -38,6 +38,20 @@ DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool 
   if (dialog.dialog == 0 && search_.CollectWindows(foundWindows_, 0, "*", "ExploreWClass") > 0) {
     explorer = ChooseExplorerWindow(services_.tree, foundWindows_);
   }
+  return DeliverToTarget({dialog, explorer}, path, clipboardMode);
+}
+
+DeliveryOutcome PathDeliverySequence::DeliverPathTo(const std::string& path, bool clipboardMode,
+                                                    WindowHandle window) {
+  HourglassScope hourglass(services_.pointer);
+  reactivations_ = 0;
+  return DeliverToTarget(TargetOfWindow(services_.tree, window), path, clipboardMode);
+}
+
+DeliveryOutcome PathDeliverySequence::DeliverToTarget(const WindowTarget& found, const std::string& path,
+                                                      bool clipboardMode) {
+  const FileDialogTarget& dialog = found.dialog;
+  const WindowHandle explorer = found.explorer;
   const WindowHandle target = dialog.dialog != 0 ? dialog.dialog : explorer;
   if (target == 0) return DeliveryOutcome::NoTarget;
   // The system drops input sent to a program with more rights without saying so.

@@ -54,12 +54,15 @@ class PathDeliverySequence : public PathDelivery {
   // this program's own window or the icon's notification area took it, the target is brought
   // back. The first failure ends the delivery. The pointer is restored on every exit.
   DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override;
+  // The same steps for the one window given, with no search.
+  DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override;
 
   // The handles of the last search: slot 0 empty, slots 1..n the matches.
   const std::vector<WindowHandle>& FoundWindows() const { return foundWindows_; }
   const WindowSearch& Search() const { return search_; }
 
  private:
+  DeliveryOutcome DeliverToTarget(const WindowTarget& found, const std::string& path, bool clipboardMode);
   DeliveryOutcome DeliverToDialog(const FileDialogTarget& target, const std::string& path,
                                   ClipboardSnapshot* saved);
   DeliveryOutcome DeliverToExplorer(WindowHandle target, const std::string& path, ClipboardSnapshot* saved);

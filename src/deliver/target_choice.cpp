@@ -8,6 +8,7 @@ namespace {
 // A dialog's whole tree is looked at; a tree larger than this is not a file dialog.
 constexpr int kMaxControls = 4000;
 constexpr int kClassBufferChars = 64;
+constexpr int kTitleBufferChars = 255;
 
 struct DialogParts {
   WindowHandle comboNameBox = 0;
@@ -91,6 +92,16 @@ WindowHandle ChooseExplorerWindow(WindowTree& tree, const std::vector<WindowHand
     if (tree.IsVisible(found[i]) && !tree.IsCloaked(tree.TopLevelOf(found[i]))) return found[i];
   }
   return 0;
+}
+
+WindowTarget TargetOfWindow(WindowTree& tree, WindowHandle window) {
+  WindowTarget target;
+  if (window == 0 || !tree.Exists(window) || tree.Text(window, kTitleBufferChars).empty()) return target;
+  const std::string className = tree.ClassName(window, kClassBufferChars);
+  const std::vector<WindowHandle> found{0, window};
+  if (className == "#32770") target.dialog = ChooseFileDialog(tree, found);
+  if (className == "ExploreWClass") target.explorer = ChooseExplorerWindow(tree, found);
+  return target;
 }
 
 }  // namespace dm

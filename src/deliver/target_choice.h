@@ -36,4 +36,16 @@ FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHand
 // visible.
 WindowHandle ChooseExplorerWindow(WindowTree& tree, const std::vector<WindowHandle>& found);
 
+// A window the user is in, as the delivery tells it: a file dialog with its name box, or an
+// Explorer window; both empty when it is neither (or is hidden, disabled or cloaked).
+struct WindowTarget {
+  FileDialogTarget dialog;
+  WindowHandle explorer = 0;
+  bool Empty() const { return dialog.dialog == 0 && explorer == 0; }
+};
+
+// The same tests as the search's choice, for one titled window: class "#32770" told as a file
+// dialog by its parts, or class "ExploreWClass".
+WindowTarget TargetOfWindow(WindowTree& tree, WindowHandle window);
+
 }  // namespace dm

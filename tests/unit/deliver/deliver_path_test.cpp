@@ -195,6 +195,37 @@ TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
   EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "pointer default"}));
 }
 
+// The window the user asked from: it alone gets the path, whatever the search would choose.
+TEST_F(DeliverPathTest, AGivenWindowGetsThePathWhateverTheSearchWouldChoose) {
+  desktop.AddFileDialog("Open");
+  const WindowHandle explorer = AddExplorer();
+  outcome = delivery.DeliverPathTo("D:\\x\\", false, explorer);
+  EXPECT_EQ(desktop.log,
+            (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
+                 "keys \"D\" -> Explorer", "wait Explorer", "keys \":\\x\\\" -> Explorer", "wait Explorer",
+                 "keys {ENTER} -> Explorer", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+
+  desktop.log.clear();
+  const WindowHandle behind = desktop.AddFileDialog("Save As");
+  outcome = delivery.DeliverPathTo("C:\\", false, behind);
+  EXPECT_EQ(desktop.log.at(1), "activate Save As");
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
+TEST_F(DeliverPathTest, AGivenWindowThatIsNoTargetGetsNothing) {
+  desktop.AddFileDialog("Open");
+  const WindowHandle find = desktop.Add(0, "#32770", "Find");
+  desktop.AddControl(find, kFileNameEditId);
+  const WindowHandle gone = AddExplorer();
+  desktop.At(gone).visible = false;
+  for (const WindowHandle window : {find, gone, desktop.Foreground(), WindowHandle{0}}) {
+    desktop.log.clear();
+    EXPECT_EQ(delivery.DeliverPathTo("C:\\", false, window), DeliveryOutcome::NoTarget);
+    EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "pointer default"}));
+  }
+}
+
 TEST_F(DeliverPathTest, DialogWinsOverAnExplorerWindowInFront) {
   const WindowHandle explorer = AddExplorer();
   desktop.SetForeground(explorer);

@@ -22,7 +22,14 @@ class Win32PathDelivery : public PathDelivery {
  public:
   explicit Win32PathDelivery(const ClipboardBounds& bounds) : clipboard_(bounds) {}
   DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
-    const DeliveryOutcome outcome = sequence_.DeliverPath(path, clipboardMode);
+    return Reported(sequence_.DeliverPath(path, clipboardMode), clipboardMode);
+  }
+  DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override {
+    return Reported(sequence_.DeliverPathTo(path, clipboardMode, window), clipboardMode);
+  }
+
+ private:
+  static DeliveryOutcome Reported(DeliveryOutcome outcome, bool clipboardMode) {
     if (outcome != DeliveryOutcome::Delivered) {
       // The user chose a folder and nothing happened: say so, audibly and in the debug trace.
       MessageBeep(MB_OK);
@@ -34,7 +41,6 @@ class Win32PathDelivery : public PathDelivery {
     return outcome;
   }
 
- private:
   Win32WindowTree tree_;
   SendInputKeyboard keyboard_;
   Win32Clipboard clipboard_;
