@@ -11,6 +11,8 @@
 //                                          read at start-up; written at shutdown while the list
 //                                          holds at least one path
 //   Priority   decimal, default 32         read at start-up; never written (hand-edited only)
+//   Hotkey     "Ctrl+G", "Ctrl+Alt+F"...,  read at start-up; never written (set by the user only);
+//              default Ctrl+G, empty: off   kept out of every save
 
 #include <cstdint>
 #include <string>
@@ -24,6 +26,7 @@ inline constexpr std::string_view kSection = "Dashmarks";
 inline constexpr std::string_view kAmount = "Amount";
 inline constexpr std::string_view kClipboard = "Clipboard";
 inline constexpr std::string_view kPriority = "Priority";
+inline constexpr std::string_view kHotkey = "Hotkey";
 
 inline constexpr std::string_view kAmountDefault = "0";
 inline constexpr std::string_view kClipboardDefault = "True";
