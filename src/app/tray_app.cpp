@@ -25,20 +25,37 @@ bool TrayApp::Start() {
   return true;
 }
 
-void TrayApp::OnIconEvent(IconEvent event) {
+IconEvent TrayApp::Recognise(IconEvent event) {
+  if (event == IconEvent::Other) return event;
+  const IconEvent previous = std::exchange(lastEvent_, event);
+  // The current notification behaviour follows a left click with a selection and a right click
+  // with a menu request; the click itself is answered, they are not.
+  if (event == IconEvent::Select)
+    return previous == IconEvent::LeftButtonUp ? IconEvent::Other : IconEvent::KeySelect;
+  if (event == IconEvent::ContextMenu && previous == IconEvent::RightButtonUp) return IconEvent::Other;
+  return event;
+}
+
+void TrayApp::OnIconEvent(IconEvent event, std::optional<ScreenPoint> anchor) {
+  const IconNotification notification{Recognise(event), anchor};
   if (delivering_) {
     // The delivery lets the system hand this thread messages while it waits for its target; a
     // click on the icon meanwhile is answered once the delivery is over, never in its middle.
     // Repeated clicks of impatience count once.
-    if (event != IconEvent::Other && deferredClicks_.size() < kMaxDeferredClicks &&
-        (deferredClicks_.empty() || deferredClicks_.back() != event)) {
-      deferredClicks_.push_back(event);
+    if (notification.event != IconEvent::Other && deferredClicks_.size() < kMaxDeferredClicks &&
+        (deferredClicks_.empty() || deferredClicks_.back() != notification)) {
+      deferredClicks_.push_back(notification);
     }
     return;
   }
+  Answer(notification);
+}
+
+void TrayApp::Answer(const IconNotification& notification) {
   if (answeringIcon_) return;
   answeringIcon_ = true;
-  switch (event) {
+  std::optional<std::size_t> chosen;
+  switch (notification.event) {
     case IconEvent::LeftButtonUp:
       s_.timer.Enable();
       break;
@@ -46,29 +63,62 @@ void TrayApp::OnIconEvent(IconEvent event) {
       s_.timer.Disable();
       OpenEditor();
       break;
-    case IconEvent::RightButtonUp:
-      if (!s_.windows.EditorVisible()) OnConfigureCommand(s_.windows.PopUpConfigureMenu(configureMenu_));
+    case IconEvent::KeySelect:
+      s_.timer.Disable();
+      chosen = ChooseFolder(notification.anchor);
       break;
+    case IconEvent::RightButtonUp:
+    case IconEvent::ContextMenu:
+      if (!s_.windows.EditorVisible()) {
+        OnConfigureCommand(s_.windows.PopUpConfigureMenu(configureMenu_, notification.anchor));
+      }
+      break;
+    case IconEvent::Select:  // told apart by Recognise
     case IconEvent::Other:
       break;
   }
   answeringIcon_ = false;
+  // Delivered outside the guard, as after a click's menu: clicks meanwhile are kept and answered.
+  if (chosen) OnFolderChosen(*chosen, 0);
 }
 
 void TrayApp::OnClickTimerTick() {
   // Stopped before the menu opens: a tick dispatched by the menu's own loop cannot open a second.
   s_.timer.Disable();
-  if (!folders_.Empty() && !s_.windows.EditorVisible()) {
-    if (const auto chosen = s_.windows.PopUpFoldersMenu(folders_)) OnFolderChosen(*chosen);
-  }
+  if (const auto chosen = ChooseFolder(std::nullopt)) OnFolderChosen(*chosen, 0);
 }
 
-void TrayApp::OnFolderChosen(std::size_t index) {
+void TrayApp::OnHotkey(WindowHandle window, std::optional<ScreenPoint> at) {
+  if (delivering_ || answeringIcon_) return;
+  if (folders_.Empty() || s_.windows.EditorVisible()) {
+    // The user pressed the key and no menu can open: say so.
+    s_.process.Beep();
+    return;
+  }
+  s_.timer.Disable();
+  // The key repeats while held: its further presses reach this object through the menu's own
+  // loop and are dropped.
+  answeringIcon_ = true;
+  const std::optional<std::size_t> chosen = ChooseFolder(at);
+  answeringIcon_ = false;
+  if (chosen) OnFolderChosen(*chosen, window);
+}
+
+std::optional<std::size_t> TrayApp::ChooseFolder(std::optional<ScreenPoint> at) {
+  if (folders_.Empty() || s_.windows.EditorVisible()) return std::nullopt;
+  return s_.windows.PopUpFoldersMenu(folders_, at);
+}
+
+void TrayApp::OnFolderChosen(std::size_t index, WindowHandle target) {
   if (index >= folders_.Count()) return;
   delivering_ = true;
-  s_.delivery.DeliverPath(folders_.At(index), configureMenu_.ClipboardChecked());
+  if (target != 0) {
+    s_.delivery.DeliverPathTo(folders_.At(index), configureMenu_.ClipboardChecked(), target);
+  } else {
+    s_.delivery.DeliverPath(folders_.At(index), configureMenu_.ClipboardChecked());
+  }
   delivering_ = false;
-  for (const IconEvent click : std::exchange(deferredClicks_, {})) OnIconEvent(click);
+  for (const IconNotification& click : std::exchange(deferredClicks_, {})) Answer(click);
 }
 
 void TrayApp::OpenEditor() {

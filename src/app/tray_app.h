@@ -4,6 +4,7 @@
 // clipboard option (the check mark of the Configure menu's "&Clipboard") for the whole run.
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "app/app_services.h"
@@ -35,9 +36,18 @@ class TrayApp {
   // this copy must end (another copy runs).
   bool Start();
 
-  // An event of the icon. Clicks that arrive while a chosen folder is being delivered are kept
-  // and answered, in order, when the delivery is over.
-  void OnIconEvent(IconEvent event);
+  // An event of the icon, with the point the shell anchors it at when it gives one. Clicks that
+  // arrive while a chosen folder is being delivered are kept and answered, in order, when the
+  // delivery is over. The mouse's clicks are told apart as always: a single click opens the
+  // Folders menu at the pointer one double-click interval later, a double click the editor, a
+  // right click the Configure menu. The keyboard's selection opens the Folders menu at once and
+  // its menu key the Configure menu, each at the anchor. The selection and the menu request the
+  // shell sends right after a left or right click belong to that click and get no answer.
+  void OnIconEvent(IconEvent event, std::optional<ScreenPoint> anchor = std::nullopt);
+  // The folder hotkey was pressed in window, a file dialog or an Explorer window: the Folders
+  // menu opens at the given point (at the pointer when none is given) and the folder chosen goes
+  // to that window alone.
+  void OnHotkey(WindowHandle window, std::optional<ScreenPoint> at);
   void OnClickTimerTick();
   void OnConfigureCommand(ConfigureCommand command);
 
@@ -63,7 +73,13 @@ class TrayApp {
 
  private:
   void OpenEditor();
-  void OnFolderChosen(std::size_t index);
+  // Pops up the Folders menu, unless the list is empty or the editor is open; the chosen position.
+  std::optional<std::size_t> ChooseFolder(std::optional<ScreenPoint> at);
+  // target: the window the folder goes to, or 0 for the delivery's own search.
+  void OnFolderChosen(std::size_t index, WindowHandle target);
+  // The event as answered: the mouse's own selection and menu request become Other.
+  IconEvent Recognise(IconEvent event);
+  void Answer(const IconNotification& notification);
 
   static constexpr std::size_t kMaxDeferredClicks = 4;
 
@@ -74,7 +90,9 @@ class TrayApp {
   // hand this object further icon events, which are then dropped.
   bool answeringIcon_ = false;
   bool delivering_ = false;
-  std::vector<IconEvent> deferredClicks_;
+  std::vector<IconNotification> deferredClicks_;
+  // The last event other than Other, as it arrived.
+  IconEvent lastEvent_ = IconEvent::Other;
   bool iconRetrying_ = false;
 
   // Adds the icon, or modifies it when it is there already; asks for a retry when neither worked.

@@ -70,17 +70,23 @@ class RecordingTrayDesktop final : public TrayIcon,
   void CloseMainWindow() override { log.push_back("close main window"); }
   void EndProgram() override { log.push_back("end"); }
 
-  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders) override {
-    log.push_back("folders menu (" + std::to_string(folders.Count()) + " paths)");
+  // " at x,y" for a menu placed at a point, nothing for one at the pointer.
+  static std::string Place(std::optional<ScreenPoint> at) {
+    return at ? " at " + std::to_string(at->x) + "," + std::to_string(at->y) : "";
+  }
+
+  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders,
+                                              std::optional<ScreenPoint> at) override {
+    log.push_back("folders menu (" + std::to_string(folders.Count()) + " paths)" + Place(at));
     if (whileMenuOpen) whileMenuOpen();
     if (folderChoices.empty()) return std::nullopt;
     auto choice = folderChoices.front();
     folderChoices.pop_front();
     return choice;
   }
-  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) override {
+  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) override {
     log.push_back(std::string("configure menu, clipboard ") +
-                  (menu.ClipboardChecked() ? "checked" : "clear"));
+                  (menu.ClipboardChecked() ? "checked" : "clear") + Place(at));
     if (whileMenuOpen) whileMenuOpen();
     if (configureChoices.empty()) return ConfigureCommand::None;
     auto choice = configureChoices.front();
@@ -109,6 +115,11 @@ class RecordingTrayDesktop final : public TrayIcon,
 
   DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
     log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys"));
+    return DeliveryOutcome::Delivered;
+  }
+  DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override {
+    log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys") + " to window " +
+                  std::to_string(window));
     return DeliveryOutcome::Delivered;
   }
 };

@@ -252,6 +252,9 @@ class ClickedDuringDelivery : public PathDelivery {
     log->push_back("deliver " + path + " ends");
     return DeliveryOutcome::Delivered;
   }
+  DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle) override {
+    return DeliverPath(path, clipboardMode);
+  }
 };
 
 class TrayAppDeliveryTest : public testing::Test {
@@ -493,6 +496,106 @@ TEST_F(TrayAppTest, ExitWithoutOpeningTheEditorKeepsTheStoredOrder) {
   StartClean();
   app.OnConfigureCommand(ConfigureCommand::Exit);
   EXPECT_EQ(store.Changes(), (Log{"write Path1=d:\\x\\", "write Path2=C:\\Y\\", "write Clipboard=True"}));
+}
+
+}  // namespace
+}  // namespace dm
+
+namespace dm {
+namespace {
+
+// --- the current notification behaviour: the keyboard and the shell's own follow-ups ------------
+
+constexpr ScreenPoint kAnchor{640, 1010};
+
+struct BehaviourCase {
+  const char* name;
+  std::vector<IconNotification> events;
+  Log expected;
+};
+
+TEST_F(TrayAppTest, TheCurrentBehavioursEventsAnswerTheMouseAsBeforeAndTheKeyboardAtTheIcon) {
+  const IconNotification down{IconEvent::Other, std::nullopt};
+  const IconNotification leftUp{IconEvent::LeftButtonUp, std::nullopt};
+  const IconNotification doubleClick{IconEvent::LeftDoubleClick, std::nullopt};
+  const IconNotification rightUp{IconEvent::RightButtonUp, std::nullopt};
+  const IconNotification select{IconEvent::Select, kAnchor};
+  const IconNotification keySelect{IconEvent::KeySelect, kAnchor};
+  const IconNotification contextMenu{IconEvent::ContextMenu, kAnchor};
+  const BehaviourCase cases[] = {
+      // The mouse: the shell follows a left click with a selection, a right click with a menu request.
+      {"single click", {down, leftUp, select}, {"timer on"}},
+      {"single click, a move before the selection", {down, leftUp, down, select}, {"timer on"}},
+      {"double click",
+       {down, leftUp, select, doubleClick, leftUp, select},
+       {"timer on", "timer off", "show editor", "timer on"}},
+      {"right click", {down, rightUp, contextMenu}, {"configure menu, clipboard checked"}},
+      // The keyboard: at once, at the icon.
+      {"Enter", {keySelect}, {"timer off", "folders menu (2 paths) at 640,1010"}},
+      {"Space", {select}, {"timer off", "folders menu (2 paths) at 640,1010"}},
+      {"menu key", {contextMenu}, {"configure menu, clipboard checked at 640,1010"}},
+      {"Space after a right click",
+       {rightUp, contextMenu, select},
+       {"configure menu, clipboard checked", "timer off", "folders menu (2 paths) at 640,1010"}},
+      {"menu key after a left click",
+       {leftUp, select, contextMenu},
+       {"timer on", "configure menu, clipboard checked at 640,1010"}},
+  };
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  for (const BehaviourCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TrayApp fresh{TrayAppServices{store, desktop, desktop, desktop, desktop, desktop, desktop}};
+    desktop.iconThere = false;
+    desktop.editorVisible = false;
+    ASSERT_TRUE(fresh.Start());
+    desktop.log.clear();
+    for (const IconNotification& n : c.events) fresh.OnIconEvent(n.event, n.anchor);
+    EXPECT_EQ(desktop.log, c.expected);
+  }
+}
+
+TEST_F(TrayAppTest, TheKeyboardsSelectionDeliversTheChosenFolderAndWaitsForTheEditorLikeAClick) {
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  StartClean();
+  desktop.folderChoices = {1};
+  app.OnIconEvent(IconEvent::KeySelect, kAnchor);
+  EXPECT_EQ(desktop.log.back(), "deliver C:\\B\\ by clipboard");
+  desktop.log.clear();
+  desktop.editorVisible = true;
+  app.OnIconEvent(IconEvent::KeySelect, kAnchor);
+  app.OnIconEvent(IconEvent::ContextMenu, kAnchor);
+  EXPECT_EQ(desktop.log, (Log{"timer off"}));
+}
+
+// --- the folder hotkey ------------------------------------------------------------------------------
+
+TEST_F(TrayAppTest, TheHotkeyOpensTheFoldersMenuAtTheNameBoxAndDeliversToItsWindow) {
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  StartClean();
+  desktop.folderChoices = {1};
+  app.OnHotkey(77, ScreenPoint{300, 420});
+  EXPECT_EQ(desktop.log, (Log{"timer off", "folders menu (2 paths) at 300,420",
+                              "deliver C:\\B\\ by clipboard to window 77"}));
+  desktop.log.clear();
+  app.OnHotkey(78, std::nullopt);  // an Explorer window: at the pointer
+  EXPECT_EQ(desktop.log, (Log{"timer off", "folders menu (2 paths)"}));
+}
+
+TEST_F(TrayAppTest, TheHotkeyHeldDownOpensOneMenu) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.whileMenuOpen = [this] { app.OnHotkey(77, std::nullopt); };
+  app.OnHotkey(77, std::nullopt);
+  EXPECT_EQ(desktop.log, (Log{"timer off", "folders menu (1 paths)"}));
+}
+
+TEST_F(TrayAppTest, TheHotkeyBeepsWhenNoMenuCanOpen) {
+  StartClean();
+  app.OnHotkey(77, std::nullopt);  // no folders
+  SeedPaths({"C:\\A\\"});
+  desktop.editorVisible = true;
+  app.OnHotkey(77, std::nullopt);  // the list is being edited (the list loaded is still empty)
+  EXPECT_EQ(desktop.log, (Log{"beep", "beep"}));
 }
 
 }  // namespace

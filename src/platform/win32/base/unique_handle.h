@@ -61,5 +61,6 @@ using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, ::FreeLibrary>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 // Memory device contexts (CreateCompatibleDC), not those GetDC lends.
 using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, ::DeleteDC>>;
+using UniqueWinEventHook = UniqueHandle<NullHandleTraits<HWINEVENTHOOK, ::UnhookWinEvent>>;
 
 }  // namespace dm::win

@@ -29,7 +29,9 @@ constexpr int kDoubleClickSpeedDefault = 320;
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery)
-    : instance_(instance), app_(TrayAppServices{store, *this, *this, *this, *this, delivery, *this}) {}
+    : instance_(instance),
+      store_(store),
+      app_(TrayAppServices{store, *this, *this, *this, *this, delivery, *this}) {}
 
 MainWindow::~MainWindow() { SetUnexpectedFailureHandler({}); }
 
@@ -63,6 +65,8 @@ bool MainWindow::Create() {
       FolderEditorContext{instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.OnEditorClosed(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (!app_.Start()) return false;
+  hotkey_ = std::make_unique<ForegroundHotkey>(window_, LoadHotkeySetting(store_));
+  hotkey_->Start();
   // From here on, a handler that fails ends the program through its shutdown, which saves.
   SetUnexpectedFailureHandler([this] { app_.SaveAndExit(); });
   // The window's icons are set once the icon is in the tray: the window is never shown, and only
@@ -117,6 +121,11 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kClickTimerId) app_.OnClickTimerTick();
       if (wParam == kIconRetryTimerId) app_.OnIconRetryTick();
       return 0;
+    case WM_HOTKEY:
+      if (wParam == ForegroundHotkey::kHotkeyId && hotkey_) {
+        if (const auto press = hotkey_->PressedIn()) app_.OnHotkey(press->window, press->at);
+      }
+      return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) closingFromWindowMenu_ = true;
       break;
@@ -150,10 +159,13 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainWindow::OnIconWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
       // The icon's callback.
-      app_.OnIconEvent(IconEventFromCallback(lParam));
+      const IconNotification notice =
+          IconEventFromCallback(wParam, lParam, icon_ && icon_->CurrentBehaviour());
+      app_.OnIconEvent(notice.event, notice.anchor);
       return 0;
+    }
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(iconWindow_, &paint);
@@ -208,11 +220,12 @@ void MainWindow::EndProgram() {
   ExitProcess(0);
 }
 
-std::optional<std::size_t> MainWindow::PopUpFoldersMenu(const FolderList& folders) {
-  return TrackFoldersMenu(window_, folders);
+std::optional<std::size_t> MainWindow::PopUpFoldersMenu(const FolderList& folders,
+                                                        std::optional<ScreenPoint> at) {
+  return TrackFoldersMenu(window_, folders, at);
 }
-ConfigureCommand MainWindow::PopUpConfigureMenu(const ConfigureMenu& menu) {
-  return TrackConfigureMenu(window_, menu);
+ConfigureCommand MainWindow::PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) {
+  return TrackConfigureMenu(window_, menu, at);
 }
 
 void MainWindow::ShowEditor() { editor_->Show(); }

@@ -11,6 +11,7 @@
 #include "app/app_services.h"
 #include "app/tray_app.h"
 #include "platform/win32/base/unique_handle.h"
+#include "platform/win32/system/foreground_hotkey.h"
 #include "platform/win32/system/notify_icon.h"
 #include "platform/win32/system/single_instance.h"
 #include "platform/win32/windows/about_window.h"
@@ -56,8 +57,9 @@ class MainWindow final : public TrayIcon,
   void EndProgram() override;
 
   // TrayWindows
-  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders) override;
-  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu) override;
+  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders,
+                                              std::optional<ScreenPoint> at) override;
+  ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) override;
   void ShowEditor() override;
   bool EditorVisible() override;
   void CloseEditor() override;
@@ -83,6 +85,7 @@ class MainWindow final : public TrayIcon,
   void LoadTrayImage();
 
   HINSTANCE instance_;
+  SettingsStore& store_;
   SingleInstance singleInstance_;
   UniqueIcon programIcon_;
   UniqueIcon programIconSmall_;
@@ -94,6 +97,7 @@ class MainWindow final : public TrayIcon,
   UINT timerInterval_ = 0;
   bool closingFromWindowMenu_ = false;
   std::unique_ptr<NotifyIcon> icon_;
+  std::unique_ptr<ForegroundHotkey> hotkey_;
   std::unique_ptr<FolderEditorWindow> editor_;
   AboutBox about_;
   TrayApp app_;

@@ -1,0 +1,108 @@
+#include "platform/win32/system/foreground_hotkey.h"
+
+#include <utility>
+
+#include "platform/win32/base/text_conversion.h"
+
+namespace dm::win {
+namespace {
+
+// The window-event callback names no object: the one object that follows the foreground.
+ForegroundHotkey* following = nullptr;
+
+WindowHandle Handle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+
+UINT VirtualKeyOf(const Hotkey& key) {
+  if (key.functionKey != 0) return VK_F1 + static_cast<UINT>(key.functionKey - 1);
+  return static_cast<unsigned char>(key.key);  // 'A'..'Z' and '0'..'9' are their own key codes
+}
+
+UINT ModifiersOf(const Hotkey& key) {
+  UINT modifiers = 0;
+  if (key.ctrl) modifiers |= MOD_CONTROL;
+  if (key.alt) modifiers |= MOD_ALT;
+  if (key.shift) modifiers |= MOD_SHIFT;
+  if (key.win) modifiers |= MOD_WIN;
+  return modifiers;
+}
+
+bool IsComboBox(HWND window) {
+  wchar_t name[32] = L"";
+  GetClassNameW(window, name, 32);
+  return lstrcmpiW(name, L"ComboBox") == 0 || lstrcmpiW(name, L"ComboBoxEx32") == 0;
+}
+
+}  // namespace
+
+ForegroundHotkey::ForegroundHotkey(HWND owner, const HotkeySetting& setting)
+    : owner_(owner), hotkey_(tree_, *this, setting) {}
+
+ForegroundHotkey::~ForegroundHotkey() {
+  StopPolling();
+  hook_.Reset();
+  if (following == this) following = nullptr;
+  hotkey_.Stop();
+}
+
+void ForegroundHotkey::Start() {
+  following = this;
+  hook_.Reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, OnWinEvent, 0, 0,
+                              WINEVENT_OUTOFCONTEXT));
+  if (!hook_) {
+    Trace("Dashmarks: the foreground window cannot be followed; the hotkey is off");
+    hotkey_.Stop();
+    return;
+  }
+  // Until the hook reports its first change, the foreground is also looked at now and then: some
+  // systems (Wine) take the hook and never report to it.
+  pollTimer_ = SetTimer(nullptr, 0, kPollMs, OnPollTick);
+  front_ = GetForegroundWindow();
+  hotkey_.Start(Handle(front_));
+}
+
+void CALLBACK ForegroundHotkey::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD,
+                                           DWORD) {
+  if (event != EVENT_SYSTEM_FOREGROUND || object != OBJID_WINDOW || following == nullptr) return;
+  following->StopPolling();
+  following->OnForeground(window);
+}
+
+void CALLBACK ForegroundHotkey::OnPollTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (following != nullptr) following->OnForeground(GetForegroundWindow());
+}
+
+void ForegroundHotkey::OnForeground(HWND front) {
+  // The same window is looked at again while the key is not taken: a dialog comes to the front
+  // before it has shown all of its controls.
+  if (front == front_ && hotkey_.Registered()) return;
+  front_ = front;
+  hotkey_.OnForegroundChanged(Handle(front));
+}
+
+void ForegroundHotkey::StopPolling() {
+  if (pollTimer_ != 0) KillTimer(nullptr, std::exchange(pollTimer_, 0));
+}
+
+std::optional<ForegroundHotkey::Press> ForegroundHotkey::PressedIn() {
+  const std::optional<WindowTarget> target = hotkey_.PressedIn();
+  if (!target) return std::nullopt;
+  if (target->explorer != 0) return Press{target->explorer, std::nullopt};
+  Press press{target->dialog.dialog, std::nullopt};
+  // Below the box as the user sees it: the combo box around the edit field, where there is one.
+  HWND box = reinterpret_cast<HWND>(target->dialog.nameBox);
+  for (HWND parent = GetParent(box); parent != nullptr && IsComboBox(parent); parent = GetParent(parent))
+    box = parent;
+  RECT rect{};
+  if (GetWindowRect(box, &rect)) press.at = ScreenPoint{rect.left, rect.bottom};
+  return press;
+}
+
+bool ForegroundHotkey::Register(const Hotkey& key) {
+  return RegisterHotKey(owner_, kHotkeyId, ModifiersOf(key), VirtualKeyOf(key)) != FALSE;
+}
+
+void ForegroundHotkey::Unregister() { UnregisterHotKey(owner_, kHotkeyId); }
+
+void ForegroundHotkey::Trace(const std::string& line) { OutputDebugStringW(Utf8ToWide(line + "\n").c_str()); }
+
+}  // namespace dm::win
