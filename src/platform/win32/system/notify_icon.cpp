@@ -27,9 +27,10 @@ void NotifyIcon::FillRecord(const std::string& tip) {
 }
 
 bool NotifyIcon::Add(const std::string& tip) {
-  currentBehaviour_ = false;
   FillRecord(tip);
+  // A refused add leaves the behaviour as it was: a shell that kept the icon kept its version too.
   if (bindings::Shell_NotifyIconA(NIM_ADD, &record_) == FALSE) return false;
+  currentBehaviour_ = false;
   if (AskForCurrentBehaviour()) {
     // The tip is shown again with the flag the current behaviour needs for it.
     FillRecord(tip);
