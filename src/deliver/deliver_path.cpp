@@ -45,6 +45,8 @@ DeliveryOutcome PathDeliverySequence::DeliverPathTo(const std::string& path, boo
                                                     WindowHandle window) {
   HourglassScope hourglass(services_.pointer);
   reactivations_ = 0;
+  // The folder is looked at while the window is told.
+  if (IsFolderPathText(path)) services_.folders.Prepare(path);
   return DeliverToTarget(TargetOfWindow(services_.tree, window), path, clipboardMode);
 }
 
