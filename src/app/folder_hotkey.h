@@ -29,7 +29,7 @@ HotkeySetting LoadHotkeySetting(SettingsStore& store);
 
 class FolderHotkey {
  public:
-  FolderHotkey(WindowTree& tree, HotkeyRegistration& registration, HotkeySetting setting)
+  FolderHotkey(WindowTree& tree, HotkeyRegistration& registration, const HotkeySetting& setting)
       : tree_(tree), registration_(registration), setting_(setting) {}
 
   // Traces a setting that is not a key, then follows the window in front.
