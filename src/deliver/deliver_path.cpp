@@ -231,8 +231,10 @@ bool PathDeliverySequence::KeepTargetInFront(WindowHandle root) {
   while (!TargetInFront(root)) {
     // Keys never go to another program; but this program's own icon, menu or window in front
     // means the user clicked the icon meanwhile, and that click is answered after the delivery.
+    // The front given to nobody (the desktop) is taken back the same way: no other program has it.
     const WindowHandle front = services_.activation.Foreground();
-    if (front == 0 || !services_.process.IsOwnOrItsIcon(front) || reactivations_ >= kMaxReactivations) {
+    const bool nobodys = front == 0 || front == services_.tree.Desktop();
+    if ((!nobodys && !services_.process.IsOwnOrItsIcon(front)) || reactivations_ >= kMaxReactivations) {
       return false;
     }
     ++reactivations_;

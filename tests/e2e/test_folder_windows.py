@@ -106,3 +106,46 @@ def test_a_folder_window_wins_over_the_old_explorer_window_in_front(d):
         choose_path(d)
         d.wait_for(lambda: navigated_to(folder_log, folder), 20, 'the folder window behind to navigate')
         check(lines(explorer_log) == [], f'the old Explorer window received {lines(explorer_log)}')
+
+
+# --- Wine's own Explorer window ------------------------------------------------------------------
+
+def wine_explorer_path_box(d, window):
+    """The Edit of the ComboBoxEx32 in the window's ReBarWindow32."""
+    children = d.children(window)
+    combo = [c for c in children if c.cls == 'ComboBoxEx32']
+    check(combo, f'no path box in {children}')
+    edits = [c for c in children if c.cls == 'Edit' and c.rect[1] >= combo[0].rect[1]
+             and c.rect[3] <= combo[0].rect[3]]
+    check(edits, f'no edit field in the path box of {window}')
+    return edits[0]
+
+
+@parametrise([('typed', False), ('pasted', True)])
+def test_wines_own_explorer_window_shows_the_chosen_folder(d, clipboard):
+    with Scratch() as s:
+        folder = s.folder('chosen by wine')
+        start_with(d, [folder], clipboard)
+        d.spawn('explorer', 'C:\\windows')
+        window = d.wait_window(cls='ExplorerWClass', title='windows', visible=True, timeout=40)
+        try:
+            # It opens at the top left, over the tray's window.
+            check(d.helper('move', window.hwnd, '300', '120')[0] == 0, 'could not move Wine\'s Explorer window')
+            window = d.wait_for(lambda: (w := refreshed(d, window)) and w.rect[0] == 300 and w, 10,
+                                'Wine\'s Explorer window to move')
+            if clipboard:
+                check(put_text(d) == 0, 'could not fill the clipboard')
+            d.screenshot('wine-explorer-before', window)
+            choose_path(d)
+            d.wait_for(lambda: (refreshed(d, window) or window).title == folder.name, 20,
+                       f'Wine\'s Explorer window to show {folder.name}')
+            box = d.window_text(wine_explorer_path_box(d, window))
+            d.screenshot('wine-explorer-after', refreshed(d, window))
+            # Wine's path box shows the folder by its display name once it has navigated there.
+            check(box == folder.name, f'its path box shows {box!r}')
+            if clipboard:
+                check(text_is_back(d), 'the clipboard was not put back')
+        finally:
+            # Wine's Explorer outlives the process that asked for it; it must not become a later test's target.
+            d.helper('close', window.hwnd)
+            d.wait_for(lambda: not d.find_windows(cls='ExplorerWClass'), 20, 'Wine\'s Explorer window to close')

@@ -293,7 +293,7 @@ bool FakeDesktop::Activate(WindowHandle window) {
   foreground_ = window;
   if (frontLostAfterActivation > 0) {
     --frontLostAfterActivation;
-    foreground_ = intruder;
+    foreground_ = activationThief;
   }
   return true;
 }

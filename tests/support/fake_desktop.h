@@ -100,8 +100,9 @@ class FakeDesktop : public WindowTree,
   std::map<WindowHandle, std::vector<WindowHandle>> shellTabs;
   bool shellUnavailable = false;
   bool navigateRefused = false;
-  // Activation succeeds, but the window gives the front away again this many times.
+  // Activation succeeds, but the front goes to activationThief right after, this many times.
   int frontLostAfterActivation = 0;
+  WindowHandle activationThief = 0;
   // After this many sends (counted from 1), intruder becomes the foreground window.
   int stealForegroundAfterSend = 0;
   WindowHandle intruder = 0;

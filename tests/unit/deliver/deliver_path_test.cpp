@@ -339,7 +339,7 @@ TEST_F(DeliverPathTest, AMinimisedFolderWindowIsRestoredAndBroughtBackWhenItGive
   const WindowHandle frame = desktop.AddFolderWindow("Documents");
   desktop.At(frame).iconic = true;
   desktop.shellTabs[frame] = desktop.TabsIn(frame);
-  desktop.intruder = chat;
+  desktop.activationThief = chat;
   desktop.frontLostAfterActivation = 1;
   EXPECT_EQ(Deliver("D:\\x\\", false),
             (Log{"pointer hourglass", "show-no-activate Documents", "activate Documents", "activate Documents",
@@ -348,11 +348,38 @@ TEST_F(DeliverPathTest, AMinimisedFolderWindowIsRestoredAndBroughtBackWhenItGive
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
+TEST_F(DeliverPathTest, AnExplorerWindowThatGivesTheFrontAwayRightAfterItsActivationIsBroughtBack) {
+  const WindowHandle chat = desktop.Add(0, "Chat", "Chat");
+  const WindowHandle explorer = AddExplorer();
+  desktop.At(explorer).iconic = true;
+  AddGoToBoxTo(explorer);
+  desktop.activationThief = chat;
+  desktop.frontLostAfterActivation = 1;
+  const Log log = Deliver("D:\\", false);
+  EXPECT_EQ(Log(log.begin(), log.begin() + 5), (Log{"pointer hourglass", "show-no-activate Explorer",
+                                                    "activate Explorer", "activate Explorer",
+                                                    "keys Alt+t \"g\" -> Explorer"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
+TEST_F(DeliverPathTest, TheFrontGivenToNobodyMidWayIsTakenBack) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.intruder = desktop.Desktop();
+  desktop.stealForegroundAfterSend = 1;
+  EXPECT_EQ(Deliver("D:\\x\\", false), (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
+                                              "keys Alt+d -> Documents", "wait Documents", "activate Documents",
+                                              "keys \"D\" -> Documents", "wait Documents",
+                                              "keys \":\\x\\\" -> Documents", "wait Documents",
+                                              "keys {ENTER} -> Documents", "wait Documents", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
+}
+
 TEST_F(DeliverPathTest, AWindowThatWillNotStayInFrontGetsNothingAndSaysSo) {
   const WindowHandle chat = desktop.Add(0, "Chat", "Chat");
   const WindowHandle frame = desktop.AddFolderWindow("Documents");
   desktop.shellTabs[frame] = desktop.TabsIn(frame);
-  desktop.intruder = chat;
+  desktop.activationThief = chat;
   desktop.frontLostAfterActivation = 100;
   EXPECT_EQ(Deliver("D:\\x\\", false), (Log{"pointer hourglass", "activate Documents", "activate Documents",
                                               "activate Documents", "pointer default"}));
