@@ -47,7 +47,8 @@ DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool 
   return DeliverToDialog(dialog, path, saved.get());
 }
 
-DeliveryOutcome PathDeliverySequence::SaveClipboard(bool clipboardMode, std::unique_ptr<ClipboardSnapshot>& saved) {
+DeliveryOutcome PathDeliverySequence::SaveClipboard(bool clipboardMode,
+                                                    std::unique_ptr<ClipboardSnapshot>& saved) {
   // The clipboard is saved before any key is sent: when it cannot be, nothing is.
   if (!clipboardMode) return kOk;
   ClipboardSaveResult result = services_.clipboard.Save();
@@ -154,7 +155,8 @@ DeliveryOutcome PathDeliverySequence::DeliverThroughGoTo(WindowHandle root, cons
   return SendToTarget(root, kExplorerAfterPath, false);
 }
 
-DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTarget& target, const std::string& path,
+DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTarget& target,
+                                                               const std::string& path,
                                                                ClipboardSnapshot* saved) {
   DialogControls& controls = services_.controls;
   const WindowHandle root = services_.tree.TopLevelOf(target.window);
@@ -166,7 +168,8 @@ DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTar
   if (sent == DeliveryOutcome::FocusLost && KeepTargetInFront(root) && controls.HasFocus(box)) sent = kOk;
   if (sent != kOk) return sent;
   // Enter only on exactly the path, and only into the box.
-  if ((controls.ReadText(box) != path && (!controls.WriteText(box, path) || controls.ReadText(box) != path)) ||
+  if ((controls.ReadText(box) != path &&
+       (!controls.WriteText(box, path) || controls.ReadText(box) != path)) ||
       !controls.HasFocus(box)) {
     return DeliveryOutcome::FocusLost;
   }

@@ -75,7 +75,8 @@ class PathDeliverySequence : public PathDelivery {
  private:
   DeliveryOutcome DeliverToDialog(const FileDialogTarget& target, const std::string& path,
                                   ClipboardSnapshot* saved);
-  DeliveryOutcome DeliverToExplorer(const ExplorerTarget& target, const std::string& path, bool clipboardMode);
+  DeliveryOutcome DeliverToExplorer(const ExplorerTarget& target, const std::string& path,
+                                    bool clipboardMode);
   DeliveryOutcome DeliverThroughGoTo(WindowHandle root, const std::string& path, ClipboardSnapshot* saved);
   DeliveryOutcome DeliverThroughAddressBox(const ExplorerTarget& target, const std::string& path,
                                            ClipboardSnapshot* saved);

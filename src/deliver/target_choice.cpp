@@ -89,7 +89,8 @@ FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHand
 ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vector<WindowHandle>& found) {
   for (const ExplorerClass& explorer : kExplorerClasses) {
     if (search.CollectWindows(found, 0, "*", explorer.className) == 0) continue;
-    if (const WindowHandle window = ChooseExplorerWindow(tree, found); window != 0) return {window, explorer.kind};
+    if (const WindowHandle window = ChooseExplorerWindow(tree, found); window != 0)
+      return {window, explorer.kind};
   }
   return {};
 }

@@ -51,7 +51,7 @@ class FakeDesktop : public WindowTree,
     bool destroyed = false;
     int controlId = 0;
     WindowHandle owner = 0;
-    WindowHandle addressBox = 0;  // a folder window's: the edit its address keys open
+    WindowHandle addressBox = 0;         // a folder window's: the edit its address keys open
     std::vector<WindowHandle> children;  // in Z-order, topmost first
     std::size_t siblingIndex = 0;        // where Add put it among its parent's children
   };

@@ -162,8 +162,9 @@ TEST_F(DeliverPathTest, AnExplorerWindowWhoseGoToBoxDoesNotComeUpGetsNoPathAndSa
   // Alt+T lost in a window still busy with its restore: the path would go to the folder view, and
   // the delivery must not end as if it had arrived.
   AddExplorer();
-  EXPECT_EQ(Deliver("D:\\x\\", false), (Log{"pointer hourglass", "activate Explorer",
-                                              "keys Alt+t \"g\" -> Explorer", "wait Explorer", "pointer default"}));
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
+                 "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::FocusLost);
 }
 
@@ -211,7 +212,8 @@ TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
   // Alt+T in a minimised window opens its system menu; the path and Enter would pick from it.
   StaysMinimisedDesktop desktop;
   desktop.At(desktop.Add(0, "ExploreWClass", "Explorer")).iconic = true;
-  PathDeliverySequence delivery{{desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
+  PathDeliverySequence delivery{
+      {desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
   EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::ActivationRefused);
   EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "show-no-activate Explorer",
                               "show-no-activate Explorer", "pointer default"}));
@@ -251,9 +253,15 @@ TEST_F(DeliverPathTest, TheShellsWindowListShowsTheFolderInTheTabTheUserSees) {
 }
 
 // The address bar by keys, as it goes wherever the shell's list does not take the folder.
-const Log kAddressBarTyped{"keys Alt+d -> Documents", "wait Documents", "keys \"D\" -> Documents",
-                           "wait Documents",          "keys \":\\x\\\" -> Documents", "wait Documents",
-                           "keys {ENTER} -> Documents", "wait Documents",          "pointer default"};
+const Log kAddressBarTyped{"keys Alt+d -> Documents",
+                           "wait Documents",
+                           "keys \"D\" -> Documents",
+                           "wait Documents",
+                           "keys \":\\x\\\" -> Documents",
+                           "wait Documents",
+                           "keys {ENTER} -> Documents",
+                           "wait Documents",
+                           "pointer default"};
 
 struct ShellListCase {
   const char* name;
@@ -278,7 +286,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ShellListFallbackTest,
     testing::Values(
         ShellListCase{"WindowNotListed", [](FakeDesktop&, WindowHandle) {}, {"shell tabs of Documents"}},
-        ShellListCase{"ListUnavailable", [](FakeDesktop& d, WindowHandle) { d.shellUnavailable = true; },
+        ShellListCase{"ListUnavailable",
+                      [](FakeDesktop& d, WindowHandle) { d.shellUnavailable = true; },
                       {"shell tabs of Documents"}},
         ShellListCase{"OnlyTheHiddenTabListed",
                       [](FakeDesktop& d, WindowHandle frame) { d.shellTabs[frame] = {d.TabsIn(frame)[1]}; },
@@ -308,7 +317,8 @@ TEST_F(DeliverPathTest, AnAddressBoxThatNoKeyOpensGetsNoPath) {
   desktop.addressKeys.clear();
   const Log log = Deliver("D:\\x\\", true);
   EXPECT_EQ(outcome, DeliveryOutcome::FocusLost);
-  EXPECT_EQ(Log(log.end() - 3, log.end()), (Log{"keys Ctrl+l -> Documents", "wait Documents", "pointer default"}));
+  EXPECT_EQ(Log(log.end() - 3, log.end()),
+            (Log{"keys Ctrl+l -> Documents", "wait Documents", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "C:\\Before");
 }
 
@@ -318,19 +328,20 @@ TEST_F(DeliverPathTest, ThePastedPathIsCheckedAndAnAppendedSuggestionCorrectedBe
   desktop.autocomplete = "Projects";
   EXPECT_EQ(Deliver("D:\\", true),
             (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents", "clipboard save",
-                 "keys Alt+d -> Documents", "wait Documents", "clipboard set D:\\", "keys Ctrl+v -> Documents",
-                 "wait Documents", "clipboard restore", "write name box D:\\", "keys {ENTER} -> Documents",
-                 "wait Documents", "pointer default"}));
+                 "keys Alt+d -> Documents", "wait Documents", "clipboard set D:\\",
+                 "keys Ctrl+v -> Documents", "wait Documents", "clipboard restore", "write name box D:\\",
+                 "keys {ENTER} -> Documents", "wait Documents", "pointer default"}));
   EXPECT_EQ(desktop.clipboard, (FakeDesktop::Formats{{"text", "earlier"}}));
   EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\");
 }
 
 TEST_F(DeliverPathTest, WinesExplorerPathBoxIsFocusedByItsHandle) {
   const WindowHandle frame = desktop.AddWineExplorer("Wine Explorer");
-  EXPECT_EQ(Deliver("D:\\x\\", false),
-            (Log{"pointer hourglass", "activate Wine Explorer", "focus name box of Wine Explorer",
-                 "keys \"D\" -> Wine Explorer", "wait Wine Explorer", "keys \":\\x\\\" -> Wine Explorer",
-                 "wait Wine Explorer", "keys {ENTER} -> Wine Explorer", "wait Wine Explorer", "pointer default"}));
+  EXPECT_EQ(
+      Deliver("D:\\x\\", false),
+      (Log{"pointer hourglass", "activate Wine Explorer", "focus name box of Wine Explorer",
+           "keys \"D\" -> Wine Explorer", "wait Wine Explorer", "keys \":\\x\\\" -> Wine Explorer",
+           "wait Wine Explorer", "keys {ENTER} -> Wine Explorer", "wait Wine Explorer", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
 }
 
@@ -342,9 +353,9 @@ TEST_F(DeliverPathTest, AMinimisedFolderWindowIsRestoredAndBroughtBackWhenItGive
   desktop.activationThief = chat;
   desktop.frontLostAfterActivation = 1;
   EXPECT_EQ(Deliver("D:\\x\\", false),
-            (Log{"pointer hourglass", "show-no-activate Documents", "activate Documents", "activate Documents",
-                 "shell tabs of Documents", "shell navigate Documents tab Shown tab to D:\\x\\",
-                 "pointer default"}));
+            (Log{"pointer hourglass", "show-no-activate Documents", "activate Documents",
+                 "activate Documents", "shell tabs of Documents",
+                 "shell navigate Documents tab Shown tab to D:\\x\\", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
@@ -356,9 +367,9 @@ TEST_F(DeliverPathTest, AnExplorerWindowThatGivesTheFrontAwayRightAfterItsActiva
   desktop.activationThief = chat;
   desktop.frontLostAfterActivation = 1;
   const Log log = Deliver("D:\\", false);
-  EXPECT_EQ(Log(log.begin(), log.begin() + 5), (Log{"pointer hourglass", "show-no-activate Explorer",
-                                                    "activate Explorer", "activate Explorer",
-                                                    "keys Alt+t \"g\" -> Explorer"}));
+  EXPECT_EQ(Log(log.begin(), log.begin() + 5),
+            (Log{"pointer hourglass", "show-no-activate Explorer", "activate Explorer", "activate Explorer",
+                 "keys Alt+t \"g\" -> Explorer"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
@@ -366,11 +377,11 @@ TEST_F(DeliverPathTest, TheFrontGivenToNobodyMidWayIsTakenBack) {
   const WindowHandle frame = desktop.AddFolderWindow("Documents");
   desktop.intruder = desktop.Desktop();
   desktop.stealForegroundAfterSend = 1;
-  EXPECT_EQ(Deliver("D:\\x\\", false), (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
-                                              "keys Alt+d -> Documents", "wait Documents", "activate Documents",
-                                              "keys \"D\" -> Documents", "wait Documents",
-                                              "keys \":\\x\\\" -> Documents", "wait Documents",
-                                              "keys {ENTER} -> Documents", "wait Documents", "pointer default"}));
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
+                 "keys Alt+d -> Documents", "wait Documents", "activate Documents", "keys \"D\" -> Documents",
+                 "wait Documents", "keys \":\\x\\\" -> Documents", "wait Documents",
+                 "keys {ENTER} -> Documents", "wait Documents", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
   EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
 }
@@ -382,7 +393,7 @@ TEST_F(DeliverPathTest, AWindowThatWillNotStayInFrontGetsNothingAndSaysSo) {
   desktop.activationThief = chat;
   desktop.frontLostAfterActivation = 100;
   EXPECT_EQ(Deliver("D:\\x\\", false), (Log{"pointer hourglass", "activate Documents", "activate Documents",
-                                              "activate Documents", "pointer default"}));
+                                            "activate Documents", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::ActivationRefused);
 }
 
@@ -393,7 +404,8 @@ TEST_F(DeliverPathTest, AFileDialogWinsOverAFolderWindowInFront) {
   desktop.AddFileDialog("Open");
   const Log log = Deliver("E:\\", false);
   EXPECT_EQ(Log(log.begin() + 1, log.begin() + 3), (Log{"activate Open", "focus name box of Open"}));
-  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("shell") == 0; }), 0);
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("shell") == 0; }),
+            0);
 }
 
 // Every way a delivery can fail: its outcome, and what reached the outside world before it ended.

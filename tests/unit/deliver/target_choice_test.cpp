@@ -186,7 +186,9 @@ const std::vector<ExplorerOrderCase> kExplorerOrder{
     {"TheOldAlone", {{"ExploreWClass", "old"}}, "old"},
     {"AHiddenFolderWindowIsPassedOver", {{"CabinetWClass", "hidden"}, {"ExploreWClass", "old"}}, "old"},
     {"ACloakedFolderWindowIsPassedOver", {{"CabinetWClass", "cloaked"}, {"ExplorerWClass", "wine"}}, "wine"},
-    {"AMinimisedFolderWindowCounts", {{"ExplorerWClass", "wine"}, {"CabinetWClass", "minimised"}}, "minimised"},
+    {"AMinimisedFolderWindowCounts",
+     {{"ExplorerWClass", "wine"}, {"CabinetWClass", "minimised"}},
+     "minimised"},
     {"OtherClassesNever", {{"IEFrame", "page"}, {"ExploreWClass2", "look-alike"}, {"Progman", "desk"}}, ""},
     {"NoTitleNoTarget", {{"CabinetWClass", ""}}, ""},
 };

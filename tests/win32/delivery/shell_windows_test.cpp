@@ -3,8 +3,8 @@
 
 #include "platform/win32/delivery/shell_windows.h"
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 

@@ -156,8 +156,8 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, co
 
 HRESULT CoCreateInstance(const CLSID& classId, IUnknown* outer, DWORD context, const IID& interfaceId,
                          void** object) {
-  static LazyProc<HRESULT(WINAPI*)(const CLSID&, IUnknown*, DWORD, const IID&, void**)> proc(kOle32,
-                                                                                          "CoCreateInstance");
+  static LazyProc<HRESULT(WINAPI*)(const CLSID&, IUnknown*, DWORD, const IID&, void**)> proc(
+      kOle32, "CoCreateInstance");
   if (auto fn = proc.Resolve()) return fn(classId, outer, context, interfaceId, object);
   if (object != nullptr) *object = nullptr;
   return REGDB_E_CLASSNOTREG;

@@ -75,10 +75,11 @@ std::optional<std::vector<WindowHandle>> Win32ShellWindows::TabsOf(WindowHandle 
   const ComPtr<IShellWindows> list = OpenList();
   if (!list) return std::nullopt;
   std::vector<WindowHandle> tabs;
-  const bool read = ForEachBrowserOf(*list.Get(), Hwnd(frame), [&tabs](const ComPtr<IWebBrowser2>&, HWND tab) {
-    tabs.push_back(reinterpret_cast<WindowHandle>(tab));
-    return false;
-  });
+  const bool read =
+      ForEachBrowserOf(*list.Get(), Hwnd(frame), [&tabs](const ComPtr<IWebBrowser2>&, HWND tab) {
+        tabs.push_back(reinterpret_cast<WindowHandle>(tab));
+        return false;
+      });
   if (!read) return std::nullopt;
   return tabs;
 }
