@@ -16,7 +16,7 @@
 #include "platform/folder_check.h"
 #include "platform/keyboard.h"
 #include "platform/pointer.h"
-#include "platform/shell_windows.h"
+#include "platform/shell_window_list.h"
 #include "platform/window_process.h"
 #include "platform/window_tree.h"
 
@@ -31,7 +31,7 @@ struct DeliveryServices {
   DialogControls& controls;
   FolderCheck& folders;
   WindowProcess& process;
-  ShellWindows& shell;
+  ShellWindowList& shell;
 };
 
 // The fixed key strings around the path. Alt+N is sent only when the name box will not take

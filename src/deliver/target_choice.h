@@ -76,7 +76,7 @@ ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vecto
 // until the box is opened for typing. 0 when the window has none (or is of the Go To kind).
 WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind kind);
 
-// Of the tabs the shell lists for a folder window (see ShellWindows::TabsOf), the one the user
+// Of the tabs the shell lists for a folder window (see ShellWindowList::TabsOf), the one the user
 // sees: a visible tab inside frame, or the single listed browser when it names no tab. Nothing
 // when no listed tab is the one shown (a hidden tab is never chosen).
 std::optional<WindowHandle> ChooseVisibleTab(WindowTree& tree, WindowHandle frame,

@@ -17,7 +17,7 @@
 #include "platform/key_sequence.h"
 #include "platform/keyboard.h"
 #include "platform/pointer.h"
-#include "platform/shell_windows.h"
+#include "platform/shell_window_list.h"
 #include "platform/window_process.h"
 #include "platform/window_tree.h"
 
@@ -35,7 +35,7 @@ class FakeDesktop : public WindowTree,
                     public DialogControls,
                     public FolderCheck,
                     public WindowProcess,
-                    public ShellWindows {
+                    public ShellWindowList {
  public:
   struct Window {
     WindowHandle parent = 0;
@@ -152,7 +152,7 @@ class FakeDesktop : public WindowTree,
   bool RunsElevated(WindowHandle window) override { return At(TopLevelOf(window)).elevated; }
   bool IsOwnOrItsIcon(WindowHandle window) override { return At(window).own; }
 
-  // ShellWindows
+  // ShellWindowList
   std::optional<std::vector<WindowHandle>> TabsOf(WindowHandle frame) override;
   bool Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) override;
 

@@ -10,9 +10,9 @@
 
 namespace dm {
 
-class ShellWindows {
+class ShellWindowList {
  public:
-  virtual ~ShellWindows() = default;
+  virtual ~ShellWindowList() = default;
   // The tabs the shell lists for the folder window frame (a top-level window): for each browser
   // whose window is frame, the window of its tab (0 where the browser does not name one). Empty
   // when the shell does not list frame; nothing when its list cannot be had at all.

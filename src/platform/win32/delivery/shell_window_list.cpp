@@ -1,4 +1,4 @@
-#include "platform/win32/delivery/shell_windows.h"
+#include "platform/win32/delivery/shell_window_list.h"
 
 #include <windows.h>
 // After windows.h, which they build on:
@@ -22,8 +22,6 @@ constexpr long kMaxBrowsers = 512;
 
 void FreeString(BSTR text) { bindings::SysFreeString(text); }
 using UniqueBstr = UniqueHandle<NullHandleTraits<BSTR, FreeString>>;
-
-HWND Hwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
 
 ComPtr<IShellWindows> OpenList() {
   ComPtr<IShellWindows> list;
@@ -49,7 +47,7 @@ HWND TabWindowOf(const ComPtr<IWebBrowser2>& browser) {
 
 // Calls visit with each listed browser whose window is frame and the window of its tab, until
 // visit returns true. False when the list cannot be read.
-bool ForEachBrowserOf(IShellWindows& list, HWND frame,
+bool ForEachBrowserOf(IShellWindows& list, WindowHandle frame,
                       const std::function<bool(const ComPtr<IWebBrowser2>&, HWND tab)>& visit) {
   long count = 0;
   if (FAILED(list.get_Count(&count))) return false;
@@ -62,7 +60,7 @@ bool ForEachBrowserOf(IShellWindows& list, HWND frame,
     const auto browser = item.As<IWebBrowser2>(IID_IWebBrowser2);
     SHANDLE_PTR window = 0;
     if (!browser || FAILED(browser->get_HWND(&window))) continue;
-    if (reinterpret_cast<HWND>(window) != frame) continue;
+    if (static_cast<WindowHandle>(window) != frame) continue;
     if (visit(browser, TabWindowOf(browser))) return true;
   }
   return true;
@@ -70,28 +68,27 @@ bool ForEachBrowserOf(IShellWindows& list, HWND frame,
 
 }  // namespace
 
-std::optional<std::vector<WindowHandle>> Win32ShellWindows::TabsOf(WindowHandle frame) {
+std::optional<std::vector<WindowHandle>> Win32ShellWindowList::TabsOf(WindowHandle frame) {
   if (!apartment_.Enter()) return std::nullopt;
   const ComPtr<IShellWindows> list = OpenList();
   if (!list) return std::nullopt;
   std::vector<WindowHandle> tabs;
-  const bool read =
-      ForEachBrowserOf(*list.Get(), Hwnd(frame), [&tabs](const ComPtr<IWebBrowser2>&, HWND tab) {
-        tabs.push_back(reinterpret_cast<WindowHandle>(tab));
-        return false;
-      });
+  const bool read = ForEachBrowserOf(*list.Get(), frame, [&tabs](const ComPtr<IWebBrowser2>&, HWND tab) {
+    tabs.push_back(reinterpret_cast<WindowHandle>(tab));
+    return false;
+  });
   if (!read) return std::nullopt;
   return tabs;
 }
 
-bool Win32ShellWindows::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
+bool Win32ShellWindowList::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
   if (!apartment_.Enter()) return false;
   const ComPtr<IShellWindows> list = OpenList();
   if (!list) return false;
   const UniqueBstr address(bindings::SysAllocString(Utf8ToWide(folder).c_str()));
   if (!address) return false;
   bool navigated = false;
-  ForEachBrowserOf(*list.Get(), Hwnd(frame), [&](const ComPtr<IWebBrowser2>& browser, HWND browserTab) {
+  ForEachBrowserOf(*list.Get(), frame, [&](const ComPtr<IWebBrowser2>& browser, HWND browserTab) {
     if (reinterpret_cast<WindowHandle>(browserTab) != tab) return false;
     VARIANT url{};
     url.vt = VT_BSTR;

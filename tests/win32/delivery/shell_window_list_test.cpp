@@ -1,7 +1,7 @@
 // The shell's window list as this system offers it. Wine lists no windows (or offers no list at
 // all), so a folder window there is never navigated through it and the delivery types instead.
 
-#include "platform/win32/delivery/shell_windows.h"
+#include "platform/win32/delivery/shell_window_list.h"
 
 #include <objbase.h>
 #include <windows.h>
@@ -17,7 +17,7 @@ LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TEST(Win32ShellWindows, AWindowTheShellDoesNotListIsNeitherListedNorNavigated) {
+TEST(Win32ShellWindowList, AWindowTheShellDoesNotListIsNeitherListedNorNavigated) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = PlainProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -26,7 +26,7 @@ TEST(Win32ShellWindows, AWindowTheShellDoesNotListIsNeitherListedNorNavigated) {
   HWND frame = CreateWindowExW(0, L"CabinetWClass", L"Not the shell's", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(frame, nullptr);
-  Win32ShellWindows shell;
+  Win32ShellWindowList shell;
   const auto handle = reinterpret_cast<WindowHandle>(frame);
   const auto tabs = shell.TabsOf(handle);
   EXPECT_TRUE(!tabs || tabs->empty());
