@@ -11,7 +11,8 @@ add_library(dashmarks_win32 STATIC ${DASHMARKS_WIN32_SOURCES})
 target_link_libraries(dashmarks_win32 PUBLIC dashmarks_core)
 target_compile_definitions(dashmarks_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                   _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32 advapi32)
+# uuid is a static library of interface and class identifiers (the shell's window list); it adds no import.
+target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32 advapi32 uuid)
 
 # The version record of the resource script takes the project's version.
 configure_file(${CMAKE_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)

@@ -34,10 +34,8 @@ DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool 
   if (search_.CollectWindows(foundWindows_, 0, "*", "[#]32770") > 0) {
     dialog = ChooseFileDialog(services_.tree, foundWindows_);
   }
-  WindowHandle explorer = 0;
-  if (dialog.dialog == 0 && search_.CollectWindows(foundWindows_, 0, "*", "ExploreWClass") > 0) {
-    explorer = ChooseExplorerWindow(services_.tree, foundWindows_);
-  }
+  ExplorerTarget explorer;
+  if (dialog.dialog == 0) explorer = ChooseExplorer(search_, services_.tree, foundWindows_);
   return DeliverToTarget({dialog, explorer}, path, clipboardMode);
 }
 
@@ -53,25 +51,30 @@ DeliveryOutcome PathDeliverySequence::DeliverPathTo(const std::string& path, boo
 DeliveryOutcome PathDeliverySequence::DeliverToTarget(const WindowTarget& found, const std::string& path,
                                                       bool clipboardMode) {
   const FileDialogTarget& dialog = found.dialog;
-  const WindowHandle explorer = found.explorer;
-  const WindowHandle target = dialog.dialog != 0 ? dialog.dialog : explorer;
+  const ExplorerTarget& explorer = found.explorer;
+  const WindowHandle target = dialog.dialog != 0 ? dialog.dialog : explorer.window;
   if (target == 0) return DeliveryOutcome::NoTarget;
   // The system drops input sent to a program with more rights without saying so.
   if (services_.process.RunsElevated(target)) return DeliveryOutcome::TargetElevated;
   if (!IsDeliverableFolder(path, services_.folders)) return DeliveryOutcome::FolderInvalid;
-  // The clipboard is saved before any key is sent: when it cannot be, nothing is.
+  if (dialog.dialog == 0) return DeliverToExplorer(explorer, path, clipboardMode);
   std::unique_ptr<ClipboardSnapshot> saved;
-  if (clipboardMode) {
-    ClipboardSaveResult result = services_.clipboard.Save();
-    if (result.status == ClipboardSaveStatus::Busy) return DeliveryOutcome::ClipboardBusy;
-    // A clipboard too large to keep whole is left as it is, and the path is typed instead.
-    if (result.status == ClipboardSaveStatus::Saved) {
-      if (!result.snapshot) return DeliveryOutcome::ClipboardBusy;
-      saved = std::move(result.snapshot);
-    }
+  if (DeliveryOutcome o = SaveClipboard(clipboardMode, saved); o != kOk) return o;
+  return DeliverToDialog(dialog, path, saved.get());
+}
+
+DeliveryOutcome PathDeliverySequence::SaveClipboard(bool clipboardMode,
+                                                    std::unique_ptr<ClipboardSnapshot>& saved) {
+  // The clipboard is saved before any key is sent: when it cannot be, nothing is.
+  if (!clipboardMode) return kOk;
+  ClipboardSaveResult result = services_.clipboard.Save();
+  if (result.status == ClipboardSaveStatus::Busy) return DeliveryOutcome::ClipboardBusy;
+  // A clipboard too large to keep whole is left as it is, and the path is typed instead.
+  if (result.status == ClipboardSaveStatus::Saved) {
+    if (!result.snapshot) return DeliveryOutcome::ClipboardBusy;
+    saved = std::move(result.snapshot);
   }
-  return dialog.dialog != 0 ? DeliverToDialog(dialog, path, saved.get())
-                            : DeliverToExplorer(explorer, path, saved.get());
+  return kOk;
 }
 
 DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& target, const std::string& path,
@@ -121,21 +124,86 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
   return kOk;
 }
 
-DeliveryOutcome PathDeliverySequence::DeliverToExplorer(WindowHandle target, const std::string& path,
-                                                        ClipboardSnapshot* saved) {
-  WindowTree& tree = services_.tree;
-  const WindowHandle root = tree.TopLevelOf(target);
+DeliveryOutcome PathDeliverySequence::DeliverToExplorer(const ExplorerTarget& target, const std::string& path,
+                                                        bool clipboardMode) {
+  const WindowHandle root = services_.tree.TopLevelOf(target.window);
   if (root == 0) return DeliveryOutcome::TargetStoppedAnswering;
-  if (tree.IsIconic(target)) {
-    tree.ShowNoActivate(target);
-    // Alt+T in a window that is still minimised opens its system menu, not Tools; the path and
-    // Enter would then pick from that menu.
-    if (tree.IsIconic(target)) return DeliveryOutcome::TargetStoppedAnswering;
+  if (DeliveryOutcome o = BringToFront(root); o != kOk) return o;
+  // The shell's own list needs no key and no clipboard; it is asked first where it may know the
+  // window.
+  if (target.kind == ExplorerKind::FolderWindow && NavigateThroughShell(root, path)) return kOk;
+  std::unique_ptr<ClipboardSnapshot> saved;
+  if (DeliveryOutcome o = SaveClipboard(clipboardMode, saved); o != kOk) return o;
+  if (target.kind == ExplorerKind::GoToWindow) return DeliverThroughGoTo(root, path, saved.get());
+  return DeliverThroughAddressBox(target, path, saved.get());
+}
+
+DeliveryOutcome PathDeliverySequence::BringToFront(WindowHandle root) {
+  WindowTree& tree = services_.tree;
+  // A window restored without activation may still lose the front it was given a moment later
+  // (its program finishing the restore); it is asked again, a few times at most.
+  for (int attempt = 0; attempt < kMaxActivations; ++attempt) {
+    if (tree.IsIconic(root)) {
+      tree.ShowNoActivate(root);
+      // Keys into a window that is still minimised reach its system menu, not the window.
+      if (tree.IsIconic(root)) continue;
+    }
+    if (services_.activation.Activate(root) && !tree.IsIconic(root) && TargetInFront(root)) return kOk;
+    if (!tree.Exists(root)) return DeliveryOutcome::TargetStoppedAnswering;
   }
-  if (!services_.activation.Activate(root)) return DeliveryOutcome::ActivationRefused;
+  return DeliveryOutcome::ActivationRefused;
+}
+
+bool PathDeliverySequence::NavigateThroughShell(WindowHandle root, const std::string& path) {
+  const std::optional<std::vector<WindowHandle>> tabs = services_.shell.TabsOf(root);
+  if (!tabs) return false;
+  const std::optional<WindowHandle> tab = ChooseVisibleTab(services_.tree, root, *tabs);
+  return tab && services_.shell.Navigate(root, *tab, path);
+}
+
+DeliveryOutcome PathDeliverySequence::DeliverThroughGoTo(WindowHandle root, const std::string& path,
+                                                         ClipboardSnapshot* saved) {
   if (DeliveryOutcome o = SendToTarget(root, kExplorerBeforePath, true); o != kOk) return o;
+  // Go To opens a box of its own, owned by the window: while the window itself still has the front
+  // the keys did not open it, and the path and Enter would go to the folder view.
+  if (services_.activation.Foreground() == root) return DeliveryOutcome::FocusLost;
   if (DeliveryOutcome o = SendPath(root, path, saved); o != kOk) return o;
   return SendToTarget(root, kExplorerAfterPath, false);
+}
+
+DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTarget& target,
+                                                               const std::string& path,
+                                                               ClipboardSnapshot* saved) {
+  DialogControls& controls = services_.controls;
+  const WindowHandle root = services_.tree.TopLevelOf(target.window);
+  const WindowHandle box = FindAddressBox(services_.tree, root, target.kind);
+  // Without the box the keys could not be checked to land in it.
+  if (box == 0) return DeliveryOutcome::FocusLost;
+  if (DeliveryOutcome o = OpenAddressBox(target, root, box); o != kOk) return o;
+  DeliveryOutcome sent = SendPath(root, path, saved);
+  if (sent == DeliveryOutcome::FocusLost && KeepTargetInFront(root) && controls.HasFocus(box)) sent = kOk;
+  if (sent != kOk) return sent;
+  // Enter only on exactly the path, and only into the box.
+  if ((controls.ReadText(box) != path &&
+       (!controls.WriteText(box, path) || controls.ReadText(box) != path)) ||
+      !controls.HasFocus(box)) {
+    return DeliveryOutcome::FocusLost;
+  }
+  return SendToTarget(root, kAddressBoxAfterPath, true);
+}
+
+DeliveryOutcome PathDeliverySequence::OpenAddressBox(const ExplorerTarget& target, WindowHandle root,
+                                                     WindowHandle box) {
+  DialogControls& controls = services_.controls;
+  if (!KeepTargetInFront(root)) return DeliveryOutcome::FocusLost;
+  // Wine's path box is an ordinary edit field that takes the focus by its handle; the address box
+  // of today's folder window opens for typing only on its own keys.
+  if (target.kind == ExplorerKind::WineExplorer && controls.Focus(box)) return kOk;
+  for (const std::string_view keys : kAddressBoxKeys) {
+    if (DeliveryOutcome o = SendToTarget(root, keys, true); o != kOk) return o;
+    if (controls.HasFocus(box)) return kOk;
+  }
+  return DeliveryOutcome::FocusLost;
 }
 
 DeliveryOutcome PathDeliverySequence::FocusNameBox(WindowHandle root, WindowHandle box) {
@@ -182,8 +250,10 @@ bool PathDeliverySequence::KeepTargetInFront(WindowHandle root) {
   while (!TargetInFront(root)) {
     // Keys never go to another program; but this program's own icon, menu or window in front
     // means the user clicked the icon meanwhile, and that click is answered after the delivery.
+    // The front given to nobody (the desktop) is taken back the same way: no other program has it.
     const WindowHandle front = services_.activation.Foreground();
-    if (front == 0 || !services_.process.IsOwnOrItsIcon(front) || reactivations_ >= kMaxReactivations) {
+    const bool nobodys = front == 0 || front == services_.tree.Desktop();
+    if ((!nobodys && !services_.process.IsOwnOrItsIcon(front)) || reactivations_ >= kMaxReactivations) {
       return false;
     }
     ++reactivations_;

@@ -1,6 +1,7 @@
 #pragma once
 // Putting a chosen path into the open file dialog or, when there is none, an Explorer window.
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "platform/folder_check.h"
 #include "platform/keyboard.h"
 #include "platform/pointer.h"
+#include "platform/shell_window_list.h"
 #include "platform/window_process.h"
 #include "platform/window_tree.h"
 
@@ -29,6 +31,7 @@ struct DeliveryServices {
   DialogControls& controls;
   FolderCheck& folders;
   WindowProcess& process;
+  ShellWindowList& shell;
 };
 
 // The fixed key strings around the path. Alt+N is sent only when the name box will not take
@@ -38,18 +41,28 @@ inline constexpr std::string_view kDialogAfterPath = "{ENTER}";
 inline constexpr std::string_view kExplorerBeforePath = "%tg";
 inline constexpr std::string_view kExplorerAfterPath = "{ENTER}";
 inline constexpr std::string_view kPaste = "^v";
+// The keys that open a folder window's address box for typing, tried in this order until the box
+// has the focus: Alt+D, then F4 and Ctrl+L where Alt+D does nothing.
+inline constexpr std::array<std::string_view, 3> kAddressBoxKeys{"%d", "{F4}", "^l"};
+inline constexpr std::string_view kAddressBoxAfterPath = "{ENTER}";
 
 class PathDeliverySequence : public PathDelivery {
  public:
   explicit PathDeliverySequence(DeliveryServices services) : services_(services), search_(services.tree) {}
 
   // Shows the hourglass; finds the first visible, enabled, uncloaked file dialog of the window
-  // search (told by its parts), else the first visible Explorer window. Nothing is sent when the
+  // search (told by its parts), else the front-most visible Explorer window of the most preferred
+  // kind (see kExplorerClasses). Nothing is sent when the
   // target runs with more rights than this program, or when the path is not an existing folder.
   // In clipboard mode the clipboard is saved before any key is sent. The target's top-level
   // window is brought to the front; a dialog's name box is given the focus by its handle, the
   // path typed or pasted, read back, and Enter pressed only on exactly the path; afterwards the
-  // box gets back the text it held before. An Explorer window gets Go To, the path and Enter.
+  // box gets back the text it held before. An Explorer window is restored when minimised and
+  // brought to the front; a folder window of today is then told to show the folder through the
+  // shell's window list (in the tab the user sees), or where that list does not have it its
+  // address box is opened by keys and checked like a name box, the path typed or pasted, read
+  // back and entered; Wine's Explorer gets the same through its path box; the old Explorer gets
+  // Go To, the path and Enter, once its Go To box has come up.
   // Before every send the foreground window must still be the target or a window it owns; when
   // this program's own window or the icon's notification area took it, the target is brought
   // back. The first failure ends the delivery. The pointer is restored on every exit.
@@ -65,7 +78,18 @@ class PathDeliverySequence : public PathDelivery {
   DeliveryOutcome DeliverToTarget(const WindowTarget& found, const std::string& path, bool clipboardMode);
   DeliveryOutcome DeliverToDialog(const FileDialogTarget& target, const std::string& path,
                                   ClipboardSnapshot* saved);
-  DeliveryOutcome DeliverToExplorer(WindowHandle target, const std::string& path, ClipboardSnapshot* saved);
+  DeliveryOutcome DeliverToExplorer(const ExplorerTarget& target, const std::string& path,
+                                    bool clipboardMode);
+  DeliveryOutcome DeliverThroughGoTo(WindowHandle root, const std::string& path, ClipboardSnapshot* saved);
+  DeliveryOutcome DeliverThroughAddressBox(const ExplorerTarget& target, const std::string& path,
+                                           ClipboardSnapshot* saved);
+  // Whether the shell's window list took the folder for the tab the user sees in root.
+  bool NavigateThroughShell(WindowHandle root, const std::string& path);
+  // Restores root when minimised, then brings it to the front and checks it stayed there.
+  DeliveryOutcome BringToFront(WindowHandle root);
+  DeliveryOutcome OpenAddressBox(const ExplorerTarget& target, WindowHandle root, WindowHandle box);
+  // The clipboard's content in clipboard mode (saved stays empty where it is too large to keep).
+  DeliveryOutcome SaveClipboard(bool clipboardMode, std::unique_ptr<ClipboardSnapshot>& saved);
   DeliveryOutcome FocusNameBox(WindowHandle root, WindowHandle box);
   DeliveryOutcome SendPath(WindowHandle root, const std::string& path, ClipboardSnapshot* saved);
   DeliveryOutcome SendToTarget(WindowHandle root, std::string_view keys, bool wait);
@@ -77,6 +101,7 @@ class PathDeliverySequence : public PathDelivery {
 
   static constexpr int kMaxOwnerChain = 32;
   static constexpr int kMaxReactivations = 3;
+  static constexpr int kMaxActivations = 3;
 
   DeliveryServices services_;
   WindowSearch search_;

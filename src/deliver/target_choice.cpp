@@ -87,6 +87,57 @@ FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHand
   return {};
 }
 
+ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vector<WindowHandle>& found) {
+  for (const ExplorerClass& explorer : kExplorerClasses) {
+    if (search.CollectWindows(found, 0, "*", explorer.className) == 0) continue;
+    if (const WindowHandle window = ChooseExplorerWindow(tree, found); window != 0)
+      return {window, explorer.kind};
+  }
+  return {};
+}
+
+WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind kind) {
+  // The windows the address box lies in, outermost first; each may be any depth below the last.
+  static constexpr std::array<std::string_view, 3> kFolderWindowChain{"WorkerW", "ReBarWindow32",
+                                                                      "Address Band Root"};
+  static constexpr std::array<std::string_view, 1> kWineChain{"ReBarWindow32"};
+  std::vector<std::string_view> chain;
+  if (kind == ExplorerKind::FolderWindow) chain.assign(kFolderWindowChain.begin(), kFolderWindowChain.end());
+  if (kind == ExplorerKind::WineExplorer) chain.assign(kWineChain.begin(), kWineChain.end());
+  if (chain.empty()) return 0;
+  struct Step {
+    WindowHandle window;
+    std::size_t matched;  // how much of the chain lies above window
+  };
+  std::vector<Step> pending{{tree.FirstChild(frame), 0}};
+  int seen = 0;
+  while (!pending.empty() && seen < kMaxControls) {
+    const Step step = pending.back();
+    pending.pop_back();
+    if (step.window == 0) continue;
+    ++seen;
+    pending.push_back({tree.NextSibling(step.window), step.matched});
+    const std::string className = tree.ClassName(step.window, kClassBufferChars);
+    if (step.matched == chain.size() && className == "ComboBoxEx32") {
+      const WindowHandle edit = EditOf(tree, step.window);
+      if (edit != step.window && tree.ClassName(edit, kClassBufferChars) == "Edit") return edit;
+      continue;
+    }
+    const bool next = step.matched < chain.size() && className == chain[step.matched];
+    pending.push_back({tree.FirstChild(step.window), step.matched + (next ? 1 : 0)});
+  }
+  return 0;
+}
+
+std::optional<WindowHandle> ChooseVisibleTab(WindowTree& tree, WindowHandle frame,
+                                             const std::vector<WindowHandle>& tabs) {
+  for (const WindowHandle tab : tabs) {
+    if (tab != 0 && tree.Exists(tab) && tree.TopLevelOf(tab) == frame && tree.IsVisible(tab)) return tab;
+  }
+  if (tabs.size() == 1 && tabs.front() == 0) return WindowHandle{0};
+  return std::nullopt;
+}
+
 WindowHandle ChooseExplorerWindow(WindowTree& tree, const std::vector<WindowHandle>& found) {
   for (std::size_t i = 1; i < found.size(); ++i) {
     if (tree.IsVisible(found[i]) && !tree.IsCloaked(tree.TopLevelOf(found[i]))) return found[i];
@@ -100,7 +151,9 @@ WindowTarget TargetOfWindow(WindowTree& tree, WindowHandle window) {
   const std::string className = tree.ClassName(window, kClassBufferChars);
   const std::vector<WindowHandle> found{0, window};
   if (className == "#32770") target.dialog = ChooseFileDialog(tree, found);
-  if (className == "ExploreWClass") target.explorer = ChooseExplorerWindow(tree, found);
+  for (const ExplorerClass& explorer : kExplorerClasses) {
+    if (className == explorer.className) target.explorer = {ChooseExplorerWindow(tree, found), explorer.kind};
+  }
   return target;
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 // Which window found by the search receives a path, and where in a file dialog it goes.
 
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
+#include "deliver/collect_windows.h"
 #include "platform/window_tree.h"
 
 namespace dm {
@@ -36,16 +41,57 @@ FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHand
 // visible.
 WindowHandle ChooseExplorerWindow(WindowTree& tree, const std::vector<WindowHandle>& found);
 
+// The Explorer windows a folder can go to when no file dialog is open.
+enum class ExplorerKind : std::uint8_t {
+  FolderWindow,  // "CabinetWClass": Windows Vista to 11, tabs from Windows 11 on; an address bar
+  WineExplorer,  // "ExplorerWClass": Wine's own, with a path box in its tool bar
+  GoToWindow,    // "ExploreWClass": up to Windows XP, Tools > Go To
+};
+
+struct ExplorerClass {
+  ExplorerKind kind;
+  std::string_view className;
+};
+
+// In the order of preference: the first kind with a visible window wins, whatever the Z-order of
+// windows of different kinds.
+inline constexpr std::array<ExplorerClass, 3> kExplorerClasses{{
+    {ExplorerKind::FolderWindow, "CabinetWClass"},
+    {ExplorerKind::WineExplorer, "ExplorerWClass"},
+    {ExplorerKind::GoToWindow, "ExploreWClass"},
+}};
+
+struct ExplorerTarget {
+  WindowHandle window = 0;
+  ExplorerKind kind = ExplorerKind::GoToWindow;
+};
+
+// The front-most visible, uncloaked Explorer window of the most preferred kind that has one;
+// window 0 when there is none. found holds the last search's result.
+ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vector<WindowHandle>& found);
+
+// The edit field of a folder window's address box: in a "CabinetWClass" window the Edit at the
+// end of WorkerW > ReBarWindow32 > Address Band Root > ... > ComboBoxEx32 > ComboBox > Edit; in
+// Wine's "ExplorerWClass" the Edit of the ComboBoxEx32 in its ReBarWindow32. It may be hidden
+// until the box is opened for typing. 0 when the window has none (or is of the Go To kind).
+WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind kind);
+
+// Of the tabs the shell lists for a folder window (see ShellWindowList::TabsOf), the one the user
+// sees: a visible tab inside frame, or the single listed browser when it names no tab. Nothing
+// when no listed tab is the one shown (a hidden tab is never chosen).
+std::optional<WindowHandle> ChooseVisibleTab(WindowTree& tree, WindowHandle frame,
+                                             const std::vector<WindowHandle>& tabs);
+
 // A window the user is in, as the delivery tells it: a file dialog with its name box, or an
 // Explorer window; both empty when it is neither (or is hidden, disabled or cloaked).
 struct WindowTarget {
   FileDialogTarget dialog;
-  WindowHandle explorer = 0;
-  bool Empty() const { return dialog.dialog == 0 && explorer == 0; }
+  ExplorerTarget explorer;
+  bool Empty() const { return dialog.dialog == 0 && explorer.window == 0; }
 };
 
 // The same tests as the search's choice, for one titled window: class "#32770" told as a file
-// dialog by its parts, or class "ExploreWClass".
+// dialog by its parts, or one of the Explorer classes.
 WindowTarget TargetOfWindow(WindowTree& tree, WindowHandle window);
 
 }  // namespace dm

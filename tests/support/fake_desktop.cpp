@@ -106,6 +106,36 @@ WindowHandle FakeDesktop::AddFileDialog(std::string title) {
   return dialog;
 }
 
+WindowHandle FakeDesktop::AddFolderWindow(std::string title) {
+  const WindowHandle frame = Add(0, "CabinetWClass", std::move(title));
+  const WindowHandle rebar = Add(Add(frame, "WorkerW", ""), "ReBarWindow32", "");
+  const WindowHandle band = Add(rebar, "Address Band Root", "");
+  Add(band, "Breadcrumb Parent", "");
+  const WindowHandle combo = Add(Add(band, "msctls_progress32", ""), "ComboBoxEx32", "");
+  const WindowHandle edit = Add(Add(combo, "ComboBox", ""), "Edit", "");
+  At(combo).visible = false;  // the breadcrumbs show until the box is opened
+  At(frame).addressBox = edit;
+  Add(frame, "ShellTabWindowClass", "Shown tab");
+  At(Add(frame, "ShellTabWindowClass", "Hidden tab")).visible = false;
+  return frame;
+}
+
+WindowHandle FakeDesktop::AddWineExplorer(std::string title) {
+  const WindowHandle frame = Add(0, "ExplorerWClass", std::move(title));
+  const WindowHandle combo = Add(Add(frame, "ReBarWindow32", ""), "ComboBoxEx32", "");
+  At(frame).addressBox = Add(Add(combo, "ComboBox", ""), "Edit", "");
+  Add(frame, "ExplorerBrowserControl", "");
+  return frame;
+}
+
+std::vector<WindowHandle> FakeDesktop::TabsIn(WindowHandle frame) {
+  std::vector<WindowHandle> tabs;
+  for (const WindowHandle child : At(frame).children) {
+    if (At(child).className == "ShellTabWindowClass") tabs.push_back(child);
+  }
+  return tabs;
+}
+
 WindowHandle FakeDesktop::NameBoxOf(WindowHandle dialog) {
   for (WindowHandle child : At(dialog).children) {
     const Window& w = At(child);
@@ -177,6 +207,12 @@ void FakeDesktop::Type(const KeyPress& press) {
   if (foreground_ == 0 || !Exists(foreground_)) return;
   if (press.named && press.key == NamedKey::Enter) {
     if (At(foreground_).closeOnEnter) At(foreground_).destroyed = true;
+    return;
+  }
+  if (At(foreground_).addressBox != 0 &&
+      std::find(addressKeys.begin(), addressKeys.end(), DescribeKeys({press})) != addressKeys.end()) {
+    focus_ = At(foreground_).addressBox;
+    selected_ = true;
     return;
   }
   if (press.modifiers == modifier::kAlt && !press.named && press.character == U'n') {
@@ -255,7 +291,23 @@ bool FakeDesktop::Activate(WindowHandle window) {
   log.push_back("activate " + Name(window));
   if (refuseActivation || !At(window).visible || !Exists(window)) return false;
   foreground_ = window;
+  if (frontLostAfterActivation > 0) {
+    --frontLostAfterActivation;
+    foreground_ = activationThief;
+  }
   return true;
+}
+
+std::optional<std::vector<WindowHandle>> FakeDesktop::TabsOf(WindowHandle frame) {
+  log.push_back("shell tabs of " + Name(frame));
+  if (shellUnavailable) return std::nullopt;
+  const auto it = shellTabs.find(frame);
+  return it == shellTabs.end() ? std::vector<WindowHandle>{} : it->second;
+}
+
+bool FakeDesktop::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
+  log.push_back("shell navigate " + Name(frame) + " tab " + Name(tab) + " to " + folder);
+  return !navigateRefused;
 }
 
 }  // namespace dm::test

@@ -17,6 +17,7 @@
 #include "platform/key_sequence.h"
 #include "platform/keyboard.h"
 #include "platform/pointer.h"
+#include "platform/shell_window_list.h"
 #include "platform/window_process.h"
 #include "platform/window_tree.h"
 
@@ -33,7 +34,8 @@ class FakeDesktop : public WindowTree,
                     public Pointer,
                     public DialogControls,
                     public FolderCheck,
-                    public WindowProcess {
+                    public WindowProcess,
+                    public ShellWindowList {
  public:
   struct Window {
     WindowHandle parent = 0;
@@ -49,6 +51,7 @@ class FakeDesktop : public WindowTree,
     bool destroyed = false;
     int controlId = 0;
     WindowHandle owner = 0;
+    WindowHandle addressBox = 0;         // a folder window's: the edit its address keys open
     std::vector<WindowHandle> children;  // in Z-order, topmost first
     std::size_t siblingIndex = 0;        // where Add put it among its parent's children
   };
@@ -63,6 +66,13 @@ class FakeDesktop : public WindowTree,
   // A top-level explorer-style file dialog: the name box (combo box 0x47C with its edit field)
   // and a shell view.
   WindowHandle AddFileDialog(std::string title);
+  // A folder window of today ("CabinetWClass"): its address bar chain down to the edit field, and
+  // two tabs ("ShellTabWindowClass"), "Shown tab" and the hidden "Hidden tab".
+  WindowHandle AddFolderWindow(std::string title);
+  // Wine's Explorer window ("ExplorerWClass") with its path box in a tool bar.
+  WindowHandle AddWineExplorer(std::string title);
+  // The tabs of a window built by AddFolderWindow, in the order added.
+  std::vector<WindowHandle> TabsIn(WindowHandle frame);
   // The edit field of a dialog's name box (the first 0x47C or 0x480 below it).
   WindowHandle NameBoxOf(WindowHandle dialog);
   Window& At(WindowHandle h) { return windows_.at(h); }
@@ -84,6 +94,15 @@ class FakeDesktop : public WindowTree,
   std::string autocomplete;
   // Folders the file system does not know, or cannot answer for in time.
   std::map<std::string, FolderState> folderStates;
+  // The keys that open a folder window's address box, as DescribeKeys writes them.
+  std::vector<std::string> addressKeys{"Alt+d", "{F4}", "Ctrl+l"};
+  // The shell's window list: the tabs it lists per folder window; none at all when unavailable.
+  std::map<WindowHandle, std::vector<WindowHandle>> shellTabs;
+  bool shellUnavailable = false;
+  bool navigateRefused = false;
+  // Activation succeeds, but the front goes to activationThief right after, this many times.
+  int frontLostAfterActivation = 0;
+  WindowHandle activationThief = 0;
   // After this many sends (counted from 1), intruder becomes the foreground window.
   int stealForegroundAfterSend = 0;
   WindowHandle intruder = 0;
@@ -132,6 +151,10 @@ class FakeDesktop : public WindowTree,
   // WindowProcess
   bool RunsElevated(WindowHandle window) override { return At(TopLevelOf(window)).elevated; }
   bool IsOwnOrItsIcon(WindowHandle window) override { return At(window).own; }
+
+  // ShellWindowList
+  std::optional<std::vector<WindowHandle>> TabsOf(WindowHandle frame) override;
+  bool Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) override;
 
   // Pointer
   void ShowHourglass() override { log.push_back("pointer hourglass"); }

@@ -82,10 +82,30 @@ TEST_F(FolderHotkeyTest, TheKeyPressedNamesTheWindowInFrontAndItsNameBox) {
   hotkey.OnForegroundChanged(explorer);
   pressed = hotkey.PressedIn();
   ASSERT_TRUE(pressed.has_value());
-  EXPECT_EQ(pressed->explorer, explorer);
+  EXPECT_EQ(pressed->explorer.window, explorer);
   // A window that closed or hid before the key's message came is no target.
   desktop.At(explorer).visible = false;
   EXPECT_FALSE(hotkey.PressedIn().has_value());
+}
+
+TEST_F(FolderHotkeyTest, EveryKindOfExplorerWindowTakesTheKey) {
+  const struct {
+    const char* className;
+    ExplorerKind kind;
+  } cases[] = {{"CabinetWClass", ExplorerKind::FolderWindow},
+               {"ExplorerWClass", ExplorerKind::WineExplorer},
+               {"ExploreWClass", ExplorerKind::GoToWindow}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.className);
+    const WindowHandle window = desktop.Add(0, c.className, "Documents");
+    FolderHotkey hotkey = Make(nullptr);
+    hotkey.Start(window);
+    EXPECT_TRUE(hotkey.Registered());
+    const std::optional<WindowTarget> pressed = hotkey.PressedIn();
+    ASSERT_TRUE(pressed.has_value());
+    EXPECT_EQ(pressed->explorer.window, window);
+    EXPECT_EQ(pressed->explorer.kind, c.kind);
+  }
 }
 
 TEST_F(FolderHotkeyTest, AKeyTakenByAnotherProgramIsTracedOnceAndNotAskedForAgain) {

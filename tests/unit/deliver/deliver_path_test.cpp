@@ -22,12 +22,21 @@ class DeliverPathTest : public testing::Test {
 
   WindowHandle AddExplorer(const char* title = "Explorer") { return desktop.Add(0, "ExploreWClass", title); }
 
+  // The Go To box the old Explorer window opens at Alt+T, G (at the first send).
+  WindowHandle AddGoToBoxTo(WindowHandle explorer) {
+    const WindowHandle goTo = desktop.Add(0, "GoToBox", "Go To");
+    desktop.At(goTo).owner = explorer;
+    desktop.intruder = goTo;
+    desktop.stealForegroundAfterSend = 1;
+    return goTo;
+  }
+
   Log Deliver(const std::string& path, bool clipboardMode) {
     outcome = delivery.DeliverPath(path, clipboardMode);
     return desktop.log;
   }
 
-  static DeliveryServices Services(FakeDesktop& d) { return {d, d, d, d, d, d, d, d}; }
+  static DeliveryServices Services(FakeDesktop& d) { return {d, d, d, d, d, d, d, d, d}; }
 
   FakeDesktop desktop;
   PathDeliverySequence delivery{Services(desktop)};
@@ -141,11 +150,22 @@ TEST_F(DeliverPathTest, AClickOnTheIconMidWayIsOutwaitedAndTheDeliveryFinished) 
 }
 
 TEST_F(DeliverPathTest, ExplorerGetsGoToThePathAndAnEnterThatIsNotAwaited) {
+  AddGoToBoxTo(AddExplorer());
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
+                 "keys \"D\" -> Go To", "wait Explorer", "keys \":\\x\\\" -> Go To", "wait Explorer",
+                 "keys {ENTER} -> Go To", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
+TEST_F(DeliverPathTest, AnExplorerWindowWhoseGoToBoxDoesNotComeUpGetsNoPathAndSaysSo) {
+  // Alt+T lost in a window still busy with its restore: the path would go to the folder view, and
+  // the delivery must not end as if it had arrived.
   AddExplorer();
   EXPECT_EQ(Deliver("D:\\x\\", false),
             (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
-                 "keys \"D\" -> Explorer", "wait Explorer", "keys \":\\x\\\" -> Explorer", "wait Explorer",
-                 "keys {ENTER} -> Explorer", "pointer default"}));
+                 "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::FocusLost);
 }
 
 TEST_F(DeliverPathTest, KeysFollowIntoTheGoToBoxTheTargetOpens) {
@@ -173,11 +193,13 @@ TEST_F(DeliverPathTest, AWindowOwnedByAnotherProgramStopsTheTyping) {
 }
 
 TEST_F(DeliverPathTest, MinimisedExplorerIsRestoredWithoutActivationFirst) {
-  desktop.At(AddExplorer()).iconic = true;
-  EXPECT_EQ(Deliver("D:\\", true), (Log{"pointer hourglass", "clipboard save", "show-no-activate Explorer",
-                                        "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
-                                        "clipboard set D:\\", "keys Ctrl+v -> Explorer", "wait Explorer",
-                                        "clipboard restore", "keys {ENTER} -> Explorer", "pointer default"}));
+  const WindowHandle explorer = AddExplorer();
+  desktop.At(explorer).iconic = true;
+  AddGoToBoxTo(explorer);
+  EXPECT_EQ(Deliver("D:\\", true), (Log{"pointer hourglass", "show-no-activate Explorer", "activate Explorer",
+                                        "clipboard save", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
+                                        "clipboard set D:\\", "keys Ctrl+v -> Go To", "wait Explorer",
+                                        "clipboard restore", "keys {ENTER} -> Go To", "pointer default"}));
 }
 
 // A window whose restore does not take effect in time (its thread was busy).
@@ -190,20 +212,23 @@ TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
   // Alt+T in a minimised window opens its system menu; the path and Enter would pick from it.
   StaysMinimisedDesktop desktop;
   desktop.At(desktop.Add(0, "ExploreWClass", "Explorer")).iconic = true;
-  PathDeliverySequence delivery{{desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
-  EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::TargetStoppedAnswering);
-  EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "pointer default"}));
+  PathDeliverySequence delivery{
+      {desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
+  EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::ActivationRefused);
+  EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "show-no-activate Explorer",
+                              "show-no-activate Explorer", "pointer default"}));
 }
 
 // The window the user asked from: it alone gets the path, whatever the search would choose.
 TEST_F(DeliverPathTest, AGivenWindowGetsThePathWhateverTheSearchWouldChoose) {
   desktop.AddFileDialog("Open");
   const WindowHandle explorer = AddExplorer();
+  AddGoToBoxTo(explorer);
   outcome = delivery.DeliverPathTo("D:\\x\\", false, explorer);
   EXPECT_EQ(desktop.log,
             (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
-                 "keys \"D\" -> Explorer", "wait Explorer", "keys \":\\x\\\" -> Explorer", "wait Explorer",
-                 "keys {ENTER} -> Explorer", "pointer default"}));
+                 "keys \"D\" -> Go To", "wait Explorer", "keys \":\\x\\\" -> Go To", "wait Explorer",
+                 "keys {ENTER} -> Go To", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 
   desktop.log.clear();
@@ -237,10 +262,182 @@ TEST_F(DeliverPathTest, DialogWinsOverAnExplorerWindowInFront) {
 
 TEST_F(DeliverPathTest, NoTargetOnlyShowsTheHourglass) {
   desktop.Add(0, "#32770", "");  // an untitled dialog is never a target
-  desktop.Add(0, "CabinetWClass", "Some folder");
+  desktop.Add(0, "IEFrame", "Some page");
+  desktop.At(desktop.AddFolderWindow("Hidden folder")).visible = false;
   EXPECT_EQ(Deliver("C:\\", false), (Log{"pointer hourglass", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::NoTarget);
   EXPECT_EQ(delivery.FoundWindows(), (std::vector<WindowHandle>{0}));
+}
+
+// --- the folder windows of today and Wine's Explorer ---
+
+TEST_F(DeliverPathTest, TheShellsWindowListShowsTheFolderInTheTabTheUserSees) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  const std::vector<WindowHandle> tabs = desktop.TabsIn(frame);
+  // The hidden tab is listed first: the visible one must still be the one chosen.
+  desktop.shellTabs[frame] = {tabs[1], tabs[0]};
+  desktop.clipboard = {{"text", "earlier"}};
+  EXPECT_EQ(Deliver("D:\\Projects\\", true),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
+                 "shell navigate Documents tab Shown tab to D:\\Projects\\", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(desktop.clipboard, (FakeDesktop::Formats{{"text", "earlier"}}));
+}
+
+// The address bar by keys, as it goes wherever the shell's list does not take the folder.
+const Log kAddressBarTyped{"keys Alt+d -> Documents",
+                           "wait Documents",
+                           "keys \"D\" -> Documents",
+                           "wait Documents",
+                           "keys \":\\x\\\" -> Documents",
+                           "wait Documents",
+                           "keys {ENTER} -> Documents",
+                           "wait Documents",
+                           "pointer default"};
+
+struct ShellListCase {
+  const char* name;
+  std::function<void(FakeDesktop&, WindowHandle frame)> arrange;
+  Log shellSteps;  // between the activation and the first key
+};
+
+class ShellListFallbackTest : public DeliverPathTest, public testing::WithParamInterface<ShellListCase> {};
+
+TEST_P(ShellListFallbackTest, TheAddressBarGetsThePathByKeys) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  GetParam().arrange(desktop, frame);
+  Log expected{"pointer hourglass", "activate Documents"};
+  expected.insert(expected.end(), GetParam().shellSteps.begin(), GetParam().shellSteps.end());
+  expected.insert(expected.end(), kAddressBarTyped.begin(), kAddressBarTyped.end());
+  EXPECT_EQ(Deliver("D:\\x\\", false), expected);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ShellListFallbackTest,
+    testing::Values(
+        ShellListCase{"WindowNotListed", [](FakeDesktop&, WindowHandle) {}, {"shell tabs of Documents"}},
+        ShellListCase{"ListUnavailable",
+                      [](FakeDesktop& d, WindowHandle) { d.shellUnavailable = true; },
+                      {"shell tabs of Documents"}},
+        ShellListCase{"OnlyTheHiddenTabListed",
+                      [](FakeDesktop& d, WindowHandle frame) { d.shellTabs[frame] = {d.TabsIn(frame)[1]}; },
+                      {"shell tabs of Documents"}},
+        ShellListCase{"NavigationRefused",
+                      [](FakeDesktop& d, WindowHandle frame) {
+                        d.shellTabs[frame] = d.TabsIn(frame);
+                        d.navigateRefused = true;
+                      },
+                      {"shell tabs of Documents", "shell navigate Documents tab Shown tab to D:\\x\\"}}),
+    [](const testing::TestParamInfo<ShellListCase>& info) { return std::string(info.param.name); });
+
+TEST_F(DeliverPathTest, WhereAltDDoesNothingF4AndThenCtrlLOpenTheAddressBox) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.addressKeys = {"Ctrl+l"};
+  const Log log = Deliver("D:\\x\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(Log(log.begin() + 3, log.begin() + 9),
+            (Log{"keys Alt+d -> Documents", "wait Documents", "keys {F4} -> Documents", "wait Documents",
+                 "keys Ctrl+l -> Documents", "wait Documents"}));
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
+}
+
+TEST_F(DeliverPathTest, AnAddressBoxThatNoKeyOpensGetsNoPath) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.At(desktop.At(frame).addressBox).title = "C:\\Before";
+  desktop.addressKeys.clear();
+  const Log log = Deliver("D:\\x\\", true);
+  EXPECT_EQ(outcome, DeliveryOutcome::FocusLost);
+  EXPECT_EQ(Log(log.end() - 3, log.end()),
+            (Log{"keys Ctrl+l -> Documents", "wait Documents", "pointer default"}));
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "C:\\Before");
+}
+
+TEST_F(DeliverPathTest, ThePastedPathIsCheckedAndAnAppendedSuggestionCorrectedBeforeEnter) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.clipboard = {{"text", "earlier"}};
+  desktop.autocomplete = "Projects";
+  EXPECT_EQ(Deliver("D:\\", true),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents", "clipboard save",
+                 "keys Alt+d -> Documents", "wait Documents", "clipboard set D:\\",
+                 "keys Ctrl+v -> Documents", "wait Documents", "clipboard restore", "write name box D:\\",
+                 "keys {ENTER} -> Documents", "wait Documents", "pointer default"}));
+  EXPECT_EQ(desktop.clipboard, (FakeDesktop::Formats{{"text", "earlier"}}));
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\");
+}
+
+TEST_F(DeliverPathTest, WinesExplorerPathBoxIsFocusedByItsHandle) {
+  const WindowHandle frame = desktop.AddWineExplorer("Wine Explorer");
+  EXPECT_EQ(
+      Deliver("D:\\x\\", false),
+      (Log{"pointer hourglass", "activate Wine Explorer", "focus name box of Wine Explorer",
+           "keys \"D\" -> Wine Explorer", "wait Wine Explorer", "keys \":\\x\\\" -> Wine Explorer",
+           "wait Wine Explorer", "keys {ENTER} -> Wine Explorer", "wait Wine Explorer", "pointer default"}));
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
+}
+
+TEST_F(DeliverPathTest, AMinimisedFolderWindowIsRestoredAndBroughtBackWhenItGivesTheFrontAway) {
+  const WindowHandle chat = desktop.Add(0, "Chat", "Chat");
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.At(frame).iconic = true;
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  desktop.activationThief = chat;
+  desktop.frontLostAfterActivation = 1;
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "show-no-activate Documents", "activate Documents",
+                 "activate Documents", "shell tabs of Documents",
+                 "shell navigate Documents tab Shown tab to D:\\x\\", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
+TEST_F(DeliverPathTest, AnExplorerWindowThatGivesTheFrontAwayRightAfterItsActivationIsBroughtBack) {
+  const WindowHandle chat = desktop.Add(0, "Chat", "Chat");
+  const WindowHandle explorer = AddExplorer();
+  desktop.At(explorer).iconic = true;
+  AddGoToBoxTo(explorer);
+  desktop.activationThief = chat;
+  desktop.frontLostAfterActivation = 1;
+  const Log log = Deliver("D:\\", false);
+  EXPECT_EQ(Log(log.begin(), log.begin() + 5),
+            (Log{"pointer hourglass", "show-no-activate Explorer", "activate Explorer", "activate Explorer",
+                 "keys Alt+t \"g\" -> Explorer"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
+TEST_F(DeliverPathTest, TheFrontGivenToNobodyMidWayIsTakenBack) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.intruder = desktop.Desktop();
+  desktop.stealForegroundAfterSend = 1;
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
+                 "keys Alt+d -> Documents", "wait Documents", "activate Documents", "keys \"D\" -> Documents",
+                 "wait Documents", "keys \":\\x\\\" -> Documents", "wait Documents",
+                 "keys {ENTER} -> Documents", "wait Documents", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
+}
+
+TEST_F(DeliverPathTest, AWindowThatWillNotStayInFrontGetsNothingAndSaysSo) {
+  const WindowHandle chat = desktop.Add(0, "Chat", "Chat");
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  desktop.activationThief = chat;
+  desktop.frontLostAfterActivation = 100;
+  EXPECT_EQ(Deliver("D:\\x\\", false), (Log{"pointer hourglass", "activate Documents", "activate Documents",
+                                            "activate Documents", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::ActivationRefused);
+}
+
+TEST_F(DeliverPathTest, AFileDialogWinsOverAFolderWindowInFront) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  desktop.SetForeground(frame);
+  desktop.AddFileDialog("Open");
+  const Log log = Deliver("E:\\", false);
+  EXPECT_EQ(Log(log.begin() + 1, log.begin() + 3), (Log{"activate Open", "focus name box of Open"}));
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("shell") == 0; }),
+            0);
 }
 
 // Every way a delivery can fail: its outcome, and what reached the outside world before it ended.

@@ -169,5 +169,87 @@ TEST(ChooseExplorerWindowTest, HiddenAndCloakedWindowsArePassedOver) {
   EXPECT_EQ(ChooseExplorerWindow(desktop, found), minimised);
 }
 
+// Explorer windows opened in the order given (each later one behind the earlier ones); the window
+// expected to get the folder.
+struct ExplorerOrderCase {
+  const char* name;
+  std::vector<std::pair<const char*, const char*>> windows;  // class, title; "hidden"/"cloaked" titles
+  const char* chosen;                                        // the title of the target; "" for none
+};
+
+const std::vector<ExplorerOrderCase> kExplorerOrder{
+    {"FolderWindowBeforeWinesAndTheOld",
+     {{"ExploreWClass", "old"}, {"ExplorerWClass", "wine"}, {"CabinetWClass", "today"}},
+     "today"},
+    {"TheFrontMostFolderWindow", {{"CabinetWClass", "front"}, {"CabinetWClass", "behind"}}, "front"},
+    {"WinesBeforeTheOld", {{"ExploreWClass", "old"}, {"ExplorerWClass", "wine"}}, "wine"},
+    {"TheOldAlone", {{"ExploreWClass", "old"}}, "old"},
+    {"AHiddenFolderWindowIsPassedOver", {{"CabinetWClass", "hidden"}, {"ExploreWClass", "old"}}, "old"},
+    {"ACloakedFolderWindowIsPassedOver", {{"CabinetWClass", "cloaked"}, {"ExplorerWClass", "wine"}}, "wine"},
+    {"AMinimisedFolderWindowCounts",
+     {{"ExplorerWClass", "wine"}, {"CabinetWClass", "minimised"}},
+     "minimised"},
+    {"OtherClassesNever", {{"IEFrame", "page"}, {"ExploreWClass2", "look-alike"}, {"Progman", "desk"}}, ""},
+    {"NoTitleNoTarget", {{"CabinetWClass", ""}}, ""},
+};
+
+class ExplorerOrderTest : public testing::TestWithParam<ExplorerOrderCase> {};
+
+TEST_P(ExplorerOrderTest, TheMostPreferredKindWinsThenTheFrontMost) {
+  FakeDesktop desktop;
+  for (const auto& [className, title] : GetParam().windows) {
+    const WindowHandle window = desktop.Add(0, className, title);
+    desktop.At(window).visible = std::string(title) != "hidden";
+    desktop.At(window).cloaked = std::string(title) == "cloaked";
+    desktop.At(window).iconic = std::string(title) == "minimised";
+  }
+  WindowSearch search(desktop);
+  std::vector<WindowHandle> found;
+  const ExplorerTarget target = ChooseExplorer(search, desktop, found);
+  EXPECT_EQ(target.window == 0 ? std::string() : desktop.Name(target.window), GetParam().chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExplorerOrderTest, testing::ValuesIn(kExplorerOrder),
+                         [](const testing::TestParamInfo<ExplorerOrderCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST(FindAddressBoxTest, TheEditAtTheEndOfTheAddressBarChainNotAnotherComboBox) {
+  FakeDesktop desktop;
+  const WindowHandle frame = desktop.Add(0, "CabinetWClass", "Documents");
+  const WindowHandle rebar = desktop.Add(desktop.Add(frame, "WorkerW", ""), "ReBarWindow32", "");
+  // The search box is a combo box in the same tool bar, but not in the address band.
+  desktop.Add(desktop.Add(desktop.Add(rebar, "UniversalSearchBand", ""), "ComboBoxEx32", ""), "Edit", "");
+  const WindowHandle band = desktop.Add(rebar, "Address Band Root", "");
+  const WindowHandle combo = desktop.Add(desktop.Add(band, "msctls_progress32", ""), "ComboBoxEx32", "");
+  const WindowHandle edit = desktop.Add(desktop.Add(combo, "ComboBox", ""), "Edit", "");
+  EXPECT_EQ(FindAddressBox(desktop, frame, ExplorerKind::FolderWindow), edit);
+  // The same chain is not Wine's, and the old Explorer has no address box at all.
+  EXPECT_EQ(FindAddressBox(desktop, frame, ExplorerKind::GoToWindow), 0U);
+
+  const WindowHandle wine = desktop.AddWineExplorer("Wine");
+  EXPECT_EQ(FindAddressBox(desktop, wine, ExplorerKind::WineExplorer), desktop.At(wine).addressBox);
+  // A folder window without its tool bar chain (a replacement shell's window of the same class).
+  const WindowHandle bare = desktop.Add(0, "CabinetWClass", "Bare");
+  desktop.Add(desktop.Add(desktop.Add(bare, "ComboBoxEx32", ""), "ComboBox", ""), "Edit", "");
+  EXPECT_EQ(FindAddressBox(desktop, bare, ExplorerKind::FolderWindow), 0U);
+}
+
+TEST(ChooseVisibleTabTest, OnlyTheShownTabOfThisWindow) {
+  FakeDesktop desktop;
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  const WindowHandle other = desktop.AddFolderWindow("Other");
+  const std::vector<WindowHandle> tabs = desktop.TabsIn(frame);
+  const WindowHandle shown = tabs[0], hidden = tabs[1];
+  using Tabs = std::vector<WindowHandle>;
+  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{hidden, shown}), shown);
+  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{hidden}), std::nullopt);
+  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{desktop.TabsIn(other)[0]}), std::nullopt);
+  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{}), std::nullopt);
+  // A single browser that names no tab window (a window without tabs) is the one shown.
+  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{0}), WindowHandle{0});
+  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{0, 0}), std::nullopt);
+}
+
 }  // namespace
 }  // namespace dm

@@ -11,6 +11,7 @@ constexpr wchar_t kUser32[] = L"user32.dll";
 constexpr wchar_t kShell32[] = L"shell32.dll";
 constexpr wchar_t kDwmapi[] = L"dwmapi.dll";
 constexpr wchar_t kOle32[] = L"ole32.dll";
+constexpr wchar_t kOleAut32[] = L"oleaut32.dll";
 
 // Calls the bound function, or returns failure when it could not be resolved.
 template <typename Fn, typename Result, typename... Args>
@@ -156,6 +157,25 @@ HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, co
       proc(kShell32, "ShellExecuteW");
   return CallOr(proc, reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND)), owner, verb,
                 file, parameters, directory, show);
+}
+
+HRESULT CoCreateInstance(const CLSID& classId, IUnknown* outer, DWORD context, const IID& interfaceId,
+                         void** object) {
+  static LazyProc<HRESULT(WINAPI*)(const CLSID&, IUnknown*, DWORD, const IID&, void**)> proc(
+      kOle32, "CoCreateInstance");
+  if (auto fn = proc.Resolve()) return fn(classId, outer, context, interfaceId, object);
+  if (object != nullptr) *object = nullptr;
+  return REGDB_E_CLASSNOTREG;
+}
+
+BSTR SysAllocString(const wchar_t* text) {
+  static LazyProc<BSTR(WINAPI*)(const wchar_t*)> proc(kOleAut32, "SysAllocString");
+  return CallOr(proc, BSTR{nullptr}, text);
+}
+
+void SysFreeString(BSTR text) {
+  static LazyProc<void(WINAPI*)(BSTR)> proc(kOleAut32, "SysFreeString");
+  CallIfBound(proc, text);
 }
 
 HRESULT DwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size) {

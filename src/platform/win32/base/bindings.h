@@ -114,13 +114,21 @@ BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status);
 // COM and the shell's larger functions, needed only by the folder browser and the help page:
 // bound at first use so that ole32 and shell32's launch code are not loaded at every start of a
 // program that spends its life waiting in the tray.
-HRESULT CoInitializeEx(void* reserved, DWORD model);         // the folder browser's own apartment
+HRESULT CoInitializeEx(void* reserved, DWORD model);         // the UI thread's apartment (browser, shell)
 void CoUninitialize();                                       // leaving it
 void CoTaskMemFree(void* memory);                            // the browser's item-id list
 BOOL SHGetPathFromIDListW(const void* list, wchar_t* path);  // the chosen folder, whole, in UTF-16
 HINSTANCE FindExecutableW(const wchar_t* file, const wchar_t* directory, wchar_t* result);  // help
 HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                         const wchar_t* directory, int show);  // the help page
+
+// The shell's window list, asked only when a folder is delivered to a folder window of today:
+// COM object creation and the text the browser is navigated with. Bound at first use for the same
+// reason (oleaut32 is not otherwise loaded at all).
+HRESULT CoCreateInstance(const CLSID& classId, IUnknown* outer, DWORD context, const IID& interfaceId,
+                         void** object);
+BSTR SysAllocString(const wchar_t* text);  // Navigate2's folder
+void SysFreeString(BSTR text);             // its release
 
 // Whether a window is cloaked (DWMWA_CLOAKED): dwmapi.dll exists only from Windows Vista on and is
 // not worth loading at start-up; the delivery asks for it once a dialog is found. Fails with

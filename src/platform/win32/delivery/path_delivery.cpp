@@ -11,6 +11,7 @@
 #include "platform/win32/delivery/dialog_controls.h"
 #include "platform/win32/delivery/folder_check.h"
 #include "platform/win32/delivery/send_input_keyboard.h"
+#include "platform/win32/delivery/shell_window_list.h"
 #include "platform/win32/delivery/wait_pointer.h"
 #include "platform/win32/delivery/window_process.h"
 #include "platform/win32/delivery/window_tree.h"
@@ -49,8 +50,9 @@ class Win32PathDelivery : public PathDelivery {
   Win32DialogControls controls_;
   Win32FolderCheck folders_;
   Win32WindowProcess process_;
+  Win32ShellWindowList shell_;
   PathDeliverySequence sequence_{
-      {tree_, keyboard_, clipboard_, activation_, pointer_, controls_, folders_, process_}};
+      {tree_, keyboard_, clipboard_, activation_, pointer_, controls_, folders_, process_, shell_}};
 };
 
 }  // namespace

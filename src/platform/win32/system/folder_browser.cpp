@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "platform/win32/base/bindings.h"
+#include "platform/win32/base/com_apartment.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
 #include "ui/editor/editor_layout.h"
@@ -18,28 +19,15 @@ namespace {
 void FreeItemIdList(LPITEMIDLIST list) { bindings::CoTaskMemFree(list); }
 using UniqueItemIdList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, FreeItemIdList>>;
 
-// The browser needs COM in a single-threaded apartment on the calling thread. Joins the
-// apartment the thread is already in, or enters one for the duration of the browse.
-class ComApartment {
- public:
-  ComApartment()
-      : result_(bindings::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-  ~ComApartment() {
-    if (SUCCEEDED(result_)) bindings::CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  HRESULT result_;
-};
-
 constexpr std::size_t kPathBufferChars = 512;
 
 }  // namespace
 
 std::string BrowseForFolderPath(HWND owner) {
+  // The browser needs COM in a single-threaded apartment on the calling thread: it joins the one
+  // the thread is already in, or enters one for the duration of the browse.
   ComApartment apartment;
+  apartment.Enter();
 
   // The browser's title and its results are ANSI text.
   const std::string title = Utf8ToAnsi(kBrowseForFolderTitle);

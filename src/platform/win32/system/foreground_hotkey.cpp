@@ -86,7 +86,7 @@ void ForegroundHotkey::StopPolling() {
 std::optional<ForegroundHotkey::Press> ForegroundHotkey::PressedIn() {
   const std::optional<WindowTarget> target = hotkey_.PressedIn();
   if (!target) return std::nullopt;
-  if (target->explorer != 0) return Press{target->explorer, std::nullopt};
+  if (target->explorer.window != 0) return Press{target->explorer.window, std::nullopt};
   Press press{target->dialog.dialog, std::nullopt};
   // Below the box as the user sees it: the combo box around the edit field, where there is one.
   HWND box = reinterpret_cast<HWND>(target->dialog.nameBox);
