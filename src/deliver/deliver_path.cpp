@@ -251,7 +251,9 @@ bool PathDeliverySequence::KeepTargetInFront(WindowHandle root) {
     // Keys never go to another program; but this program's own icon, menu or window in front
     // means the user clicked the icon meanwhile, and that click is answered after the delivery.
     // The front given to nobody (the desktop) is taken back the same way: no other program has it.
-    const WindowHandle front = services_.activation.Foreground();
+    // None is also what the system reports while the front passes to another program, so it is
+    // believed only once it has settled.
+    const WindowHandle front = services_.activation.SettledForeground();
     const bool nobodys = front == 0 || front == services_.tree.Desktop();
     if ((!nobodys && !services_.process.IsOwnOrItsIcon(front)) || reactivations_ >= kMaxReactivations) {
       return false;

@@ -298,6 +298,11 @@ bool FakeDesktop::Activate(WindowHandle window) {
   return true;
 }
 
+WindowHandle FakeDesktop::SettledForeground() {
+  if ((foreground_ == 0 || foreground_ == kDesktop) && frontSettlesOn != 0) foreground_ = frontSettlesOn;
+  return foreground_;
+}
+
 std::optional<std::vector<WindowHandle>> FakeDesktop::TabsOf(WindowHandle frame) {
   log.push_back("shell tabs of " + Name(frame));
   if (shellUnavailable) return std::nullopt;

@@ -106,6 +106,8 @@ class FakeDesktop : public WindowTree,
   // After this many sends (counted from 1), intruder becomes the foreground window.
   int stealForegroundAfterSend = 0;
   WindowHandle intruder = 0;
+  // When set, a front of none (0 or the desktop) settles on this window once asked to settle.
+  WindowHandle frontSettlesOn = 0;
   Formats clipboard;
   std::vector<std::string> log;
 
@@ -137,6 +139,7 @@ class FakeDesktop : public WindowTree,
   // Activation
   bool Activate(WindowHandle window) override;
   WindowHandle Foreground() override { return foreground_; }
+  WindowHandle SettledForeground() override;
   void SetForeground(WindowHandle window) { foreground_ = window; }
 
   // DialogControls

@@ -418,6 +418,21 @@ TEST_F(DeliverPathTest, TheFrontGivenToNobodyMidWayIsTakenBack) {
   EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
 }
 
+TEST_F(DeliverPathTest, AFrontPassingThroughNobodyToAnotherProgramIsNotTakenBack) {
+  const WindowHandle witness = desktop.Add(0, "#32770", "Witness");
+  desktop.AddFileDialog("Open");
+  // The dialog gives the front away at the first key; for a moment the system reports none.
+  desktop.intruder = 0;
+  desktop.stealForegroundAfterSend = 1;
+  desktop.frontSettlesOn = witness;
+  const Log log = Deliver("D:\\x\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::FocusLost);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "activate Open"), 1);
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("keys") == 0; }),
+            1);
+  EXPECT_EQ(desktop.Foreground(), witness);
+}
+
 TEST_F(DeliverPathTest, AWindowThatWillNotStayInFrontGetsNothingAndSaysSo) {
   const WindowHandle chat = desktop.Add(0, "Chat", "Chat");
   const WindowHandle frame = desktop.AddFolderWindow("Documents");

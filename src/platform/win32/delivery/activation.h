@@ -13,6 +13,7 @@ class Win32Activation : public Activation {
   // Nothing posted to this thread is dispatched meanwhile.
   bool Activate(WindowHandle target) override;
   WindowHandle Foreground() override;
+  WindowHandle SettledForeground() override;
 };
 
 }  // namespace dm::win
