@@ -12,6 +12,7 @@ namespace {
 // again: three seconds, as long as activation may take, well before the system calls it hung.
 constexpr DWORD kWaitDeadlineMs = 3000;
 constexpr UINT kPingTimeoutMs = 250;
+constexpr ULONGLONG kPingEveryMs = 25;
 
 struct NamedVirtualKey {
   WORD vk;
@@ -136,6 +137,16 @@ void AddModifiers(std::vector<INPUT>& inputs, std::uint8_t modifiers, bool up) {
   }
 }
 
+// Waits up to ms, answering at once any message another thread sends this one meanwhile: a target
+// sharing this thread's input state may need such an answer before it can go on. Posted messages
+// stay queued, so no timer or click runs in the middle of a delivery.
+void AnswerSentMessagesFor(DWORD ms) {
+  if (MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
 void PumpOwnMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -233,14 +244,21 @@ bool SendInputKeyboard::AwaitProcessed(HWND hwnd, DWORD thread, const SharedInpu
   // Polls until the target's thread sees the sentinel in the wanted state and is back in its
   // message loop, so it has also handled every key queued before the sentinel.
   const auto reaches = [&](bool down) {
+    ULONGLONG lastPing = GetTickCount64();
     while (GetTickCount64() < deadline) {
       if (ownThread) {
         PumpOwnMessages();
-      } else if (!TargetStillInFront(thread) || Ping(hwnd, kPingTimeoutMs) == PingResult::kNeverWill) {
+      } else if (!TargetStillInFront(thread)) {
         return false;
       }
       if (state.SentinelDown() == down) return ownThread || AnswersBefore(hwnd, deadline);
-      Sleep(1);
+      // A target gone or hung is noticed by a ping now and then; asked at every turn, the ping
+      // would take the target's thread away from the keys it is working through.
+      if (!ownThread && GetTickCount64() - lastPing >= kPingEveryMs) {
+        if (Ping(hwnd, kPingTimeoutMs) == PingResult::kNeverWill) return false;
+        lastPing = GetTickCount64();
+      }
+      AnswerSentMessagesFor(1);
     }
     return false;
   };
