@@ -28,7 +28,8 @@ class HourglassScope {
 DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool clipboardMode) {
   HourglassScope hourglass(services_.pointer);
   reactivations_ = 0;
-  // The folder is looked at while the windows are searched.
+  // A look at the folder that may take a while (on a network drive) starts while the windows are
+  // searched.
   if (IsFolderPathText(path)) services_.folders.Prepare(path);
   FileDialogTarget dialog;
   if (search_.CollectWindows(foundWindows_, 0, "*", "[#]32770") > 0) {
@@ -43,7 +44,7 @@ DeliveryOutcome PathDeliverySequence::DeliverPathTo(const std::string& path, boo
                                                     WindowHandle window) {
   HourglassScope hourglass(services_.pointer);
   reactivations_ = 0;
-  // The folder is looked at while the window is told.
+  // A look at the folder that may take a while starts while the window is told.
   if (IsFolderPathText(path)) services_.folders.Prepare(path);
   return DeliverToTarget(TargetOfWindow(services_.tree, window), path, clipboardMode);
 }

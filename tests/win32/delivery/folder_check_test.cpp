@@ -57,5 +57,13 @@ TEST(FolderCheckTest, APreparedLookAnswersOnlyForItsOwnPath) {
   EXPECT_EQ(check.Check(folder), FolderState::NotFolder);
 }
 
+TEST(FolderCheckTest, APathOffThisMachinesDisksIsNeverTakenForAFolderItIsNot) {
+  // Looked at on a worker with a deadline: a server that does not exist is no folder, or unknown.
+  Win32FolderCheck check;
+  check.Prepare("\\\\dm-no-such-server\\share\\folder");
+  EXPECT_NE(check.Check("\\\\dm-no-such-server\\share\\folder"), FolderState::Folder);
+  EXPECT_NE(check.Check("\\\\dm-no-such-server\\share"), FolderState::Folder);
+}
+
 }  // namespace
 }  // namespace dm::win

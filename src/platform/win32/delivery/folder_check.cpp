@@ -15,14 +15,28 @@ namespace {
 constexpr DWORD kDeadlineMs = 1500;
 constexpr SIZE_T kWorkerStack = 64 * 1024;
 
+void LookUpNow(FolderLookup& lookup) {
+  lookup.attributes = GetFileAttributesW(lookup.path.c_str());
+  lookup.error = GetLastError();
+}
+
 DWORD WINAPI LookUp(void* parameter) {
   const std::unique_ptr<std::shared_ptr<FolderLookup>> lookup(
       static_cast<std::shared_ptr<FolderLookup>*>(parameter));
   // No "insert a disk" box for an empty drive.
   SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, nullptr);
-  (*lookup)->attributes = GetFileAttributesW((*lookup)->path.c_str());
-  (*lookup)->error = GetLastError();
+  LookUpNow(**lookup);
   return 0;
+}
+
+// A drive-letter path on a disk of this machine: the file system answers it at once, so it needs
+// no worker (starting a thread takes longer than the look itself). Network drives, UNC paths,
+// removable and optical drives may keep a caller waiting, and are looked at on a worker.
+bool OnLocalDisk(const std::wstring& path) {
+  if (path.size() < 3 || path[1] != L':' || (path[2] != L'\\' && path[2] != L'/')) return false;
+  const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
+  const UINT type = GetDriveTypeW(root);
+  return type == DRIVE_FIXED || type == DRIVE_RAMDISK;
 }
 
 FolderState StateOf(const FolderLookup& lookup) {
@@ -50,6 +64,8 @@ Win32FolderCheck::Worker Win32FolderCheck::Start(const std::wstring& path) {
   worker.lookup = std::make_shared<FolderLookup>();
   worker.lookup->path = path;
   worker.started = GetTickCount64();
+  worker.local = OnLocalDisk(path);
+  if (worker.local) return worker;
   auto* shared = new std::shared_ptr<FolderLookup>(worker.lookup);
   worker.thread.Reset(
       CreateThread(nullptr, kWorkerStack, LookUp, shared, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
@@ -64,8 +80,12 @@ FolderState Win32FolderCheck::Check(const std::string& path) {
   Worker worker = std::exchange(prepared_, Worker{});
   // A look started for another path, or so long ago that the folder may have changed since, is
   // not the answer.
-  if (!worker.thread || worker.lookup->path != wide || GetTickCount64() - worker.started > kDeadlineMs) {
+  if (!worker.lookup || worker.lookup->path != wide || GetTickCount64() - worker.started > kDeadlineMs) {
     worker = Start(wide);
+  }
+  if (worker.local) {
+    LookUpNow(*worker.lookup);
+    return StateOf(*worker.lookup);
   }
   if (!worker.thread) return FolderState::Unknown;
   if (WaitForSingleObject(worker.thread.Get(), kDeadlineMs) != WAIT_OBJECT_0) return FolderState::Unknown;

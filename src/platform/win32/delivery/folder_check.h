@@ -1,6 +1,6 @@
 #pragma once
-// Whether a folder exists, asked on a worker thread so that a network share that does not answer
-// holds the delivery up for a moment at most.
+// Whether a folder exists: on a disk of this machine asked at once, elsewhere on a worker thread so
+// that a network share that does not answer holds the delivery up for a moment at most.
 
 #include <windows.h>
 
@@ -21,7 +21,8 @@ struct FolderLookup {
 
 class Win32FolderCheck : public FolderCheck {
  public:
-  // Starts the worker now (starting a thread is a good part of the check's time).
+  // Tells where the folder lies and, off this machine's disks, starts the worker now (starting a
+  // thread is a good part of the check's time).
   void Prepare(const std::string& path) override;
   // Unknown when the answer takes longer than the deadline (the worker then finishes on its own)
   // or when the file system cannot say (an unreachable server, a refused look).
@@ -30,8 +31,9 @@ class Win32FolderCheck : public FolderCheck {
  private:
   struct Worker {
     std::shared_ptr<FolderLookup> lookup;
-    UniqueKernelHandle thread;
+    UniqueKernelHandle thread;  // none for a folder on a disk of this machine
     ULONGLONG started = 0;
+    bool local = false;
   };
   static Worker Start(const std::wstring& path);
 
