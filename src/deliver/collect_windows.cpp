@@ -3,9 +3,12 @@
 namespace dm {
 
 int WindowSearch::CollectWindows(std::vector<WindowHandle>& list, WindowHandle start,
-                                 std::string_view titlePattern, std::string_view classPattern) {
+                                 std::string_view titlePattern, std::string_view classPattern,
+                                 WalkObserver* observer) {
   if (walkDepth_ == 0) {
     walkCount_ = 0;
+    observer_ = observer;
+    passed_ = 0;
     list.assign(1, 0);
     if (start == 0) start = tree_.Desktop();
   }
@@ -18,10 +21,14 @@ void WindowSearch::CollectChildren(std::vector<WindowHandle>& list, WindowHandle
                                    const WildcardPattern& title, const WildcardPattern& className) {
   ++walkDepth_;
   for (WindowHandle h = tree_.FirstChild(start); h != 0; h = tree_.NextSibling(h)) {
+    const std::size_t subtreeStart = passed_;
     CollectChildren(list, h, title, className);
+    const std::string name = tree_.ClassName(h, kTextBufferChars);
+    if (observer_ != nullptr) observer_->Passed(h, name, subtreeStart, passed_);
+    ++passed_;
     // The class is the cheaper test and rules out almost every window, so the title is read
     // only for windows of a matching class; the outcome is the same as testing title first.
-    if (!className.Matches(tree_.ClassName(h, kTextBufferChars))) continue;
+    if (!className.Matches(name)) continue;
     const std::string text = tree_.Text(h, kTextBufferChars);
     if (text.empty() || !title.Matches(text)) continue;
     ++walkCount_;

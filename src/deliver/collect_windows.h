@@ -1,6 +1,8 @@
 #pragma once
 // The search of the window tree for titled windows of a wanted class.
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -8,6 +10,18 @@
 #include "platform/window_tree.h"
 
 namespace dm {
+
+// Told of every window a search walks past, each right after its own subtree, so that what the
+// search has already read need not be read again.
+class WalkObserver {
+ public:
+  virtual ~WalkObserver() = default;
+  // place: the window's place in the walk, from 0; subtreeStart: the place of the first window of
+  // its subtree (equal to place for a window without children). The subtree of the window is
+  // exactly the windows passed at places subtreeStart to place - 1.
+  virtual void Passed(WindowHandle window, const std::string& className, std::size_t subtreeStart,
+                      std::size_t place) = 0;
+};
 
 class WindowSearch {
  public:
@@ -20,13 +34,16 @@ class WindowSearch {
   // Lists every descendant of start (0: the desktop), not start itself, whose title is not empty
   // and matches titlePattern and whose class matches classPattern. The order: siblings in
   // Z-order, each window after its own subtree. The outermost call resets list to the single
-  // empty slot 0; matches go to slots 1..n. Returns n. The whole tree is always walked.
+  // empty slot 0; matches go to slots 1..n. Returns n. The whole tree is always walked, and every
+  // window walked past is told to observer, when there is one.
   int CollectWindows(std::vector<WindowHandle>& list, WindowHandle start, std::string_view titlePattern,
-                     std::string_view classPattern);
+                     std::string_view classPattern, WalkObserver* observer = nullptr);
 
   // Calls in progress (0 between searches) and matches of the current or last search.
   int WalkDepth() const { return walkDepth_; }
   int WalkCount() const { return walkCount_; }
+  // Windows walked past by the current or last search.
+  std::size_t Passed() const { return passed_; }
 
  private:
   // One level of the walk: the children of start and, before each, its subtree.
@@ -36,6 +53,8 @@ class WindowSearch {
   WindowTree& tree_;
   int walkDepth_ = 0;
   int walkCount_ = 0;
+  WalkObserver* observer_ = nullptr;
+  std::size_t passed_ = 0;
 };
 
 }  // namespace dm

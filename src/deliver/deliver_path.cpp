@@ -32,8 +32,10 @@ DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool 
   // searched.
   if (IsFolderPathText(path)) services_.folders.Prepare(path);
   FileDialogTarget dialog;
-  if (search_.CollectWindows(foundWindows_, 0, "*", "[#]32770") > 0) {
-    dialog = ChooseFileDialog(services_.tree, foundWindows_);
+  // The dialogs' parts are noted as the search walks past them, so no dialog is walked twice.
+  DialogPartsRecord parts;
+  if (search_.CollectWindows(foundWindows_, 0, "*", kDialogClassPattern, &parts) > 0) {
+    dialog = ChooseFileDialog(services_.tree, foundWindows_, parts);
   }
   ExplorerTarget explorer;
   if (dialog.dialog == 0) explorer = ChooseExplorer(search_, services_.tree, foundWindows_);

@@ -1,26 +1,15 @@
 #include "deliver/target_choice.h"
 
+#include <algorithm>
 #include <string>
 
 namespace dm {
 namespace {
 
 // A dialog's whole tree is looked at; a tree larger than this is not a file dialog.
-constexpr int kMaxControls = 4000;
+constexpr std::size_t kMaxControls = 4000;
 constexpr int kClassBufferChars = 64;
 constexpr int kTitleBufferChars = 255;
-
-struct DialogParts {
-  WindowHandle comboNameBox = 0;
-  WindowHandle editNameBox = 0;
-  bool shellView = false;
-  bool fileList = false;
-  bool folderList = false;
-};
-
-bool IsNameBoxClass(const std::string& className) {
-  return className == "ComboBoxEx32" || className == "ComboBox" || className == "Edit";
-}
 
 // The edit field typed into: the box itself, or the edit inside its combo box.
 WindowHandle EditOf(WindowTree& tree, WindowHandle box) {
@@ -41,48 +30,90 @@ WindowHandle EditOf(WindowTree& tree, WindowHandle box) {
   return box;
 }
 
-void Collect(WindowTree& tree, WindowHandle dialog, DialogParts& parts) {
-  std::vector<WindowHandle> pending{tree.FirstChild(dialog)};
-  int seen = 0;
-  while (!pending.empty() && seen < kMaxControls) {
-    const WindowHandle window = pending.back();
-    pending.pop_back();
-    if (window == 0) continue;
-    ++seen;
-    pending.push_back(tree.NextSibling(window));
-    pending.push_back(tree.FirstChild(window));
-    const std::string className = tree.ClassName(window, kClassBufferChars);
-    if (className == "SHELLDLL_DefView") {
-      parts.shellView = true;
+// The name box among the parts of one dialog's subtree, when they make it a file dialog.
+WindowHandle NameBoxAmong(WindowTree& tree, const std::vector<DialogPartsRecord::Part>& parts) {
+  using Kind = DialogPartsRecord::Kind;
+  WindowHandle comboNameBox = 0;
+  WindowHandle editNameBox = 0;
+  bool shellView = false;
+  bool fileList = false;
+  bool folderList = false;
+  // The class is already known: a control's identifier and visibility are asked for only where
+  // they can matter (each a round trip to another process's window).
+  for (const DialogPartsRecord::Part& part : parts) {
+    if (part.kind == Kind::ShellView) {
+      shellView = true;
       continue;
     }
-    const int id = tree.ControlId(window);
-    if (id == kFileListId && className == "ListBox") parts.fileList = true;
-    if (id == kFolderListId && className == "ListBox") parts.folderList = true;
-    if (!tree.IsVisible(window)) continue;
-    if (id == kFileNameComboId && parts.comboNameBox == 0 && IsNameBoxClass(className)) {
-      parts.comboNameBox = window;
+    const int id = tree.ControlId(part.window);
+    if (part.kind == Kind::ListBox) {
+      fileList = fileList || id == kFileListId;
+      folderList = folderList || id == kFolderListId;
+      continue;
     }
-    if (id == kFileNameEditId && parts.editNameBox == 0 && className == "Edit") parts.editNameBox = window;
+    WindowHandle* slot = nullptr;
+    if (id == kFileNameComboId) slot = &comboNameBox;
+    if (id == kFileNameEditId && part.kind == Kind::Edit) slot = &editNameBox;
+    if (slot != nullptr && *slot == 0 && tree.IsVisible(part.window)) *slot = part.window;
   }
+  const WindowHandle box = comboNameBox != 0 ? comboNameBox : editNameBox;
+  if (box == 0) return 0;
+  if (!shellView && !(fileList && folderList)) return 0;
+  return EditOf(tree, box);
+}
+
+// Shown, taking input, and on the virtual desktop the user sees.
+bool CanTakeInput(WindowTree& tree, WindowHandle window) {
+  return tree.IsVisible(window) && tree.IsEnabled(window) && !tree.IsCloaked(tree.TopLevelOf(window));
 }
 
 }  // namespace
 
-WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog) {
-  DialogParts parts;
-  Collect(tree, dialog, parts);
-  const WindowHandle box = parts.comboNameBox != 0 ? parts.comboNameBox : parts.editNameBox;
-  if (box == 0) return 0;
-  if (!parts.shellView && !(parts.fileList && parts.folderList)) return 0;
-  return EditOf(tree, box);
+void DialogPartsRecord::Passed(WindowHandle window, const std::string& className, std::size_t subtreeStart,
+                               std::size_t place) {
+  if (className == "#32770") dialogs_[window] = {subtreeStart, place};
+  std::optional<Kind> kind;
+  if (className == "SHELLDLL_DefView") kind = Kind::ShellView;
+  if (className == "ListBox") kind = Kind::ListBox;
+  if (className == "Edit") kind = Kind::Edit;
+  if (className == "ComboBox" || className == "ComboBoxEx32") kind = Kind::Combo;
+  if (kind) parts_.push_back({place, window, *kind});
 }
 
-FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHandle>& found) {
+std::vector<DialogPartsRecord::Part> DialogPartsRecord::PartsBetween(std::size_t first,
+                                                                     std::size_t last) const {
+  const auto begin = std::lower_bound(parts_.begin(), parts_.end(), first,
+                                      [](const Part& part, std::size_t place) { return part.place < place; });
+  std::vector<Part> parts;
+  for (auto it = begin; it != parts_.end() && it->place < last; ++it) parts.push_back(*it);
+  return parts;
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> DialogPartsRecord::SubtreeOf(WindowHandle dialog) const {
+  const auto it = dialogs_.find(dialog);
+  if (it == dialogs_.end()) return std::nullopt;
+  return it->second;
+}
+
+WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog) {
+  DialogPartsRecord parts;
+  std::vector<WindowHandle> nested;
+  WindowSearch search(tree);
+  search.CollectWindows(nested, dialog, "*", kDialogClassPattern, &parts);
+  if (search.Passed() > kMaxControls) return 0;
+  return NameBoxAmong(tree, parts.Parts());
+}
+
+FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHandle>& found,
+                                  const DialogPartsRecord& parts) {
   for (std::size_t i = 1; i < found.size(); ++i) {
     const WindowHandle h = found[i];
-    if (!tree.IsVisible(h) || !tree.IsEnabled(h) || tree.IsCloaked(tree.TopLevelOf(h))) continue;
-    if (const WindowHandle box = FindFileNameBox(tree, h); box != 0) return {h, box};
+    const auto subtree = parts.SubtreeOf(h);
+    if (!subtree || subtree->second - subtree->first > kMaxControls || !CanTakeInput(tree, h)) continue;
+    if (const WindowHandle box = NameBoxAmong(tree, parts.PartsBetween(subtree->first, subtree->second));
+        box != 0) {
+      return {h, box};
+    }
   }
   return {};
 }
@@ -110,7 +141,7 @@ WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind k
     std::size_t matched;  // how much of the chain lies above window
   };
   std::vector<Step> pending{{tree.FirstChild(frame), 0}};
-  int seen = 0;
+  std::size_t seen = 0;
   while (!pending.empty() && seen < kMaxControls) {
     const Step step = pending.back();
     pending.pop_back();
@@ -150,7 +181,9 @@ WindowTarget TargetOfWindow(WindowTree& tree, WindowHandle window) {
   if (window == 0 || !tree.Exists(window) || tree.Text(window, kTitleBufferChars).empty()) return target;
   const std::string className = tree.ClassName(window, kClassBufferChars);
   const std::vector<WindowHandle> found{0, window};
-  if (className == "#32770") target.dialog = ChooseFileDialog(tree, found);
+  if (className == "#32770" && CanTakeInput(tree, window)) {
+    if (const WindowHandle box = FindFileNameBox(tree, window); box != 0) target.dialog = {window, box};
+  }
   for (const ExplorerClass& explorer : kExplorerClasses) {
     if (className == explorer.className) target.explorer = {ChooseExplorerWindow(tree, found), explorer.kind};
   }

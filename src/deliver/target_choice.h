@@ -2,9 +2,13 @@
 // Which window found by the search receives a path, and where in a file dialog it goes.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "deliver/collect_windows.h"
@@ -20,10 +24,38 @@ inline constexpr int kFileNameEditId = 0x480;
 inline constexpr int kFileListId = 0x460;
 inline constexpr int kFolderListId = 0x461;
 
+// The class the search for file dialogs looks for.
+inline constexpr std::string_view kDialogClassPattern = "[#]32770";
+
 // A file dialog and the edit field of its name box.
 struct FileDialogTarget {
   WindowHandle dialog = 0;
   WindowHandle nameBox = 0;
+};
+
+// The windows a search walked past that may be parts of a file dialog, and where each dialog's
+// subtree lies in the walk: a file dialog is then told without walking its controls again.
+class DialogPartsRecord : public WalkObserver {
+ public:
+  enum class Kind : std::uint8_t { ShellView, ListBox, Edit, Combo };
+  struct Part {
+    std::size_t place;
+    WindowHandle window;
+    Kind kind;
+  };
+
+  void Passed(WindowHandle window, const std::string& className, std::size_t subtreeStart,
+              std::size_t place) override;
+  // The parts passed at places first to last - 1, in the order of the walk.
+  std::vector<Part> PartsBetween(std::size_t first, std::size_t last) const;
+  // The places of the subtree of a dialog walked past; nothing for a window that was not.
+  std::optional<std::pair<std::size_t, std::size_t>> SubtreeOf(WindowHandle dialog) const;
+  // Every part passed, for a walk of one dialog's subtree.
+  const std::vector<Part>& Parts() const { return parts_; }
+
+ private:
+  std::vector<Part> parts_;
+  std::unordered_map<WindowHandle, std::pair<std::size_t, std::size_t>> dialogs_;
 };
 
 // The edit field of the name box when dialog is a file dialog, 0 otherwise. A file dialog is
@@ -34,8 +66,9 @@ struct FileDialogTarget {
 WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog);
 
 // The first of found[1..] that is a visible, enabled, uncloaked file dialog; an empty target
-// when none is.
-FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHandle>& found);
+// when none is. parts is what the search that found them recorded.
+FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHandle>& found,
+                                  const DialogPartsRecord& parts);
 
 // The first visible, uncloaked window of found[1..]; 0 when none is. Minimised windows count as
 // visible.

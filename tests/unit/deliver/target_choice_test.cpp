@@ -127,14 +127,18 @@ TEST_P(FileDialogRecognitionTest, TellsAFileDialogByItsParts) {
   const WindowHandle dialog = desktop.Add(0, "#32770", "Dialog");
   const WindowHandle box = GetParam().build(desktop, dialog);
   EXPECT_EQ(FindFileNameBox(desktop, dialog), box);
+  // Told again from what the desktop's search noted of its parts, with the dialog among other
+  // windows.
+  desktop.At(desktop.AddFileDialog("Hidden beside")).visible = false;
   std::vector<WindowHandle> found;
-  WindowSearch(desktop).CollectWindows(found, 0, "*", "[#]32770");
-  const FileDialogTarget target = ChooseFileDialog(desktop, found);
+  DialogPartsRecord parts;
+  WindowSearch(desktop).CollectWindows(found, 0, "*", kDialogClassPattern, &parts);
+  const FileDialogTarget target = ChooseFileDialog(desktop, found, parts);
   EXPECT_EQ(target.dialog, box != 0 ? dialog : 0);
   EXPECT_EQ(target.nameBox, box);
   // The same dialog on another virtual desktop is never a target.
   desktop.At(dialog).cloaked = true;
-  EXPECT_EQ(ChooseFileDialog(desktop, found).dialog, 0U);
+  EXPECT_EQ(ChooseFileDialog(desktop, found, parts).dialog, 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FileDialogRecognitionTest, testing::ValuesIn(kKinds),
@@ -154,8 +158,9 @@ TEST(ChooseFileDialogTest, TheFirstVisibleEnabledUncloakedFileDialogOfTheSearchW
   desktop.AddControl(embedded, 0, "SHELLDLL_DefView");
   desktop.AddFileDialog("Later");
   std::vector<WindowHandle> found;
-  WindowSearch(desktop).CollectWindows(found, 0, "*", "[#]32770");
-  EXPECT_EQ(ChooseFileDialog(desktop, found).dialog, embedded);
+  DialogPartsRecord parts;
+  WindowSearch(desktop).CollectWindows(found, 0, "*", kDialogClassPattern, &parts);
+  EXPECT_EQ(ChooseFileDialog(desktop, found, parts).dialog, embedded);
 }
 
 TEST(ChooseExplorerWindowTest, HiddenAndCloakedWindowsArePassedOver) {
