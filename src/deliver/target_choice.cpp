@@ -71,7 +71,7 @@ bool CanTakeInput(WindowTree& tree, WindowHandle window) {
 
 void DialogPartsRecord::Passed(WindowHandle window, const std::string& className, std::size_t subtreeStart,
                                std::size_t place) {
-  if (className == "#32770") dialogs_[window] = {subtreeStart, place};
+  if (className == "#32770") dialogs_.push_back({window, subtreeStart, place});
   std::optional<Kind> kind;
   if (className == "SHELLDLL_DefView") kind = Kind::ShellView;
   if (className == "ListBox") kind = Kind::ListBox;
@@ -90,9 +90,10 @@ std::vector<DialogPartsRecord::Part> DialogPartsRecord::PartsBetween(std::size_t
 }
 
 std::optional<std::pair<std::size_t, std::size_t>> DialogPartsRecord::SubtreeOf(WindowHandle dialog) const {
-  const auto it = dialogs_.find(dialog);
+  const auto it = std::find_if(dialogs_.begin(), dialogs_.end(),
+                               [dialog](const Dialog& d) { return d.window == dialog; });
   if (it == dialogs_.end()) return std::nullopt;
-  return it->second;
+  return std::make_pair(it->subtreeStart, it->place);
 }
 
 WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog) {

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -54,8 +53,13 @@ class DialogPartsRecord : public WalkObserver {
   const std::vector<Part>& Parts() const { return parts_; }
 
  private:
+  struct Dialog {
+    WindowHandle window;
+    std::size_t subtreeStart;
+    std::size_t place;
+  };
   std::vector<Part> parts_;
-  std::unordered_map<WindowHandle, std::pair<std::size_t, std::size_t>> dialogs_;
+  std::vector<Dialog> dialogs_;  // in the order of the walk; a search finds few
 };
 
 // The edit field of the name box when dialog is a file dialog, 0 otherwise. A file dialog is

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include <cwchar>
 #include <new>
+#include <string>
 #include <utility>
 
 #include "platform/win32/base/text_conversion.h"
@@ -24,14 +24,15 @@ class Win32ClipboardSnapshot : public ClipboardSnapshot {
   std::vector<SavedFormat> formats;
 };
 
+// Numbers written without the C library's formatter, which would bring its floating-point
+// conversions into the program.
+std::wstring Number(unsigned long long value) { return Utf8ToWide(std::to_string(value)); }
+
 ClipboardSaveResult TooLarge(const ClipboardBounds& bounds, const wchar_t* why) {
-  wchar_t line[256];
-  std::swprintf(line, sizeof line / sizeof line[0],
-                L"Dashmarks: the clipboard %ls (bounds: %lu KB, %lu ms); the path is typed instead and the "
-                L"clipboard left as it is\n",
-                why, static_cast<unsigned long>(bounds.bytes >> 10),
-                static_cast<unsigned long>(bounds.milliseconds));
-  Trace(line);
+  const std::wstring line = L"Dashmarks: the clipboard " + std::wstring(why) + L" (bounds: " +
+                            Number(bounds.bytes >> 10) + L" KB, " + Number(bounds.milliseconds) +
+                            L" ms); the path is typed instead and the clipboard left as it is\n";
+  Trace(line.c_str());
   return {ClipboardSaveStatus::TooLarge, nullptr};
 }
 
@@ -132,10 +133,9 @@ ClipboardSaveResult Win32Clipboard::Save() {
     return TooLarge(bounds_, L"holds more than the memory there is to keep it");
   }
   if (skipped != 0) {
-    wchar_t line[160];
-    std::swprintf(line, sizeof line / sizeof line[0],
-                  L"Dashmarks: %d clipboard format(s) could not be copied and will not come back\n", skipped);
-    Trace(line);
+    const std::wstring line = L"Dashmarks: " + Number(static_cast<unsigned long long>(skipped)) +
+                              L" clipboard format(s) could not be copied and will not come back\n";
+    Trace(line.c_str());
   }
   return {ClipboardSaveStatus::Saved, std::move(snapshot)};
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cwchar>
+#include <iterator>
 #include <utility>
 
 namespace dm::win {
@@ -33,11 +34,17 @@ void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
 void SetUnexpectedFailureHandler(std::function<void()> handler) { FailureHandler() = std::move(handler); }
 
 void OnUnexpectedFailure(UINT message) noexcept {
-  wchar_t line[128];
-  std::swprintf(
-      line, sizeof line / sizeof line[0],
-      L"Dashmarks: unexpected failure while handling message 0x%04X; %ls\n", message,
-      handlingFailure ? L"the shutdown under way goes on" : L"saving the list and the options, then ending");
+  // Written into a buffer on the stack, without the C library's formatter: nothing is allocated
+  // after a failure that may have been the memory running out.
+  wchar_t line[160] = L"Dashmarks: unexpected failure while handling message 0x";
+  wchar_t hex[9] = {};
+  const int digits = message > 0xFFFF ? 8 : 4;
+  for (int i = 0; i < digits; ++i) hex[digits - 1 - i] = L"0123456789ABCDEF"[(message >> (4 * i)) & 0xF];
+  std::wcsncat(line, hex, std::size(line) - 1 - std::wcslen(line));
+  std::wcsncat(line,
+               handlingFailure ? L"; the shutdown under way goes on\n"
+                               : L"; saving the list and the options, then ending\n",
+               std::size(line) - 1 - std::wcslen(line));
   OutputDebugStringW(line);
   if (handlingFailure) return;
   MessageBeep(MB_ICONHAND);
