@@ -70,8 +70,9 @@ def linux_status(exe):
 
 
 class Bench:
-    def __init__(self, desktop, repetitions, kinds=None, pairs=None, trace=False):
+    def __init__(self, desktop, repetitions, kinds=None, pairs=None, trace=False, exe32=None):
         self.d = desktop
+        self.exe32 = exe32
         self.n = repetitions
         self.kinds = kinds or list(DIALOG_KINDS)
         self.pairs = pairs
@@ -141,6 +142,10 @@ class Bench:
                             'floor_all': [r[key] for r in runs['bare']],
                             'program_all': [r[key] for r in runs['dashmarks']]}
         figures['exe_bytes'] = self.d.exe.stat().st_size
+        figures['exe_bits'] = 64 if self.d.build.name.endswith('win64') else 32
+        # The 32-bit program, built beside a 64-bit tree when only that one runs under Wine here.
+        if self.exe32 is not None:
+            figures['exe32_bytes'] = self.exe32.stat().st_size
         figures['bare_exe_bytes'] = self.fixture('bare_tray').stat().st_size
         self.results['footprint'] = figures
 
@@ -255,9 +260,13 @@ def table(results, repetitions):
                 goal = f'≤ 1.2: {verdict(r["ratio"], GOALS["startup"])}'
             rows.append(f'| {label} | {r["floor"] / scale:{fmt}} | {r["program"] / scale:{fmt}} | '
                         f'{r["ratio"]:.2f} | {goal} |')
-        size = f['exe_bytes']
-        rows.append(f'| Dashmarks.exe, static 32-bit (bytes) | | {size:,} | | < 300 KB (300,000 bytes): '
-                    f'{"met" if size < SIZE_GOAL else "MISSED"} |')
+        bits = f.get('exe_bits', 32)
+        sizes = [(f'static {bits}-bit, the build measured above', f['exe_bytes'])]
+        if 'exe32_bytes' in f:
+            sizes.append(('static 32-bit', f['exe32_bytes']))
+        for label, size in sizes:
+            rows.append(f'| Dashmarks.exe, {label} (bytes) | | {size:,} | | < 300 KB (300,000 bytes): '
+                        f'{"met" if size < SIZE_GOAL else "MISSED"} |')
     if 'search' in results:
         s = results['search']
         rows.append(f'| Window search, {s["windows"]:,} windows (ns per window) | {s["floor_ns"]:,.0f} | '
@@ -287,13 +296,15 @@ def main():
     parser.add_argument('--trace', action='store_true',
                         help="keep the program's time-stamped debug lines among the artefacts")
     parser.add_argument('--artifacts', default=None)
+    parser.add_argument('--exe32', default=None, help='the stripped 32-bit program, when the build measured is 64-bit')
     args = parser.parse_args()
 
     build = Path(args.build_dir).resolve()
     artifacts = Path(args.artifacts).resolve() if args.artifacts else REPO / 'artifacts' / 'bench-wine'
     artifacts.mkdir(parents=True, exist_ok=True)
     desktop = harness.Desktop(REPO, build, artifacts)
-    bench = Bench(desktop, args.repetitions, args.kinds.split(','), args.pairs, args.trace)
+    exe32 = Path(args.exe32).resolve() if args.exe32 else None
+    bench = Bench(desktop, args.repetitions, args.kinds.split(','), args.pairs, args.trace, exe32)
     started = time.monotonic()
     try:
         desktop.start()

@@ -58,8 +58,10 @@ def figures_block(results):
                 lines.append(f'- Start-up {label}, every run (ms): floor '
                              f'{", ".join(f"{v:.0f}" for v in r["floor_all"])}; Dashmarks '
                              f'{", ".join(f"{v:.0f}" for v in r["program_all"])}.')
-        lines.append(f'- Executables: Dashmarks.exe {footprint["exe_bytes"]:,} bytes (stripped); bare_tray.exe '
-                     f'{footprint["bare_exe_bytes"]:,} bytes (not stripped, as every fixture).')
+        bits = footprint.get('exe_bits', 32)
+        both = (f', the 32-bit build {footprint["exe32_bytes"]:,} bytes' if 'exe32_bytes' in footprint else '')
+        lines.append(f'- Executables: Dashmarks.exe {footprint["exe_bytes"]:,} bytes ({bits}-bit, stripped){both}; '
+                     f'bare_tray.exe {footprint["bare_exe_bytes"]:,} bytes (not stripped, as every fixture).')
     search = results.get('search')
     if search:
         lines.append(f'- Window search: {search["created"]:,} windows of the fixture\'s own among '
