@@ -30,9 +30,12 @@ WindowHandle EditOf(WindowTree& tree, WindowHandle box) {
   return box;
 }
 
-// The name box among the parts of one dialog's subtree, when they make it a file dialog.
-WindowHandle NameBoxAmong(WindowTree& tree, const std::vector<DialogPartsRecord::Part>& parts) {
+// The name box among the parts of one dialog's subtree of that many windows, when they make it a
+// file dialog.
+WindowHandle NameBoxAmong(WindowTree& tree, const std::vector<DialogPartsRecord::Part>& parts,
+                          std::size_t windows) {
   using Kind = DialogPartsRecord::Kind;
+  if (windows > kMaxControls) return 0;
   WindowHandle comboNameBox = 0;
   WindowHandle editNameBox = 0;
   bool shellView = false;
@@ -80,20 +83,18 @@ void DialogPartsRecord::Passed(WindowHandle window, const std::string& className
   if (kind) parts_.push_back({place, window, *kind});
 }
 
-std::vector<DialogPartsRecord::Part> DialogPartsRecord::PartsBetween(std::size_t first,
-                                                                     std::size_t last) const {
-  const auto begin = std::lower_bound(parts_.begin(), parts_.end(), first,
-                                      [](const Part& part, std::size_t place) { return part.place < place; });
-  std::vector<Part> parts;
-  for (auto it = begin; it != parts_.end() && it->place < last; ++it) parts.push_back(*it);
-  return parts;
-}
-
-std::optional<std::pair<std::size_t, std::size_t>> DialogPartsRecord::SubtreeOf(WindowHandle dialog) const {
+std::optional<DialogPartsRecord::Subtree> DialogPartsRecord::SubtreeOf(WindowHandle dialog) const {
   const auto it = std::find_if(dialogs_.begin(), dialogs_.end(),
                                [dialog](const Dialog& d) { return d.window == dialog; });
   if (it == dialogs_.end()) return std::nullopt;
-  return std::make_pair(it->subtreeStart, it->place);
+  // The parts are kept in the order of the walk, so the subtree's lie together.
+  const auto first = std::lower_bound(parts_.begin(), parts_.end(), it->subtreeStart,
+                                      [](const Part& part, std::size_t place) { return part.place < place; });
+  Subtree subtree;
+  subtree.windows = it->place - it->subtreeStart;
+  for (auto part = first; part != parts_.end() && part->place < it->place; ++part)
+    subtree.parts.push_back(*part);
+  return subtree;
 }
 
 WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog) {
@@ -101,20 +102,17 @@ WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog) {
   std::vector<WindowHandle> nested;
   WindowSearch search(tree);
   search.CollectWindows(nested, dialog, "*", kDialogClassPattern, &parts);
-  if (search.Passed() > kMaxControls) return 0;
-  return NameBoxAmong(tree, parts.Parts());
+  return NameBoxAmong(tree, parts.Parts(), search.Passed());
 }
 
 FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHandle>& found,
                                   const DialogPartsRecord& parts) {
   for (std::size_t i = 1; i < found.size(); ++i) {
     const WindowHandle h = found[i];
-    const auto subtree = parts.SubtreeOf(h);
-    if (!subtree || subtree->second - subtree->first > kMaxControls || !CanTakeInput(tree, h)) continue;
-    if (const WindowHandle box = NameBoxAmong(tree, parts.PartsBetween(subtree->first, subtree->second));
-        box != 0) {
+    const std::optional<DialogPartsRecord::Subtree> subtree = parts.SubtreeOf(h);
+    if (!subtree || !CanTakeInput(tree, h)) continue;
+    if (const WindowHandle box = NameBoxAmong(tree, subtree->parts, subtree->windows); box != 0)
       return {h, box};
-    }
   }
   return {};
 }

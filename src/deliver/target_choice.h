@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "deliver/collect_windows.h"
@@ -43,12 +42,17 @@ class DialogPartsRecord : public WalkObserver {
     Kind kind;
   };
 
+  // The parts inside one dialog's subtree, in the order of the walk, and how many windows the
+  // subtree holds.
+  struct Subtree {
+    std::vector<Part> parts;
+    std::size_t windows = 0;
+  };
+
   void Passed(WindowHandle window, const std::string& className, std::size_t subtreeStart,
               std::size_t place) override;
-  // The parts passed at places first to last - 1, in the order of the walk.
-  std::vector<Part> PartsBetween(std::size_t first, std::size_t last) const;
-  // The places of the subtree of a dialog walked past; nothing for a window that was not.
-  std::optional<std::pair<std::size_t, std::size_t>> SubtreeOf(WindowHandle dialog) const;
+  // The subtree of a dialog walked past; nothing for a window that was not.
+  std::optional<Subtree> SubtreeOf(WindowHandle dialog) const;
   // Every part passed, for a walk of one dialog's subtree.
   const std::vector<Part>& Parts() const { return parts_; }
 
