@@ -72,7 +72,10 @@ bool Win32DialogControls::Focus(WindowHandle control) {
   // The dialog moves its focus itself, so it remembers the box as its current control and
   // selects the text, as for a Tab.
   if (!Send(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE)) return false;
-  if (!FocusIsOn(box, GetFocus())) SetFocus(box);
+  // An edit field the dialog gives the focus has its text selected by the dialog as well; only a
+  // focus set by hand needs the selection made.
+  if (FocusIsOn(box, GetFocus())) return true;
+  SetFocus(box);
   if (!FocusIsOn(box, GetFocus())) return false;
   return Send(box, EM_SETSEL, 0, -1);
 }

@@ -241,8 +241,10 @@ bool SendInputKeyboard::WaitUntilProcessed(WindowHandle target) {
 bool SendInputKeyboard::AwaitProcessed(HWND hwnd, DWORD thread, const SharedInputState& state) {
   const bool ownThread = thread == GetCurrentThreadId();
   const ULONGLONG deadline = GetTickCount64() + kWaitDeadlineMs;
-  // Polls until the target's thread sees the sentinel in the wanted state and is back in its
-  // message loop, so it has also handled every key queued before the sentinel.
+  // Polls until the target's thread has taken the sentinel off its queue. A thread takes its
+  // input in order, each message handled before the next is taken (and the characters a key
+  // makes are queued ahead of any input), so every key queued before the sentinel has then been
+  // handled; asking the target once more would only keep it from the next keys.
   const auto reaches = [&](bool down) {
     ULONGLONG lastPing = GetTickCount64();
     while (GetTickCount64() < deadline) {
@@ -251,7 +253,7 @@ bool SendInputKeyboard::AwaitProcessed(HWND hwnd, DWORD thread, const SharedInpu
       } else if (!TargetStillInFront(thread)) {
         return false;
       }
-      if (state.SentinelDown() == down) return ownThread || AnswersBefore(hwnd, deadline);
+      if (state.SentinelDown() == down) return true;
       // A target gone or hung is noticed by a ping now and then; asked at every turn, the ping
       // would take the target's thread away from the keys it is working through.
       if (!ownThread && GetTickCount64() - lastPing >= kPingEveryMs) {
