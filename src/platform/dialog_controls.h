@@ -18,7 +18,8 @@ class DialogControls {
   virtual bool HasFocus(WindowHandle control) = 0;
   // The control's text (UTF-8); nothing when its program did not answer in time.
   virtual std::optional<std::string> ReadText(WindowHandle control) = 0;
-  // Replaces the control's text; false when its program did not answer in time.
+  // Replaces the control's whole text as an edit by the user would, so that the dialog holding it
+  // learns of the change; false when its program did not answer in time.
   virtual bool WriteText(WindowHandle control, const std::string& text) = 0;
 };
 

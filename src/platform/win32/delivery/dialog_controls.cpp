@@ -101,9 +101,11 @@ std::optional<std::string> Win32DialogControls::ReadText(WindowHandle control) {
 bool Win32DialogControls::WriteText(WindowHandle control, const std::string& text) {
   const HWND box = Hwnd(control);
   const std::wstring wide = Utf8ToWide(text);
-  DWORD_PTR accepted = 0;
-  return IsWindow(box) && Send(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), &accepted) &&
-         accepted != FALSE;
+  // The whole text is replaced as an edit by the user would replace it: the edit field tells its
+  // combo box, which tells the dialog. The Save item dialog keeps its own copy of the name that
+  // way only; WM_SETTEXT changes what the box shows, not the name the dialog saves under.
+  return IsWindow(box) && Send(box, EM_SETSEL, 0, -1) &&
+         Send(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 }  // namespace dm::win

@@ -12,7 +12,8 @@ class Win32DialogControls : public DialogControls {
   // there (WM_NEXTDLGCTL, as a Tab would), selects the whole text and confirms the focus.
   bool Focus(WindowHandle control) override;
   bool HasFocus(WindowHandle control) override;
-  // WM_GETTEXT and WM_SETTEXT, each given up after a second when the program does not answer.
+  // WM_GETTEXT, and EM_SETSEL with EM_REPLACESEL to write; each given up after a second when the
+  // program does not answer.
   std::optional<std::string> ReadText(WindowHandle control) override;
   bool WriteText(WindowHandle control, const std::string& text) override;
 };
