@@ -90,7 +90,8 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
   // What the user had typed (a file name for Save As) goes back once the dialog has moved.
   const std::optional<std::string> before = controls.ReadText(box);
   if (!before) return DeliveryOutcome::TargetStoppedAnswering;
-  if (!services_.activation.Activate(root)) return DeliveryOutcome::ActivationRefused;
+  // A minimised dialog is restored first: keys would reach its system menu.
+  if (DeliveryOutcome o = BringToFront(root); o != kOk) return o;
   const auto putBack = [&] {
     if (tree.Exists(box) && controls.ReadText(box) != before) controls.WriteText(box, *before);
   };

@@ -202,6 +202,17 @@ TEST_F(DeliverPathTest, MinimisedExplorerIsRestoredWithoutActivationFirst) {
                                         "clipboard restore", "keys {ENTER} -> Go To", "pointer default"}));
 }
 
+TEST_F(DeliverPathTest, AMinimisedFileDialogIsRestoredBeforeItsNameBoxGetsThePath) {
+  const WindowHandle dialog = desktop.AddFileDialog("Save As");
+  desktop.At(dialog).iconic = true;
+  desktop.At(desktop.NameBoxOf(dialog)).title = "report.txt";
+  EXPECT_EQ(Deliver("D:\\", false),
+            (Log{"pointer hourglass", "show-no-activate Save As", "activate Save As", "focus name box of Save As",
+                 "keys \"D\" -> Save As", "wait Save As", "keys \":\\\" -> Save As", "wait Save As",
+                 "keys {ENTER} -> Save As", "wait Save As", "write name box report.txt", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
 // A window whose restore does not take effect in time (its thread was busy).
 class StaysMinimisedDesktop : public FakeDesktop {
  public:
@@ -514,7 +525,9 @@ INSTANTIATE_TEST_SUITE_P(
                     true,
                     [](FakeDesktop& d, WindowHandle, WindowHandle) { d.refuseActivation = true; },
                     DeliveryOutcome::ActivationRefused,
-                    {"pointer hourglass", "clipboard save", "activate Open", "pointer default"}},
+                    // Asked a few times, as a window finishing its restore may refuse at first.
+                    {"pointer hourglass", "clipboard save", "activate Open", "activate Open", "activate Open",
+                     "pointer default"}},
         FailureCase{"NameBoxDoesNotAnswer", "C:\\Data\\", false,
                     [](FakeDesktop& d, WindowHandle, WindowHandle) { d.textTimesOut = true; },
                     DeliveryOutcome::TargetStoppedAnswering, kNothingSent},
