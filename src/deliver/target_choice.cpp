@@ -30,35 +30,55 @@ WindowHandle EditOf(WindowTree& tree, WindowHandle box) {
   return box;
 }
 
+using Part = DialogPartsRecord::Part;
+using PartKind = DialogPartsRecord::Kind;
+
+bool Holds(const Part& outer, const Part& inner) {
+  return outer.subtreeStart <= inner.place && inner.place < outer.place;
+}
+
+// Whether part lies in a FloatNotifySink that lies in the item dialog's DUIViewWndClassName.
+bool InItemViewSink(const std::vector<Part>& parts, const Part& part) {
+  return std::any_of(parts.begin(), parts.end(), [&](const Part& sink) {
+    return sink.kind == PartKind::FloatingSink && Holds(sink, part) &&
+           std::any_of(parts.begin(), parts.end(), [&](const Part& view) {
+             return view.kind == PartKind::ItemView && Holds(view, sink);
+           });
+  });
+}
+
 // The name box among the parts of one dialog's subtree of that many windows, when they make it a
 // file dialog.
-WindowHandle NameBoxAmong(WindowTree& tree, const std::vector<DialogPartsRecord::Part>& parts,
-                          std::size_t windows) {
-  using Kind = DialogPartsRecord::Kind;
+WindowHandle NameBoxAmong(WindowTree& tree, const std::vector<Part>& parts, std::size_t windows) {
   if (windows > kMaxControls) return 0;
   WindowHandle comboNameBox = 0;
   WindowHandle editNameBox = 0;
+  WindowHandle saveNameBox = 0;
   bool shellView = false;
   bool fileList = false;
   bool folderList = false;
   // The class is already known: a control's identifier and visibility are asked for only where
   // they can matter (each a round trip to another process's window).
-  for (const DialogPartsRecord::Part& part : parts) {
-    if (part.kind == Kind::ShellView) {
+  for (const Part& part : parts) {
+    if (part.kind == PartKind::ShellView) {
       shellView = true;
       continue;
     }
+    if (part.kind == PartKind::ItemView || part.kind == PartKind::FloatingSink) continue;
     const int id = tree.ControlId(part.window);
-    if (part.kind == Kind::ListBox) {
+    if (part.kind == PartKind::ListBox) {
       fileList = fileList || id == kFileListId;
       folderList = folderList || id == kFolderListId;
       continue;
     }
     WindowHandle* slot = nullptr;
     if (id == kFileNameComboId) slot = &comboNameBox;
-    if (id == kFileNameEditId && part.kind == Kind::Edit) slot = &editNameBox;
+    if (id == kFileNameEditId && part.kind == PartKind::Edit) slot = &editNameBox;
+    if (id == kSaveNameEditId && part.kind == PartKind::Edit && InItemViewSink(parts, part))
+      slot = &saveNameBox;
     if (slot != nullptr && *slot == 0 && tree.IsVisible(part.window)) *slot = part.window;
   }
+  if (saveNameBox != 0) return saveNameBox;
   const WindowHandle box = comboNameBox != 0 ? comboNameBox : editNameBox;
   if (box == 0) return 0;
   if (!shellView && !(fileList && folderList)) return 0;
@@ -80,7 +100,9 @@ void DialogPartsRecord::Passed(WindowHandle window, const std::string& className
   if (className == "ListBox") kind = Kind::ListBox;
   if (className == "Edit") kind = Kind::Edit;
   if (className == "ComboBox" || className == "ComboBoxEx32") kind = Kind::Combo;
-  if (kind) parts_.push_back({place, window, *kind});
+  if (className == "DUIViewWndClassName") kind = Kind::ItemView;
+  if (className == "FloatNotifySink") kind = Kind::FloatingSink;
+  if (kind) parts_.push_back({place, subtreeStart, window, *kind});
 }
 
 std::optional<DialogPartsRecord::Subtree> DialogPartsRecord::SubtreeOf(WindowHandle dialog) const {

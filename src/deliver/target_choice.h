@@ -15,10 +15,11 @@
 namespace dm {
 
 // Control identifiers of the common file dialogs: the name box (the combo box of the current
-// style, the edit field of the older style and of the item dialogs) and the file and folder
-// lists of the older style.
+// style and of the Open item dialog, the edit field of the older style and of Wine's item dialogs,
+// the edit field in the Save item dialog's view) and the file and folder lists of the older style.
 inline constexpr int kFileNameComboId = 0x47C;
 inline constexpr int kFileNameEditId = 0x480;
+inline constexpr int kSaveNameEditId = 0x3E9;
 inline constexpr int kFileListId = 0x460;
 inline constexpr int kFolderListId = 0x461;
 
@@ -35,9 +36,12 @@ struct FileDialogTarget {
 // subtree lies in the walk: a file dialog is then told without walking its controls again.
 class DialogPartsRecord : public WalkObserver {
  public:
-  enum class Kind : std::uint8_t { ShellView, ListBox, Edit, Combo };
+  // ItemView and FloatingSink are the windows that hold the Save item dialog's name box:
+  // DUIViewWndClassName > DirectUIHWND > FloatNotifySink > ComboBox > Edit.
+  enum class Kind : std::uint8_t { ShellView, ListBox, Edit, Combo, ItemView, FloatingSink };
   struct Part {
     std::size_t place;
+    std::size_t subtreeStart;  // the part's own subtree lies at places subtreeStart..place - 1
     WindowHandle window;
     Kind kind;
   };
@@ -69,8 +73,10 @@ class DialogPartsRecord : public WalkObserver {
 // The edit field of the name box when dialog is a file dialog, 0 otherwise. A file dialog is
 // told by its parts, never by one control identifier: a visible name box (0x47C combo box or
 // edit, or edit 0x480) together with a shell view (SHELLDLL_DefView, at any depth) or, in the
-// older style, both the file and the folder list. Find and Replace boxes, message boxes, folder
-// browsers, property sheets and application dialogs have no such pair.
+// older style, both the file and the folder list; or the Save item dialog's visible edit 0x3E9
+// inside a FloatNotifySink inside its DUIViewWndClassName, with or without a shell view (the
+// dialog folded to "Hide Folders" has none). Find and Replace boxes, message boxes, task
+// dialogs, folder browsers, property sheets and application dialogs have no such parts.
 WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog);
 
 // The first of found[1..] that is a visible, enabled, uncloaked file dialog; an empty target

@@ -26,6 +26,37 @@ WindowHandle ComboNameBox(FakeDesktop& d, WindowHandle parent, const char* combo
   return d.AddControl(combo, 0x3E9, "Edit");
 }
 
+// The address band of the item dialogs: the breadcrumbs and the address box, hidden until edited.
+void AddressBand(FakeDesktop& d, WindowHandle dialog) {
+  const WindowHandle rebar = d.AddControl(d.Add(dialog, "WorkerW", ""), 0xA005, "ReBarWindow32");
+  const WindowHandle progress =
+      d.Add(d.AddControl(rebar, 0xA205, "Address Band Root"), "msctls_progress32", "");
+  d.Add(d.Add(progress, "Breadcrumb Parent", ""), "ToolbarWindow32", "Address: C:\\Users");
+  const WindowHandle combo = d.AddControl(progress, 0xA205, "ComboBoxEx32");
+  d.At(combo).visible = false;
+  d.At(d.AddControl(d.AddControl(combo, 0xA205, "ComboBox"), 0xA205, "Edit")).visible = false;
+}
+
+// The item dialogs' DUIViewWndClassName > DirectUIHWND, with the file view and the navigation pane
+// when expanded; returns the DirectUIHWND.
+WindowHandle ItemView(FakeDesktop& d, WindowHandle dialog, bool expanded) {
+  const WindowHandle ui = d.Add(d.Add(dialog, "DUIViewWndClassName", ""), "DirectUIHWND", "");
+  if (expanded) {
+    d.Add(d.Add(d.Add(ui, "CtrlNotifySink", ""), "SHELLDLL_DefView", "ShellView"), "DirectUIHWND", "");
+    const WindowHandle tree = d.Add(d.Add(ui, "CtrlNotifySink", ""), "NamespaceTreeControl", "");
+    d.Add(tree, "SysTreeView32", "Tree View");
+  }
+  return ui;
+}
+
+// The Save item dialog's name box in its view, and beside it the box of the file types.
+WindowHandle SaveNameBox(FakeDesktop& d, WindowHandle ui) {
+  const WindowHandle combo = d.AddControl(d.Add(ui, "FloatNotifySink", ""), 0, "ComboBox");
+  const WindowHandle box = d.AddControl(combo, kSaveNameEditId, "Edit");
+  d.AddControl(d.Add(ui, "FloatNotifySink", ""), 0, "ComboBox");
+  return box;
+}
+
 const std::vector<DialogKind> kKinds{
     {"ExplorerStyleOpen",
      [](FakeDesktop& d, WindowHandle dialog) {
@@ -54,13 +85,54 @@ const std::vector<DialogKind> kKinds{
        d.AddControl(d.Add(dialog, "ExplorerBrowserControl", ""), 0, "SHELLDLL_DefView");
        return box;
      }},
-    {"ItemDialogAsWindowsDrawsIt",
+    {"ItemOpenAsWindowsDrawsIt",
      [](FakeDesktop& d, WindowHandle dialog) {
-       const WindowHandle ui = d.Add(d.Add(dialog, "DUIViewWndClassName", ""), "DirectUIHWND", "");
-       const WindowHandle box = ComboNameBox(d, d.Add(ui, "CtrlNotifySink", ""), "ComboBoxEx32");
-       const WindowHandle view = d.Add(d.Add(ui, "CtrlNotifySink", ""), "DUIViewWndClassName", "");
-       d.Add(d.Add(view, "DirectUIHWND", ""), "SHELLDLL_DefView", "ShellView");
+       AddressBand(d, dialog);
+       ItemView(d, dialog, true);
+       const WindowHandle combo =
+           d.AddControl(d.AddControl(dialog, kFileNameComboId, "ComboBoxEx32"), kFileNameComboId, "ComboBox");
+       const WindowHandle box = d.AddControl(combo, kFileNameComboId, "Edit");
+       d.AddControl(dialog, 0x470, "ComboBox");
+       d.AddControl(dialog, 1, "Button");
        return box;
+     }},
+    {"ItemSaveAsWindowsDrawsIt",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       AddressBand(d, dialog);
+       const WindowHandle box = SaveNameBox(d, ItemView(d, dialog, true));
+       d.AddControl(dialog, 1, "Button");
+       return box;
+     }},
+    {"ItemSaveFoldedWithoutItsShellView",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       const WindowHandle box = SaveNameBox(d, ItemView(d, dialog, false));
+       d.AddControl(dialog, 1, "Button");
+       return box;
+     }},
+    {"ItemSaveWithItsNameBoxHidden",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.At(SaveNameBox(d, ItemView(d, dialog, true))).visible = false;
+       return WindowHandle{0};
+     }},
+    {"NameBoxChainOutsideAnItemView",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       const WindowHandle sink = d.Add(dialog, "FloatNotifySink", "");
+       d.AddControl(d.AddControl(sink, 0, "ComboBox"), kSaveNameEditId, "Edit");
+       d.AddControl(dialog, 0x461, "SHELLDLL_DefView");
+       return WindowHandle{0};
+     }},
+    {"ApplicationDialogWithTheEditOfAComboBox",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       d.AddControl(d.AddControl(dialog, 1000, "ComboBox"), kSaveNameEditId, "Edit");
+       d.AddControl(dialog, 1, "Button");
+       return WindowHandle{0};
+     }},
+    {"TaskDialogAskingToReplaceAFile",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       const WindowHandle ui = d.Add(dialog, "DirectUIHWND", "");
+       d.AddControl(d.Add(ui, "CtrlNotifySink", ""), 0, "Button");
+       d.AddControl(d.Add(ui, "CtrlNotifySink", ""), 0, "Button");
+       return WindowHandle{0};
      }},
     {"FindBox",
      [](FakeDesktop& d, WindowHandle dialog) {

@@ -1,0 +1,103 @@
+"""The chosen folder in the file dialogs as Windows 10 and 11 draw them, which Wine does not: the item
+dialogs' Open (name box 0x47C beside a DirectUI view) and Save (the name box deep in the view, Edit
+0x3E9, no 0x47C), Save folded without its shell view, and the explorer-style dialogs that programs
+open with a hook (0x47C, or Edit 0x480). Each is played by the windows_file_dialog_fixture, whose Save
+dialog keeps its own copy of the name as Windows does: it follows keys and EM_REPLACESEL, never a
+WM_SETTEXT. The dialog must reach the folder, stay open, and hold the user's name both in its box and
+in its own copy, so that a Save after the delivery saves under that name."""
+from harness import check, parametrise
+from test_delivery import Scratch, choose_path, fixture, lines, nothing_for, refreshed, same_folder, \
+    start_with, windows_path
+
+TITLE = 'Windows Dialog'
+
+
+def folders(log):
+    return [line[len('folder: '):] for line in lines(log) if line.startswith('folder: ')]
+
+
+def reached(log, folder):
+    return any(same_folder(shown, windows_path(folder)) for shown in folders(log))
+
+
+def closed(log):
+    return [line for line in lines(log) if line.startswith('closed')]
+
+
+def address_box_opened(log):
+    return [line for line in lines(log) if line.startswith('address box')]
+
+
+def name_and_copy(d, log):
+    """Asks the stand-in for its name box's text and the name it would save under."""
+    def answers():
+        found = lines(log)
+        return [(found[i][len('name: '):], found[i + 1][len('saves-as: '):]) for i in range(len(found) - 1)
+                if found[i].startswith('name: ') and found[i + 1].startswith('saves-as: ')]
+    asked = len(answers())
+    (log.parent / (log.name + '.ask')).touch()
+    d.wait_for(lambda: len(answers()) > asked, 10, 'the stand-in to report its name box')
+    return answers()[-1]
+
+
+def open_standin(d, log, kind, *options):
+    d.spawn(fixture(d, 'windows_file_dialog_fixture'), windows_path(log), kind, 'C:\\windows', TITLE, *options)
+    dialog = d.wait_window(cls='#32770', title=TITLE, timeout=30)
+    d.wait_for(lambda: folders(log), 30, f'the {kind} stand-in to show its first folder')
+    return dialog
+
+
+KINDS = [('item-open', 'open', ''), ('item-save-with-a-name', 'save', 'report.txt'),
+         ('item-save-folded-with-a-name', 'save-folded', 'report.txt'), ('item-save-empty', 'save', ''),
+         ('hooked-combo', 'hooked', ''), ('hooked-edit-480', 'hooked-480', '')]
+CASES = [(f'{label}-{mode}', kind, name, mode == 'pasted') for label, kind, name in KINDS
+         for mode in ('typed', 'pasted')]
+
+
+@parametrise(CASES)
+def test_the_folder_lands_and_the_dialog_keeps_the_users_name(d, kind, name, clipboard):
+    with Scratch() as s:
+        folder = s.folder('chosen folder')
+        log = s.log('dialog')
+        start_with(d, [folder], clipboard)
+        dialog = open_standin(d, log, kind, *(['--name', name] if name else []))
+        check(name_and_copy(d, log) == (name, name), f'the stand-in did not start with {name!r}: {lines(log)}')
+        choose_path(d)
+        d.wait_for(lambda: reached(log, folder), 20, f'the dialog to show {folder}')
+        d.wait_for(lambda: name_and_copy(d, log) == (name, name), 10,
+                   f'the name box and the name saved under to be {name!r} again')
+        d.screenshot('dialog-after', refreshed(d, dialog) or dialog)
+        check(nothing_for(1, lambda: closed(log)), f'the dialog closed: {closed(log)}')
+        check(refreshed(d, dialog) is not None, 'the dialog is gone')
+        check(not address_box_opened(log), f'keys reached the address band: {address_box_opened(log)}')
+
+
+@parametrise([('save-typed', 'save', False), ('open-pasted', 'open', True)])
+def test_a_minimised_dialog_is_restored_and_gets_the_folder(d, kind, clipboard):
+    with Scratch() as s:
+        folder = s.folder('chosen folder')
+        log = s.log('dialog')
+        start_with(d, [folder], clipboard)
+        dialog = open_standin(d, log, kind, '--name', 'report.txt', '--minimized')
+        choose_path(d)
+        d.wait_for(lambda: reached(log, folder), 20, f'the minimised dialog to show {folder}')
+        d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10,
+                   'the name box and the name saved under to be report.txt again')
+        d.screenshot('restored-dialog-after', refreshed(d, dialog) or dialog)
+        check(not closed(log), f'the dialog closed: {closed(log)}')
+
+
+def test_after_the_delivery_enter_saves_under_the_users_name_in_the_chosen_folder(d):
+    """What the user meets next: Enter in the Save dialog saves report.txt in the folder delivered."""
+    with Scratch() as s:
+        folder = s.folder('chosen folder')
+        log = s.log('dialog')
+        start_with(d, [folder], clipboard=False)
+        open_standin(d, log, 'save', '--name', 'report.txt')
+        choose_path(d)
+        d.wait_for(lambda: reached(log, folder), 20, f'the dialog to show {folder}')
+        d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10, 'the name to be back')
+        d.keys('enter')
+        d.wait_for(lambda: closed(log), 10, 'the dialog to save and close')
+        saved = closed(log)[0][len('closed: ok '):]
+        check(same_folder(saved, windows_path(folder / 'report.txt')), f'saved as {saved!r}')
