@@ -206,10 +206,10 @@ TEST_F(DeliverPathTest, AMinimisedFileDialogIsRestoredBeforeItsNameBoxGetsThePat
   const WindowHandle dialog = desktop.AddFileDialog("Save As");
   desktop.At(dialog).iconic = true;
   desktop.At(desktop.NameBoxOf(dialog)).title = "report.txt";
-  EXPECT_EQ(Deliver("D:\\", false),
-            (Log{"pointer hourglass", "show-no-activate Save As", "activate Save As", "focus name box of Save As",
-                 "keys \"D\" -> Save As", "wait Save As", "keys \":\\\" -> Save As", "wait Save As",
-                 "keys {ENTER} -> Save As", "wait Save As", "write name box report.txt", "pointer default"}));
+  EXPECT_EQ(Deliver("D:\\", false), (Log{"pointer hourglass", "show-no-activate Save As", "activate Save As",
+                                         "focus name box of Save As", "keys \"D\" -> Save As", "wait Save As",
+                                         "keys \":\\\" -> Save As", "wait Save As", "keys {ENTER} -> Save As",
+                                         "wait Save As", "write name box report.txt", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
