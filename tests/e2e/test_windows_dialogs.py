@@ -5,6 +5,8 @@ open with a hook (0x47C, or Edit 0x480). Each is played by the windows_file_dial
 dialog keeps its own copy of the name as Windows does: it follows keys and EM_REPLACESEL, never a
 WM_SETTEXT. The dialog must reach the folder, stay open, and hold the user's name both in its box and
 in its own copy, so that a Save after the delivery saves under that name."""
+import time
+
 from harness import check, parametrise
 from test_delivery import Scratch, choose_path, fixture, lines, nothing_for, refreshed, same_folder, \
     start_with, windows_path
@@ -38,6 +40,16 @@ def name_and_copy(d, log):
     (log.parent / (log.name + '.ask')).touch()
     d.wait_for(lambda: len(answers()) > asked, 10, 'the stand-in to report its name box')
     return answers()[-1]
+
+
+def within(seconds, condition):
+    """Whether condition holds before the deadline."""
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.1)
+    return True
 
 
 def open_standin(d, log, kind, *options):
@@ -101,3 +113,31 @@ def test_after_the_delivery_enter_saves_under_the_users_name_in_the_chosen_folde
         d.wait_for(lambda: closed(log), 10, 'the dialog to save and close')
         saved = closed(log)[0][len('closed: ok '):]
         check(same_folder(saved, windows_path(folder / 'report.txt')), f'saved as {saved!r}')
+
+
+def test_a_right_click_on_the_icon_at_once_during_a_long_typed_delivery_loses_neither_ten_times(d):
+    """The click takes the front while a 250-character path is being typed into the Save dialog; each
+    time the delivery brings the dialog back and finishes, and the click is answered afterwards."""
+    with Scratch() as s:
+        folder = s.root
+        while len(windows_path(folder)) < 230:
+            folder = folder / 'a long folder name'
+        folder = folder / ('x' * (250 - len(windows_path(folder)) - 1))
+        folder.mkdir(parents=True)
+        check(len(windows_path(folder)) == 250, f'the path is {len(windows_path(folder))} characters long')
+        start_with(d, [folder], clipboard=False)
+        failures = []
+        for attempt in range(10):
+            log = s.log(f'dialog-{attempt}')
+            dialog = open_standin(d, log, 'save', '--name', 'report.txt')
+            choose_path(d)
+            d.click_tray(3)
+            d.wait_for(d.popup_menu, 20, 'the Configure menu, once the delivery is over')
+            d.keys('esc')
+            d.wait_for(lambda: not d.popup_menu(), 10, 'the Configure menu to close')
+            if not within(10, lambda: reached(log, folder)) or name_and_copy(d, log) != ('report.txt', 'report.txt'):
+                failures.append(attempt)
+                d.screenshot(f'attempt-{attempt}-after', refreshed(d, dialog) or dialog)
+            d.helper('close', dialog.hwnd)
+            d.wait_for(lambda: closed(log) or refreshed(d, dialog) is None, 10, 'the stand-in to close')
+        check(not failures, f'the delivery was lost in attempts {failures} of 10')
