@@ -18,6 +18,7 @@ enum class DeliveryOutcome : std::uint8_t {
   FocusLost,          // something else took the front or the focus, or the name box did not take the path
   TargetStoppedAnswering,  // the target did not take the keys in time, or went away
   ClipboardBusy,           // the clipboard could not be saved or filled
+  InputMethodOpen,         // the target's input method would compose a typed path and would not close
 };
 
 // A short English description for the trace line.
@@ -39,6 +40,8 @@ constexpr std::string_view DescribeOutcome(DeliveryOutcome outcome) {
       return "the target stopped answering";
     case DeliveryOutcome::ClipboardBusy:
       return "the clipboard is busy";
+    case DeliveryOutcome::InputMethodOpen:
+      return "the target's input method is open and would not close";
   }
   return "unknown";
 }

@@ -23,6 +23,28 @@ class HourglassScope {
   Pointer& pointer_;
 };
 
+// An open input method takes typed characters into its composition: it is closed while the path
+// is typed and opened again on every way out.
+class InputMethodPause {
+ public:
+  InputMethodPause(DialogControls& controls, WindowHandle box, bool typing)
+      : controls_(controls),
+        box_(box),
+        state_(typing ? controls.CloseInputMethod(box) : InputMethodState::NotOpen) {}
+  ~InputMethodPause() {
+    if (state_ == InputMethodState::Closed) controls_.ReopenInputMethod(box_);
+  }
+  InputMethodPause(const InputMethodPause&) = delete;
+  InputMethodPause& operator=(const InputMethodPause&) = delete;
+
+  bool StaysOpen() const { return state_ == InputMethodState::StaysOpen; }
+
+ private:
+  DialogControls& controls_;
+  WindowHandle box_;
+  InputMethodState state_;
+};
+
 }  // namespace
 
 DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool clipboardMode) {
@@ -97,6 +119,18 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
   };
 
   if (DeliveryOutcome focused = FocusNameBox(root, box); focused != kOk) return focused;
+  const InputMethodPause inputMethod(controls, box, saved == nullptr);
+  // An input method that will not close would compose a typed path: the path is pasted instead.
+  std::unique_ptr<ClipboardSnapshot> savedForPaste;
+  if (inputMethod.StaysOpen()) {
+    DeliveryOutcome o = SaveClipboard(true, savedForPaste);
+    if (o == kOk && !savedForPaste) o = DeliveryOutcome::InputMethodOpen;
+    if (o != kOk) {
+      putBack();
+      return o;
+    }
+    saved = savedForPaste.get();
+  }
   DeliveryOutcome sent = SendPath(root, path, saved);
   // A click on the icon may take the front while the path goes in; the box is checked below, so
   // the target is brought back and the delivery finished.

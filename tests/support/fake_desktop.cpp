@@ -256,6 +256,19 @@ bool FakeDesktop::WriteText(WindowHandle control, const std::string& text) {
   return true;
 }
 
+InputMethodState FakeDesktop::CloseInputMethod(WindowHandle control) {
+  if (!inputMethodOpen) return InputMethodState::NotOpen;
+  if (inputMethodStaysOpen) return InputMethodState::StaysOpen;
+  inputMethodOpen = false;
+  log.push_back("input method closed for " + Name(TopLevelOf(control)));
+  return InputMethodState::Closed;
+}
+
+void FakeDesktop::ReopenInputMethod(WindowHandle control) {
+  inputMethodOpen = true;
+  log.push_back("input method opened for " + Name(TopLevelOf(control)));
+}
+
 FolderState FakeDesktop::Check(const std::string& path) {
   const auto it = folderStates.find(path);
   return it == folderStates.end() ? FolderState::Folder : it->second;

@@ -90,6 +90,10 @@ class FakeDesktop : public WindowTree,
   bool textTimesOut = false;
   // Writing the box leaves something else in it.
   bool writeGarbles = false;
+  // The input method of the name box's program is open (composing what is typed), and whether it
+  // refuses to close.
+  bool inputMethodOpen = false;
+  bool inputMethodStaysOpen = false;
   // Appended to the box after the first typed run, as an autocomplete suggestion would be.
   std::string autocomplete;
   // Folders the file system does not know, or cannot answer for in time.
@@ -147,6 +151,8 @@ class FakeDesktop : public WindowTree,
   bool HasFocus(WindowHandle control) override { return focus_ == control && control != 0; }
   std::optional<std::string> ReadText(WindowHandle control) override;
   bool WriteText(WindowHandle control, const std::string& text) override;
+  InputMethodState CloseInputMethod(WindowHandle control) override;
+  void ReopenInputMethod(WindowHandle control) override;
 
   // FolderCheck
   FolderState Check(const std::string& path) override;

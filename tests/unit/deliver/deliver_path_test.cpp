@@ -91,6 +91,59 @@ TEST_F(DeliverPathTest, TheNameTheUserTypedIsInTheBoxAgainAfterwards) {
   }
 }
 
+TEST_F(DeliverPathTest, AnOpenInputMethodIsClosedWhileThePathIsTypedAndOpenedAgain) {
+  desktop.AddFileDialog("Open");
+  desktop.inputMethodOpen = true;
+  EXPECT_EQ(
+      Deliver("C:\\", false),
+      (Log{"pointer hourglass", "activate Open", "focus name box of Open", "input method closed for Open",
+           "keys \"C\" -> Open", "wait Open", "keys \":\\\" -> Open", "wait Open", "keys {ENTER} -> Open",
+           "wait Open", "write name box ", "input method opened for Open", "pointer default"}));
+  EXPECT_TRUE(desktop.inputMethodOpen);
+}
+
+TEST_F(DeliverPathTest, AnOpenInputMethodIsOpenedAgainWhenTheDeliveryFails) {
+  desktop.AddFileDialog("Open");
+  desktop.inputMethodOpen = true;
+  desktop.waitTimesOut = true;
+  EXPECT_EQ(Deliver("C:\\", false).back(), "pointer default");
+  EXPECT_NE(outcome, DeliveryOutcome::Delivered);
+  EXPECT_TRUE(desktop.inputMethodOpen);
+}
+
+TEST_F(DeliverPathTest, AnInputMethodThatWillNotCloseGetsThePathPastedAndTheClipboardBack) {
+  desktop.AddFileDialog("Open");
+  desktop.inputMethodOpen = desktop.inputMethodStaysOpen = true;
+  const FakeDesktop::Formats before{{"text", "earlier"}};
+  desktop.clipboard = before;
+  EXPECT_EQ(Deliver("C:\\", false),
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open", "clipboard save",
+                 "clipboard set C:\\", "keys Ctrl+v -> Open", "wait Open", "clipboard restore",
+                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(desktop.clipboard, before);
+}
+
+TEST_F(DeliverPathTest, AnInputMethodThatWillNotCloseBesideAClipboardTooLargeToKeepGetsNothing) {
+  const WindowHandle dialog = desktop.AddFileDialog("Save As");
+  desktop.At(desktop.NameBoxOf(dialog)).title = "report.txt";
+  desktop.inputMethodOpen = desktop.inputMethodStaysOpen = true;
+  desktop.clipboardTooLarge = true;
+  const Log log = Deliver("C:\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::InputMethodOpen);
+  EXPECT_TRUE(std::none_of(log.begin(), log.end(),
+                           [](const std::string& line) { return line.rfind("keys", 0) == 0; }));
+  EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "report.txt");
+}
+
+TEST_F(DeliverPathTest, APasteLeavesTheInputMethodAlone) {
+  desktop.AddFileDialog("Open");
+  desktop.inputMethodOpen = true;
+  const Log log = Deliver("C:\\", true);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(std::find(log.begin(), log.end(), "input method closed for Open"), log.end());
+}
+
 TEST_F(DeliverPathTest, AnAppendedSuggestionIsCorrectedBeforeEnter) {
   const WindowHandle dialog = desktop.AddFileDialog("Open");
   desktop.autocomplete = "Reports and more";

@@ -12,6 +12,7 @@ constexpr wchar_t kShell32[] = L"shell32.dll";
 constexpr wchar_t kDwmapi[] = L"dwmapi.dll";
 constexpr wchar_t kOle32[] = L"ole32.dll";
 constexpr wchar_t kOleAut32[] = L"oleaut32.dll";
+constexpr wchar_t kImm32[] = L"imm32.dll";
 
 // Calls the bound function, or returns failure when it could not be resolved.
 template <typename Fn, typename Result, typename... Args>
@@ -201,6 +202,11 @@ BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIn
 BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi) {
   static LazyProc<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)> proc(kUser32, "AdjustWindowRectExForDpi");
   return CallOr(proc, FALSE, rect, style, menu, exStyle, dpi);
+}
+
+HWND ImmGetDefaultIMEWnd(HWND window) {
+  static LazyProc<HWND(WINAPI*)(HWND)> proc(kImm32, "ImmGetDefaultIMEWnd");
+  return CallOr(proc, HWND{nullptr}, window);
 }
 
 }  // namespace dm::win::bindings

@@ -135,6 +135,10 @@ void SysFreeString(BSTR text);             // its release
 // E_NOTIMPL where it cannot be bound.
 HRESULT DwmGetWindowAttribute(HWND window, DWORD attribute, void* value, DWORD size);
 
+// The input method of a box about to be typed into: imm32.dll is not otherwise loaded, and is
+// needed only by a typed delivery.
+HWND ImmGetDefaultIMEWnd(HWND window);
+
 // The display scale of each monitor (Windows 10 version 1607 on): a window's own dots per inch and
 // the metrics and fonts for them. Where they are absent the program is scaled as a whole, by the
 // system's dots per inch, and answers 0 / FALSE here.

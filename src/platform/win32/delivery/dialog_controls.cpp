@@ -4,12 +4,16 @@
 
 #include <string>
 
+#include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
 
 namespace dm::win {
 namespace {
 
 constexpr UINT kAnswerMs = 1000;
+// WM_IME_CONTROL's requests kGetOpenStatus and kSetOpenStatus, which MinGW's imm.h lacks.
+constexpr WPARAM kGetOpenStatus = 0x0005;
+constexpr WPARAM kSetOpenStatus = 0x0006;
 // Longer than any path or name a file dialog takes.
 constexpr LRESULT kMaxTextChars = 32 * 1024;
 
@@ -106,6 +110,24 @@ bool Win32DialogControls::WriteText(WindowHandle control, const std::string& tex
   // way only; WM_SETTEXT changes what the box shows, not the name the dialog saves under.
   return IsWindow(box) && Send(box, EM_SETSEL, 0, -1) &&
          Send(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+InputMethodState Win32DialogControls::CloseInputMethod(WindowHandle control) {
+  const HWND inputMethod = bindings::ImmGetDefaultIMEWnd(Hwnd(control));
+  const auto isOpen = [inputMethod] {
+    DWORD_PTR open = 0;
+    return inputMethod != nullptr && Send(inputMethod, WM_IME_CONTROL, kGetOpenStatus, 0, &open) && open != 0;
+  };
+  if (!isOpen()) return InputMethodState::NotOpen;
+  Send(inputMethod, WM_IME_CONTROL, kSetOpenStatus, FALSE, 0);
+  // Asked again: an input method may refuse, and a program may answer for it without acting.
+  return isOpen() ? InputMethodState::StaysOpen : InputMethodState::Closed;
+}
+
+void Win32DialogControls::ReopenInputMethod(WindowHandle control) {
+  const HWND inputMethod = bindings::ImmGetDefaultIMEWnd(Hwnd(control));
+  if (inputMethod == nullptr || !Send(inputMethod, WM_IME_CONTROL, kSetOpenStatus, TRUE, 0))
+    OutputDebugStringW(L"Dashmarks: the input method of the box could not be opened again\n");
 }
 
 }  // namespace dm::win

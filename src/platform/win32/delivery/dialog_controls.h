@@ -16,6 +16,10 @@ class Win32DialogControls : public DialogControls {
   // program does not answer.
   std::optional<std::string> ReadText(WindowHandle control) override;
   bool WriteText(WindowHandle control, const std::string& text) override;
+  // Through the default input-method window of the control's thread (WM_IME_CONTROL), which
+  // answers for the input context of the window focused there.
+  InputMethodState CloseInputMethod(WindowHandle control) override;
+  void ReopenInputMethod(WindowHandle control) override;
 };
 
 }  // namespace dm::win
