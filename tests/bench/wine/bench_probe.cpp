@@ -236,6 +236,8 @@ bool FocusNameBox() {
   const HWND front = GetForegroundWindow();
   HWND box = VisibleChild(front, 0x47C);
   if (box == nullptr) box = VisibleChild(front, 0x480);
+  // The Save item dialog's, in its view.
+  if (box == nullptr) box = VisibleChild(front, 0x3E9);
   if (box == nullptr) return false;
   HWND dialog = GetParent(box);
   while (dialog != nullptr && dialog != front) {
