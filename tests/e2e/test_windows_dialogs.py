@@ -141,3 +141,24 @@ def test_a_right_click_on_the_icon_at_once_during_a_long_typed_delivery_loses_ne
             d.helper('close', dialog.hwnd)
             d.wait_for(lambda: closed(log) or refreshed(d, dialog) is None, 10, 'the stand-in to close')
         check(not failures, f'the delivery was lost in attempts {failures} of 10')
+
+
+@parametrise([('save', 'save'), ('save-folded', 'save-folded'), ('open', 'open')])
+def test_the_folder_hotkey_opens_the_folders_menu_in_the_dialog_and_delivers_there(d, kind):
+    with Scratch() as s:
+        folder = s.folder('chosen folder')
+        log = s.log('dialog')
+        start_with(d, [folder], clipboard=False)
+        dialog = open_standin(d, log, kind, '--name', 'report.txt')
+        rc, _ = d.helper('activate', dialog.hwnd)
+        check(rc == 0, f'could not bring {dialog} to the front')
+        d.move_pointer(900, 600)
+        # The program follows the window in front every quarter of a second under Wine.
+        time.sleep(0.5)
+        d.keys('ctrl+g')
+        d.wait_for(d.popup_menu, 10, 'the Folders menu after Ctrl+G')
+        d.screenshot('folders-menu-from-hotkey')
+        d.keys('down', 'down', 'enter')
+        d.wait_for(lambda: reached(log, folder), 20, f'the dialog to show {folder}')
+        d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10, 'the name to be back')
+        check(not closed(log), f'the dialog closed: {closed(log)}')
