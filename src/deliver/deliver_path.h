@@ -37,7 +37,9 @@ struct DeliveryServices {
 // The fixed key strings around the path. Alt+N is sent only when the name box will not take
 // the focus by its handle.
 inline constexpr std::string_view kDialogFocusNameBox = "%n";
-inline constexpr std::string_view kDialogAfterPath = "{ENTER}";
+// Delete goes first, in the same batch as Enter: an autocomplete suggestion that the box appends
+// (selected) after the path was read back is taken out again before Enter could accept it.
+inline constexpr std::string_view kDialogAfterPath = "{DEL}{ENTER}";
 inline constexpr std::string_view kExplorerBeforePath = "%tg";
 inline constexpr std::string_view kExplorerAfterPath = "{ENTER}";
 inline constexpr std::string_view kPaste = "^v";

@@ -162,3 +162,19 @@ def test_the_folder_hotkey_opens_the_folders_menu_in_the_dialog_and_delivers_the
         d.wait_for(lambda: reached(log, folder), 20, f'the dialog to show {folder}')
         d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10, 'the name to be back')
         check(not closed(log), f'the dialog closed: {closed(log)}')
+
+
+@parametrise([('save-typed', 'save', False), ('save-pasted', 'save', True), ('open-typed', 'open', False)])
+def test_a_suggestion_appended_after_the_read_back_is_not_entered(d, kind, clipboard):
+    """The box appends an autocomplete suggestion just after the program read the path back; Enter
+    must still go in on the path alone."""
+    with Scratch() as s:
+        folder = s.folder('chosen folder')
+        log = s.log('dialog')
+        start_with(d, [folder], clipboard)
+        dialog = open_standin(d, log, kind, '--name', 'report.txt', '--suggest', ' 2019')
+        choose_path(d)
+        d.wait_for(lambda: reached(log, folder) or closed(log), 20, f'the dialog to show {folder}')
+        d.screenshot('dialog-after', refreshed(d, dialog) or dialog)
+        check(not closed(log), f'Enter took the suggestion: {closed(log)}')
+        d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10, 'the name to be back')

@@ -47,7 +47,7 @@ TEST_F(DeliverPathTest, DialogNameBoxIsFocusedByHandleThePathTypedAndEnteredThen
   const WindowHandle dialog = desktop.AddFileDialog("Open");
   EXPECT_EQ(Deliver("C:\\50% {x}\\", false),
             (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
-                 "wait Open", "keys \":\\50% {x}\\\" -> Open", "wait Open", "keys {ENTER} -> Open",
+                 "wait Open", "keys \":\\50% {x}\\\" -> Open", "wait Open", "keys {DELETE} {ENTER} -> Open",
                  "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
@@ -60,7 +60,7 @@ TEST_F(DeliverPathTest, ClipboardIsSavedBeforeAnyKeyAndRestoredWholeAfterThePast
   EXPECT_EQ(Deliver("C:\\Data\\", true),
             (Log{"pointer hourglass", "clipboard save", "activate Open", "focus name box of Open",
                  "clipboard set C:\\Data\\", "keys Ctrl+v -> Open", "wait Open", "clipboard restore",
-                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
+                 "keys {DELETE} {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(desktop.clipboard, before);
 }
 
@@ -85,7 +85,7 @@ TEST_F(DeliverPathTest, TheNameTheUserTypedIsInTheBoxAgainAfterwards) {
     EXPECT_EQ(sequence.DeliverPath("C:\\Reports\\", clipboardMode), DeliveryOutcome::Delivered);
     EXPECT_EQ(fresh.At(fresh.NameBoxOf(dialog)).title, "report.txt");
     // Enter went in on exactly the path.
-    const auto enter = std::find(fresh.log.begin(), fresh.log.end(), "keys {ENTER} -> Save As");
+    const auto enter = std::find(fresh.log.begin(), fresh.log.end(), "keys {DELETE} {ENTER} -> Save As");
     ASSERT_NE(enter, fresh.log.end());
     EXPECT_EQ(std::find(enter, fresh.log.end(), "write name box report.txt") - enter, 2);
   }
@@ -94,11 +94,11 @@ TEST_F(DeliverPathTest, TheNameTheUserTypedIsInTheBoxAgainAfterwards) {
 TEST_F(DeliverPathTest, AnOpenInputMethodIsClosedWhileThePathIsTypedAndOpenedAgain) {
   desktop.AddFileDialog("Open");
   desktop.inputMethodOpen = true;
-  EXPECT_EQ(
-      Deliver("C:\\", false),
-      (Log{"pointer hourglass", "activate Open", "focus name box of Open", "input method closed for Open",
-           "keys \"C\" -> Open", "wait Open", "keys \":\\\" -> Open", "wait Open", "keys {ENTER} -> Open",
-           "wait Open", "write name box ", "input method opened for Open", "pointer default"}));
+  EXPECT_EQ(Deliver("C:\\", false),
+            (Log{"pointer hourglass", "activate Open", "focus name box of Open",
+                 "input method closed for Open", "keys \"C\" -> Open", "wait Open", "keys \":\\\" -> Open",
+                 "wait Open", "keys {DELETE} {ENTER} -> Open", "wait Open", "write name box ",
+                 "input method opened for Open", "pointer default"}));
   EXPECT_TRUE(desktop.inputMethodOpen);
 }
 
@@ -119,7 +119,7 @@ TEST_F(DeliverPathTest, AnInputMethodThatWillNotCloseGetsThePathPastedAndTheClip
   EXPECT_EQ(Deliver("C:\\", false),
             (Log{"pointer hourglass", "activate Open", "focus name box of Open", "clipboard save",
                  "clipboard set C:\\", "keys Ctrl+v -> Open", "wait Open", "clipboard restore",
-                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
+                 "keys {DELETE} {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
   EXPECT_EQ(desktop.clipboard, before);
 }
@@ -150,7 +150,7 @@ TEST_F(DeliverPathTest, AnAppendedSuggestionIsCorrectedBeforeEnter) {
   EXPECT_EQ(Deliver("C:\\", false),
             (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
                  "wait Open", "keys \":\\\" -> Open", "wait Open", "write name box C:\\",
-                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
+                 "keys {DELETE} {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
 }
 
@@ -173,18 +173,18 @@ TEST_F(DeliverPathTest, AltNIsTheLastResortWhenTheBoxRefusesTheFocusByHandle) {
   EXPECT_EQ(Deliver("C:\\", false),
             (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys Alt+n -> Open",
                  "wait Open", "keys \"C\" -> Open", "wait Open", "keys \":\\\" -> Open", "wait Open",
-                 "keys {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
+                 "keys {DELETE} {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
 }
 
 TEST_F(DeliverPathTest, ADialogThatClosesOnEnterGetsNothingMore) {
   const WindowHandle dialog = desktop.AddFileDialog("Choose Folder");
   desktop.At(dialog).closeOnEnter = true;
   desktop.At(desktop.NameBoxOf(dialog)).title = "old";
-  EXPECT_EQ(
-      Deliver("C:\\", false),
-      (Log{"pointer hourglass", "activate Choose Folder", "focus name box of Choose Folder",
-           "keys \"C\" -> Choose Folder", "wait Choose Folder", "keys \":\\\" -> Choose Folder",
-           "wait Choose Folder", "keys {ENTER} -> Choose Folder", "wait Choose Folder", "pointer default"}));
+  EXPECT_EQ(Deliver("C:\\", false),
+            (Log{"pointer hourglass", "activate Choose Folder", "focus name box of Choose Folder",
+                 "keys \"C\" -> Choose Folder", "wait Choose Folder", "keys \":\\\" -> Choose Folder",
+                 "wait Choose Folder", "keys {DELETE} {ENTER} -> Choose Folder", "wait Choose Folder",
+                 "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
@@ -196,8 +196,8 @@ TEST_F(DeliverPathTest, AClickOnTheIconMidWayIsOutwaitedAndTheDeliveryFinished) 
   desktop.stealForegroundAfterSend = 1;
   EXPECT_EQ(Deliver("C:\\", false),
             (Log{"pointer hourglass", "activate Open", "focus name box of Open", "keys \"C\" -> Open",
-                 "wait Open", "activate Open", "keys \":\\\" -> Open", "wait Open", "keys {ENTER} -> Open",
-                 "wait Open", "write name box ", "pointer default"}));
+                 "wait Open", "activate Open", "keys \":\\\" -> Open", "wait Open",
+                 "keys {DELETE} {ENTER} -> Open", "wait Open", "write name box ", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
   EXPECT_EQ(desktop.At(desktop.NameBoxOf(dialog)).title, "");
 }
@@ -259,10 +259,11 @@ TEST_F(DeliverPathTest, AMinimisedFileDialogIsRestoredBeforeItsNameBoxGetsThePat
   const WindowHandle dialog = desktop.AddFileDialog("Save As");
   desktop.At(dialog).iconic = true;
   desktop.At(desktop.NameBoxOf(dialog)).title = "report.txt";
-  EXPECT_EQ(Deliver("D:\\", false), (Log{"pointer hourglass", "show-no-activate Save As", "activate Save As",
-                                         "focus name box of Save As", "keys \"D\" -> Save As", "wait Save As",
-                                         "keys \":\\\" -> Save As", "wait Save As", "keys {ENTER} -> Save As",
-                                         "wait Save As", "write name box report.txt", "pointer default"}));
+  EXPECT_EQ(Deliver("D:\\", false),
+            (Log{"pointer hourglass", "show-no-activate Save As", "activate Save As",
+                 "focus name box of Save As", "keys \"D\" -> Save As", "wait Save As",
+                 "keys \":\\\" -> Save As", "wait Save As", "keys {DELETE} {ENTER} -> Save As",
+                 "wait Save As", "write name box report.txt", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 
