@@ -119,14 +119,14 @@ InputMethodState Win32DialogControls::CloseInputMethod(WindowHandle control) {
     return inputMethod != nullptr && Send(inputMethod, WM_IME_CONTROL, kGetOpenStatus, 0, &open) && open != 0;
   };
   if (!isOpen()) return InputMethodState::NotOpen;
-  Send(inputMethod, WM_IME_CONTROL, kSetOpenStatus, FALSE, 0);
+  Send(inputMethod, WM_IME_CONTROL, kSetOpenStatus, FALSE);
   // Asked again: an input method may refuse, and a program may answer for it without acting.
   return isOpen() ? InputMethodState::StaysOpen : InputMethodState::Closed;
 }
 
 void Win32DialogControls::ReopenInputMethod(WindowHandle control) {
   const HWND inputMethod = bindings::ImmGetDefaultIMEWnd(Hwnd(control));
-  if (inputMethod == nullptr || !Send(inputMethod, WM_IME_CONTROL, kSetOpenStatus, TRUE, 0))
+  if (inputMethod == nullptr || !Send(inputMethod, WM_IME_CONTROL, kSetOpenStatus, TRUE))
     OutputDebugStringW(L"Dashmarks: the input method of the box could not be opened again\n");
 }
 
