@@ -231,3 +231,28 @@ def test_a_folders_menu_closed_without_a_choice_gives_the_front_back(d, way):
         close_menu(d)
         d.wait_for(lambda: foreground(d) == dialog.hwnd, 10, 'the dialog to have the front back again')
 
+
+# --- a dialog that makes its name box after it came to the front --------------------------------------
+
+def test_the_hotkey_reaches_a_dialog_whose_name_box_appears_after_it_came_to_the_front(d):
+    # The dialog is no file dialog yet when it takes the front; half a second later it is one, and
+    # nothing tells the program that the foreground changed: it has to look again by itself.
+    with Scratch() as s:
+        log = s.log('late')
+        d.reg_seed_paths(PATHS)
+        d.start_dashmarks(env={'WINEDEBUG': TRACE_LINES})
+        d.move_pointer(900, 600)
+        d.spawn(fixture(d, 'late_name_box_fixture'), windows_path(log), 'Fixture Late', '500')
+        dialog = d.wait_window(cls='#32770', title='Fixture Late', visible=True, timeout=30)
+        d.wait_for(lambda: 'parts: front' in lines(log) or 'parts: behind' in lines(log), 30,
+                   'the dialog to make its name box')
+        check(lines(log) == ['front', 'parts: front'], f'the dialog lost the front on the way: {lines(log)}')
+        box = name_box(d, dialog)
+        d.keys('ctrl+g')
+        menu = d.wait_for(d.popup_menu, 10, 'the Folders menu after Ctrl+G in the late dialog')
+        d.screenshot('folders-menu-in-late-dialog')
+        check(menu.rect[:2] == (box.rect[0], box.rect[3]), f'the menu {menu} is not at the name box {box}')
+        close_menu(d)
+        d.wait_for(lambda: foreground(d) == dialog.hwnd, 10, 'the dialog to have the front back')
+        d.keys('text:late')
+        wait_typed(d, box, 'late')
