@@ -76,7 +76,15 @@ void CALLBACK ForegroundHotkey::OnPollTick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void CALLBACK ForegroundHotkey::OnLookAgainTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (following != nullptr) following->hotkey_.LookAgain();
+  if (following == nullptr) return;
+  // A change the hook or the poll has not reported yet is followed first: the key is never taken
+  // for a dialog that has left the front.
+  const HWND front = GetForegroundWindow();
+  if (front != following->front_) {
+    following->OnForeground(front);
+  } else {
+    following->hotkey_.LookAgain();
+  }
 }
 
 void ForegroundHotkey::OnForeground(HWND front) {
