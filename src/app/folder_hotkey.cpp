@@ -10,7 +10,7 @@ namespace dm {
 namespace {
 
 constexpr std::string_view kDialogClass = "#32770";
-// Enough for every class name compared here, and one character more, so a longer name differs.
+// Longer than every class name compared here: a longer name, cut to this, still differs from them.
 constexpr int kClassNameChars = 32;
 
 }  // namespace
