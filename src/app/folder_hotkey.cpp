@@ -1,8 +1,19 @@
 #include "app/folder_hotkey.h"
 
+#include <string>
+#include <string_view>
+
 #include "store/settings_keys.h"
 
 namespace dm {
+
+namespace {
+
+constexpr std::string_view kDialogClass = "#32770";
+// Longer than every class name compared here: a longer name, cut to this, still differs from them.
+constexpr int kClassNameChars = 32;
+
+}  // namespace
 
 HotkeySetting LoadHotkeySetting(SettingsStore& store) {
   return HotkeySettingFromText(store.Get(keys::kApplication, keys::kSection, keys::kHotkey));
@@ -17,6 +28,27 @@ void FolderHotkey::Start(WindowHandle front) {
 
 void FolderHotkey::OnForegroundChanged(WindowHandle front) {
   if (setting_.choice != HotkeyChoice::On || stopped_) return;
+  Follow(front);
+  if (front_ == 0 && MayBecomeTarget(front)) {
+    waiting_ = front;
+    looksLeft_ = kLookAgainTimes;
+    registration_.StartLookingAgain();
+  } else {
+    StopWaiting();
+  }
+}
+
+void FolderHotkey::LookAgain() {
+  if (waiting_ == 0 || stopped_) {
+    StopWaiting();
+    return;
+  }
+  --looksLeft_;
+  Follow(waiting_);
+  if (front_ != 0 || looksLeft_ <= 0 || !tree_.Exists(waiting_)) StopWaiting();
+}
+
+void FolderHotkey::Follow(WindowHandle front) {
   const bool target = !TargetOfWindow(tree_, front).Empty();
   front_ = target ? front : 0;
   if (target && !registered_) {
@@ -32,7 +64,25 @@ void FolderHotkey::OnForegroundChanged(WindowHandle front) {
   }
 }
 
+bool FolderHotkey::MayBecomeTarget(WindowHandle front) {
+  if (front == 0 || !tree_.Exists(front)) return false;
+  const std::string className = tree_.ClassName(front, kClassNameChars);
+  if (className == kDialogClass) return true;
+  for (const ExplorerClass& explorer : kExplorerClasses) {
+    if (className == explorer.className) return true;
+  }
+  return false;
+}
+
+void FolderHotkey::StopWaiting() {
+  if (waiting_ == 0) return;
+  waiting_ = 0;
+  looksLeft_ = 0;
+  registration_.StopLookingAgain();
+}
+
 void FolderHotkey::Stop() {
+  StopWaiting();
   if (registered_) registration_.Unregister();
   registered_ = false;
   stopped_ = true;

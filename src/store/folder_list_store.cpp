@@ -18,6 +18,20 @@ unsigned ReadStoredCount(SettingsStore& store) {
       ReadSetting(store, keys::kApplication, keys::kSection, keys::kAmount, keys::kAmountDefault));
 }
 
+std::optional<std::string> ReadPath(SettingsStore& store, unsigned position) {
+  return store.Get(keys::kApplication, keys::kSection, keys::PathKey(position));
+}
+
+// The positions the store holds as the load reads them: "Amount", brought down to the last
+// position at or below it that has a Path key. The keys are read from the top down, and only while
+// the count is above the list's: a list that did not shrink needs none of them.
+unsigned ReadStoredPositions(SettingsStore& store, unsigned listCount) {
+  unsigned positions = ReadStoredCount(store);
+  if (positions <= listCount) return positions;
+  while (positions > 0 && !ReadPath(store, positions)) --positions;
+  return positions;
+}
+
 // Writes value under key unless the store already holds exactly that text.
 void WriteIfChanged(SettingsStore& store, std::string_view key, std::string_view value) {
   const std::optional<std::string> stored = store.Get(keys::kApplication, keys::kSection, key);
@@ -28,7 +42,7 @@ void WriteIfChanged(SettingsStore& store, std::string_view key, std::string_view
 // written if it changed, then every path in the list's order (only those that changed, when asked).
 void WriteFolders(SettingsStore& store, const FolderList& folders, bool onlyChanged) {
   const auto count = static_cast<unsigned>(folders.Count());
-  const unsigned old = ReadStoredCount(store);
+  const unsigned old = ReadStoredPositions(store, count);
   for (unsigned i = count + 1u; i <= old; ++i) {
     DeleteSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i));
   }
@@ -52,9 +66,13 @@ FolderList LoadFolderList(SettingsStore& store) {
   const unsigned count = ReadStoredCount(store);
   std::vector<std::string> stored;
   stored.reserve(count);
+  std::size_t positions = 0;  // up to the last Path key the store has
   for (unsigned i = 1; i <= count; ++i) {
-    stored.push_back(ReadSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i)));
+    std::optional<std::string> path = ReadPath(store, i);
+    if (path) positions = i;
+    stored.push_back(path ? *std::move(path) : std::string());
   }
+  stored.resize(positions);
   return FolderList(std::move(stored));
 }
 

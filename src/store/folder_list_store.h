@@ -7,13 +7,14 @@
 namespace dm {
 
 // Reads "Amount" and Path1..PathAmount, in that order. A bad "Amount" reads as 0 (not a whole
-// number) or 255 (above); a missing Path key reads as empty text; keys beyond the count are left
-// alone.
+// number) or 255 (above); a missing Path key between two that exist reads as empty text, and the
+// list ends with the last Path key there is (an "Amount" above the keys stored makes no empty
+// entries); keys beyond the count are left alone.
 FolderList LoadFolderList(SettingsStore& store);
 
 // Brings the store in line with the list: deletes the keys of positions that no longer hold a
-// folder, writes "Amount" if it changed and, only while the list holds a folder, every path in the
-// list's order and the clipboard option.
+// folder, writes "Amount" if the list's count differs from the count the store's keys load as and,
+// only while the list holds a folder, every path in the list's order and the clipboard option.
 void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipboardChecked);
 
 // Stores a change as soon as it is made, so that a program ended by force loses nothing: the same

@@ -7,7 +7,7 @@ from harness import check
 EDITOR_CLASS = 'DashmarksList'
 BROWSER_TITLE = 'Browse for Folder'
 WINDOWS = 'C:\\windows\\'
-# Past the system's double-click time (320 ms): a Folders menu would have shown by then.
+# Past the system's double-click time (500 ms under Wine): a Folders menu would have shown by then.
 AFTER_DOUBLE_CLICK = 1.5
 
 
@@ -282,3 +282,24 @@ def test_a_list_edited_and_closed_survives_a_forced_kill(d):
     wait_list(d, editor, (0, ['C:\\b\\', 'C:\\c\\']), 'the list after the restart')
     d.screenshot('after-the-restart', editor)
     close_editor(d)
+
+
+def test_an_amount_above_the_stored_paths_lists_only_the_paths_and_an_unchanged_editor_writes_nothing(d):
+    # A hand-edited "Amount" far above the sixteen paths stored: the editor lists the sixteen (in
+    # the order stored, which is already the display order), Add stays open for more, and closing
+    # it unchanged leaves every value where it was, the oversized "Amount" too.
+    paths = [f'C:\\folder {i:02}\\' for i in range(1, 17)]
+    d.reg_seed_paths(paths, Amount='99999999999999999999')
+    before = d.reg_values()
+    rc, stamp = d.helper('reg-stamp')
+    check(rc == 0, 'no write time for the settings key')
+    d.start_dashmarks()
+    check(d.tray_tip() == '16 Dashmarks', f'the tip counts {d.tray_tip()!r}')
+    editor = open_editor(d)
+    wait_list(d, editor, (0, paths), 'the sixteen stored paths')
+    check(control(d, editor, 'Button', '&Add...').enabled, 'Add is disabled below the limit')
+    d.screenshot('editor-over-an-oversized-amount', editor)
+    close_editor(d)
+    d.wait_for(lambda: d.tray_tip() == '16 Dashmarks', 10, 'the tip after the editor closed')
+    check(d.reg_values() == before, f'the store changed: {d.reg_values()}, was {before}')
+    check(d.helper('reg-stamp') == (0, stamp), 'a value was written or deleted under the settings key')

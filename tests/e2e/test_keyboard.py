@@ -181,3 +181,78 @@ def test_an_empty_or_unreadable_setting_leaves_the_hotkey_off(d):
         check(traced == (1 if setting else 0), f'{traced} trace lines for the setting {setting!r}')
         values = d.reg_values()
         check(values.get('Hotkey') == setting, f'the setting changed: {values}')
+
+
+# --- the front after a menu closed without a choice ------------------------------------------------
+
+def foreground(d):
+    rc, out = d.helper('foreground')
+    return out.split(' ', 1)[0] if rc == 0 else None
+
+
+def open_folders_menu(d, way):
+    if way == 'hotkey':
+        d.keys('ctrl+g')
+    else:
+        post_icon_event(d, NIN_KEYSELECT, 400, 300)
+    d.wait_for(d.popup_menu, 10, f'the Folders menu opened by the {way}')
+
+
+def wait_typed(d, box, text):
+    seen = []
+
+    def typed():
+        seen[:] = [d.window_text(box)]
+        return seen[0] == text
+    try:
+        d.wait_for(typed, 10, f'{text!r} in the name box')
+    except AssertionError:
+        check(False, f'the name box holds {seen[0] if seen else None!r}, not the keys typed {text!r}')
+
+
+@parametrise([('hotkey', 'hotkey'), ('icon-keyboard', 'icon')])
+def test_a_folders_menu_closed_without_a_choice_gives_the_front_back(d, way):
+    # Esc closes the menu: the user's next keys go to the dialog the menu came from, and the hotkey
+    # opens the menu again at once, without a click on the dialog first.
+    with Scratch() as s:
+        d.reg_seed_paths(PATHS)
+        d.start_dashmarks()
+        dialog = open_dialog(d, s.log('dialog'), 'Fixture Open')
+        bring_to_front(d, dialog)
+        box = name_box(d, dialog)
+        d.move_pointer(900, 600)
+        open_folders_menu(d, way)
+        close_menu(d)
+        d.wait_for(lambda: foreground(d) == dialog.hwnd, 10, 'the dialog to have the front back')
+        d.keys('text:typed after')
+        wait_typed(d, box, 'typed after')
+        d.keys('ctrl+g')
+        d.wait_for(d.popup_menu, 10, 'the Folders menu after Ctrl+G, pressed again')
+        close_menu(d)
+        d.wait_for(lambda: foreground(d) == dialog.hwnd, 10, 'the dialog to have the front back again')
+
+
+# --- a dialog that makes its name box after it came to the front --------------------------------------
+
+def test_the_hotkey_reaches_a_dialog_whose_name_box_appears_after_it_came_to_the_front(d):
+    # The dialog is no file dialog yet when it takes the front; half a second later it is one, and
+    # nothing tells the program that the foreground changed: it has to look again by itself.
+    with Scratch() as s:
+        log = s.log('late')
+        d.reg_seed_paths(PATHS)
+        d.start_dashmarks(env={'WINEDEBUG': TRACE_LINES})
+        d.move_pointer(900, 600)
+        d.spawn(fixture(d, 'late_name_box_fixture'), windows_path(log), 'Fixture Late', '500')
+        dialog = d.wait_window(cls='#32770', title='Fixture Late', visible=True, timeout=30)
+        d.wait_for(lambda: 'parts: front' in lines(log) or 'parts: behind' in lines(log), 30,
+                   'the dialog to make its name box')
+        check(lines(log) == ['front', 'parts: front'], f'the dialog lost the front on the way: {lines(log)}')
+        box = name_box(d, dialog)
+        d.keys('ctrl+g')
+        menu = d.wait_for(d.popup_menu, 10, 'the Folders menu after Ctrl+G in the late dialog')
+        d.screenshot('folders-menu-in-late-dialog')
+        check(menu.rect[:2] == (box.rect[0], box.rect[3]), f'the menu {menu} is not at the name box {box}')
+        close_menu(d)
+        d.wait_for(lambda: foreground(d) == dialog.hwnd, 10, 'the dialog to have the front back')
+        d.keys('text:late')
+        wait_typed(d, box, 'late')

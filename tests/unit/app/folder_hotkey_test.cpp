@@ -28,6 +28,10 @@ class RecordingRegistration : public HotkeyRegistration {
   }
   void Unregister() override { log.push_back("unregister"); }
   void Trace(const std::string& line) override { log.push_back("trace: " + line); }
+  // Kept apart from the log: whether the timer that calls LookAgain runs.
+  bool lookingAgain = false;
+  void StartLookingAgain() override { lookingAgain = true; }
+  void StopLookingAgain() override { lookingAgain = false; }
 };
 
 class FolderHotkeyTest : public testing::Test {
@@ -133,6 +137,94 @@ TEST_F(FolderHotkeyTest, AnEmptySettingTurnsTheKeyOffAndAnUnreadableOneIsTracedO
             : Log{"trace: Dashmarks: the \"Hotkey\" setting is not a key such as Ctrl+G; the hotkey is off"};
     EXPECT_EQ(registration.log, expected);
   }
+}
+
+// The parts that make a dialog a file dialog, made after the dialog came to the front.
+void AddFileDialogParts(test::FakeDesktop& desktop, WindowHandle dialog) {
+  desktop.AddControl(desktop.AddControl(dialog, kFileNameComboId, "ComboBox"), 0x3E9, "Edit");
+  desktop.AddControl(dialog, kFolderListId, "SHELLDLL_DefView");
+}
+
+// Calls LookAgain as the timer would, while it runs, at most times times; how many calls were made.
+int LookAgainWhileAsked(FolderHotkey& hotkey, RecordingRegistration& registration, int times) {
+  int calls = 0;
+  while (registration.lookingAgain && calls < times) {
+    hotkey.LookAgain();
+    ++calls;
+  }
+  return calls;
+}
+
+TEST_F(FolderHotkeyTest, ADialogWhoseNameBoxAppearsAfterItCameToTheFrontGetsTheKeyOnceItAppears) {
+  const WindowHandle late = desktop.Add(0, "#32770", "Open");
+  FolderHotkey hotkey = Make(nullptr);
+  hotkey.Start(notepad);
+  hotkey.OnForegroundChanged(late);
+  EXPECT_FALSE(hotkey.Registered());
+  ASSERT_TRUE(registration.lookingAgain);
+  hotkey.LookAgain();
+  hotkey.LookAgain();
+  EXPECT_FALSE(hotkey.Registered());
+  // Nothing reports a change of the foreground: the dialog only makes its controls.
+  AddFileDialogParts(desktop, late);
+  hotkey.LookAgain();
+  EXPECT_TRUE(hotkey.Registered());
+  EXPECT_FALSE(registration.lookingAgain);
+  EXPECT_EQ(registration.log, (Log{"register Ctrl+G"}));
+  const std::optional<WindowTarget> pressed = hotkey.PressedIn();
+  ASSERT_TRUE(pressed.has_value());
+  EXPECT_EQ(pressed->dialog.dialog, late);
+}
+
+TEST_F(FolderHotkeyTest, OnlyADialogOrAnExplorerWindowThatIsNoTargetYetIsLookedAtAgainForAWhile) {
+  const struct {
+    const char* className;
+    bool lookedAtAgain;
+  } cases[] = {{"#32770", true},        {"CabinetWClass", true}, {"ExplorerWClass", true},
+               {"ExploreWClass", true}, {"Notepad", false},      {"#327700", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.className);
+    const WindowHandle window = desktop.Add(0, c.className, "Untitled");
+    // An Explorer window is a target once it shows: here it is still hidden while it builds.
+    desktop.At(window).visible = false;
+    registration.lookingAgain = false;
+    FolderHotkey hotkey = Make(nullptr);
+    hotkey.Start(window);
+    EXPECT_EQ(registration.lookingAgain, c.lookedAtAgain);
+    // The looks end by themselves when the window never becomes a target.
+    EXPECT_EQ(LookAgainWhileAsked(hotkey, registration, 100),
+              c.lookedAtAgain ? FolderHotkey::kLookAgainTimes : 0);
+    EXPECT_FALSE(registration.lookingAgain);
+    EXPECT_FALSE(hotkey.Registered());
+  }
+}
+
+TEST_F(FolderHotkeyTest, TheLooksEndWhenTheFrontChangesTheWindowClosesOrTheProgramEnds) {
+  const WindowHandle late = desktop.Add(0, "#32770", "Open");
+  FolderHotkey hotkey = Make(nullptr);
+  hotkey.Start(late);
+  ASSERT_TRUE(registration.lookingAgain);
+  hotkey.OnForegroundChanged(notepad);
+  EXPECT_FALSE(registration.lookingAgain);
+  // The dialog made its parts while another window was in front: it takes the key only when it
+  // comes to the front again.
+  AddFileDialogParts(desktop, late);
+  hotkey.LookAgain();
+  EXPECT_FALSE(hotkey.Registered());
+  hotkey.OnForegroundChanged(late);
+  EXPECT_TRUE(hotkey.Registered());
+
+  const WindowHandle closing = desktop.Add(0, "#32770", "Save As");
+  hotkey.OnForegroundChanged(closing);
+  ASSERT_TRUE(registration.lookingAgain);
+  desktop.At(closing).destroyed = true;
+  hotkey.LookAgain();
+  EXPECT_FALSE(registration.lookingAgain);
+
+  hotkey.OnForegroundChanged(desktop.Add(0, "#32770", "Open"));
+  ASSERT_TRUE(registration.lookingAgain);
+  hotkey.Stop();
+  EXPECT_FALSE(registration.lookingAgain);
 }
 
 TEST(HotkeySettingTest, TheSettingIsReadAndKeptOutOfEverySave) {

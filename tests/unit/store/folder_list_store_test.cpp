@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/memory_settings_store.h"
 
 namespace dm {
@@ -82,6 +86,103 @@ INSTANTIATE_TEST_SUITE_P(HandEditedStore, LoadFolderListBadAmount,
                                          BadAmountCase{"99999999999999999999", 255},
                                          BadAmountCase{"300", 255}));
 
+// --- an "Amount" above the Path keys stored ----------------------------------------------------
+
+struct StoredListCase {
+  const char* name;
+  const char* amount;
+  std::vector<std::pair<int, std::string>> paths;  // the Path keys stored, by position
+  Paths loaded;
+  Log written;  // by the editor closed unchanged: only the empty text of a gap's missing key
+};
+
+std::ostream& operator<<(std::ostream& out, const StoredListCase& c) { return out << c.name; }
+
+class LoadFolderListPositions : public testing::TestWithParam<StoredListCase> {};
+
+// The list loaded, then the same list stored again as the editor closed unchanged stores it and as
+// the program's end saves it: "Amount" and every stored path stay as they are, and nothing is
+// deleted.
+TEST_P(LoadFolderListPositions, EndsAtTheLastPathKeyAndAnUnchangedListKeepsTheStore) {
+  const StoredListCase& c = GetParam();
+  MemorySettingsStore store;
+  store.Seed("Amount", c.amount);
+  for (const auto& [position, path] : c.paths) store.Seed("Path" + std::to_string(position), path);
+  const FolderList loaded = LoadFolderList(store);
+  EXPECT_EQ(loaded.Folders(), c.loaded);
+
+  store.ClearLog();
+  StoreFolderListChanges(store, loaded);
+  EXPECT_EQ(store.Changes(), c.written);
+  SaveFolderList(store, loaded, true);
+  for (const auto& change : store.Changes()) EXPECT_NE(change.rfind("delete ", 0), 0u) << change;
+  EXPECT_EQ(store.Value("Amount"), c.amount);
+  for (const auto& [position, path] : c.paths)
+    EXPECT_EQ(store.Value("Path" + std::to_string(position)), path);
+  EXPECT_EQ(LoadFolderList(store).Folders(), c.loaded);
+}
+
+Paths NumberedPaths(int count) {
+  Paths paths;
+  for (int i = 1; i <= count; ++i) paths.push_back("C:\\P" + std::to_string(100 + i) + "\\");
+  return paths;
+}
+
+std::vector<std::pair<int, std::string>> AtPositions(const Paths& paths, int first = 1) {
+  std::vector<std::pair<int, std::string>> keys;
+  for (const std::string& path : paths) keys.emplace_back(first++, path);
+  return keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HandEditedStore, LoadFolderListPositions,
+    testing::Values(
+        StoredListCase{
+            "AmountMatchesItsKeys", "3", AtPositions({"A\\", "B\\", "C\\"}), {"A\\", "B\\", "C\\"}, {}},
+        StoredListCase{"TwentyDigitsOverSixteenPaths",
+                       "99999999999999999999",
+                       AtPositions(NumberedPaths(16)),
+                       NumberedPaths(16),
+                       {}},
+        StoredListCase{
+            "AmountTwoAboveItsKeys", "5", AtPositions({"A\\", "B\\", "C\\"}), {"A\\", "B\\", "C\\"}, {}},
+        StoredListCase{
+            "AGapBeforeTheLastKeyStays", "3", {{1, "A\\"}, {3, "C\\"}}, {"A\\", "", "C\\"}, {"write Path2="}},
+        StoredListCase{"AnEmptyValueIsAKey", "3", {{1, "A\\"}, {2, "B\\"}, {3, ""}}, {"A\\", "B\\", ""}, {}},
+        StoredListCase{"ALatePathKeepsItsPosition",
+                       "255",
+                       {{1, "A\\"}, {2, "B\\"}, {5, "E\\"}},
+                       {"A\\", "B\\", "", "", "E\\"},
+                       {"write Path3=", "write Path4="}},
+        StoredListCase{"NoKeyAtAll", "4", {}, {}, {}},
+        StoredListCase{
+            "AboveTheLimitWithEveryKey", "300", AtPositions(NumberedPaths(300)), NumberedPaths(255), {}}),
+    [](const testing::TestParamInfo<StoredListCase>& info) { return std::string(info.param.name); });
+
+TEST(LoadFolderList, AnAmountAboveItsKeysIsBroughtToTheCountOnceTheListChanges) {
+  const struct {
+    const char* name;
+    Paths now;
+    Log changes;
+  } cases[] = {
+      {"OneDeleted", {"A\\", "B\\"}, {"delete Path3", "write Amount=2"}},
+      {"OneAdded", {"A\\", "B\\", "C\\", "D\\"}, {"write Amount=4", "write Path4=D\\"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemorySettingsStore store;
+    store.Seed("Amount", "99999999999999999999");
+    for (const auto& [position, path] : AtPositions({"A\\", "B\\", "C\\"})) {
+      store.Seed("Path" + std::to_string(position), path);
+    }
+    ASSERT_EQ(LoadFolderList(store).Count(), 3u);
+    store.ClearLog();
+    StoreFolderListChanges(store, FolderList(c.now));
+    EXPECT_EQ(store.Changes(), c.changes);
+    EXPECT_EQ(LoadFolderList(store).Folders(), c.now);
+  }
+}
+
 TEST(LoadFolderList, AmountAbove255LeavesTheKeysBeyondUntouchedAtSave) {
   MemorySettingsStore store;
   SeedPaths(store, 300, 300);
@@ -100,8 +201,10 @@ TEST(SaveFolderList, ShrinkFromFiveToTwoDeletesAscendingThenWritesCountPathsAndO
   MemorySettingsStore store;
   SeedPaths(store, 5, 5);
   Save(store, {"A\\", "B\\"}, false);
-  EXPECT_EQ(store.Log(), (Log{"read Amount", "delete Path3", "delete Path4", "delete Path5", "write Amount=2",
-                              "write Path1=A\\", "write Path2=B\\", "write Clipboard=False"}));
+  // The top key read tells where the stored positions end.
+  EXPECT_EQ(store.Log(),
+            (Log{"read Amount", "read Path5", "delete Path3", "delete Path4", "delete Path5",
+                 "write Amount=2", "write Path1=A\\", "write Path2=B\\", "write Clipboard=False"}));
 }
 
 TEST(SaveFolderList, ShrinkToNothingDeletesEveryPathWritesZeroAndKeepsTheOption) {
@@ -109,8 +212,8 @@ TEST(SaveFolderList, ShrinkToNothingDeletesEveryPathWritesZeroAndKeepsTheOption)
   SeedPaths(store, 3, 3);
   store.Seed("Clipboard", "False");
   Save(store, {}, true);
-  EXPECT_EQ(store.Log(),
-            (Log{"read Amount", "delete Path1", "delete Path2", "delete Path3", "write Amount=0"}));
+  EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path3", "delete Path1", "delete Path2", "delete Path3",
+                              "write Amount=0"}));
   EXPECT_EQ(store.Value("Clipboard"), "False");
 }
 

@@ -38,5 +38,45 @@ TEST(WindowProcessTest, TheNotificationAreaCountsAsTheIconsOwn) {
   EXPECT_TRUE(Win32WindowProcess().IsOwnOrItsIcon(Handle(tray)));
 }
 
+// A top-level window of a class registered here, or nullptr.
+HWND WindowOfClass(const wchar_t* className) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = className;
+  RegisterClassW(&windowClass);
+  return CreateWindowExW(0, className, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance,
+                         nullptr);
+}
+
+TEST(WindowProcessTest, TheOverflowFlyoutCountsAsTheIconsOnlyInTheShellsProcess) {
+  const DWORD here = GetCurrentProcessId();
+  const DWORD elsewhere = here + 4;  // process ids are multiples of four: never this one
+  const struct {
+    const wchar_t* className;
+    bool ofTheShell;  // counts when this process plays the shell's
+    bool ofAnother;   // counts when the shell is another process
+  } cases[] = {
+      {L"TopLevelWindowForOverflowXamlIsland", true, false},
+      {L"Xaml_WindowedPopupClass", true, false},
+      {L"NotifyIconOverflowWindow", true, true},
+      {L"Shell_SecondaryTrayWnd", true, true},
+      {L"Windows.UI.Core.CoreWindow", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.className);
+    const HWND window = WindowOfClass(c.className);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(IsIconArea(window, here), c.ofTheShell);
+    EXPECT_EQ(IsIconArea(window, elsewhere), c.ofAnother);
+    // A child of the flyout counts as the flyout.
+    const HWND child =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, window, nullptr, nullptr, nullptr);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(IsIconArea(child, here), c.ofTheShell);
+    DestroyWindow(window);
+  }
+}
+
 }  // namespace
 }  // namespace dm::win

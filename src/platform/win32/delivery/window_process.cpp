@@ -53,14 +53,29 @@ bool Win32WindowProcess::IsOwnOrItsIcon(WindowHandle window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(Hwnd(window), &processId);
   if (processId == GetCurrentProcessId()) return true;
-  // The taskbar's notification area and its overflow box, where a click on the icon lands.
-  const HWND root = GetAncestor(Hwnd(window), GA_ROOT);
+  DWORD shellProcessId = 0;
+  if (const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+    GetWindowThreadProcessId(taskbar, &shellProcessId);
+  }
+  return IsIconArea(Hwnd(window), shellProcessId);
+}
+
+bool IsIconArea(HWND window, DWORD shellProcessId) {
+  const HWND root = GetAncestor(window, GA_ROOT);
   std::array<wchar_t, 64> className{};
   if (root == nullptr || GetClassNameW(root, className.data(), static_cast<int>(className.size())) == 0) {
     return false;
   }
   for (const wchar_t* tray : {L"Shell_TrayWnd", L"NotifyIconOverflowWindow", L"Shell_SecondaryTrayWnd"}) {
     if (lstrcmpW(className.data(), tray) == 0) return true;
+  }
+  // Windows 11 shows the hidden icons in a flyout of XAML windows; classes that other programs
+  // use too, so only the shell's own count.
+  DWORD processId = 0;
+  GetWindowThreadProcessId(root, &processId);
+  if (processId == 0 || processId != shellProcessId) return false;
+  for (const wchar_t* flyout : {L"TopLevelWindowForOverflowXamlIsland", L"Xaml_WindowedPopupClass"}) {
+    if (lstrcmpW(className.data(), flyout) == 0) return true;
   }
   return false;
 }

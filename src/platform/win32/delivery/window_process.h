@@ -2,6 +2,8 @@
 // The program behind a window: its rights against this program's, and whether it is this
 // program or the notification area its icon sits in.
 
+#include <windows.h>
+
 #include "platform/window_process.h"
 
 namespace dm::win {
@@ -13,5 +15,10 @@ class Win32WindowProcess : public WindowProcess {
   bool RunsElevated(WindowHandle window) override;
   bool IsOwnOrItsIcon(WindowHandle window) override;
 };
+
+// Whether window belongs to the notification area where a click on the icon lands: the taskbar's
+// notification area or its overflow box, or, when its process is shellProcessId (the taskbar's),
+// the overflow flyout of Windows 11.
+bool IsIconArea(HWND window, DWORD shellProcessId);
 
 }  // namespace dm::win

@@ -42,6 +42,7 @@ ForegroundHotkey::~ForegroundHotkey() {
   hook_.Reset();
   if (following == this) following = nullptr;
   hotkey_.Stop();
+  StopLookingAgain();
 }
 
 void ForegroundHotkey::Start() {
@@ -68,12 +69,26 @@ void CALLBACK ForegroundHotkey::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND wind
 }
 
 void CALLBACK ForegroundHotkey::OnPollTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (following != nullptr) following->OnForeground(GetForegroundWindow());
+  // The poll stands in for the hook: it reports changes of the foreground, nothing more.
+  if (following == nullptr) return;
+  const HWND front = GetForegroundWindow();
+  if (front != following->front_) following->OnForeground(front);
+}
+
+void CALLBACK ForegroundHotkey::OnLookAgainTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (following == nullptr) return;
+  // A change the hook or the poll has not reported yet is followed first: the key is never taken
+  // for a dialog that has left the front.
+  const HWND front = GetForegroundWindow();
+  if (front != following->front_) {
+    following->OnForeground(front);
+  } else {
+    following->hotkey_.LookAgain();
+  }
 }
 
 void ForegroundHotkey::OnForeground(HWND front) {
-  // The same window is looked at again while the key is not taken: a dialog comes to the front
-  // before it has shown all of its controls.
+  // The hook may report the window already in front again: while it holds the key, nothing changed.
   if (front == front_ && hotkey_.Registered()) return;
   front_ = front;
   hotkey_.OnForegroundChanged(Handle(front));
@@ -102,6 +117,16 @@ bool ForegroundHotkey::Register(const Hotkey& key) {
 }
 
 void ForegroundHotkey::Unregister() { UnregisterHotKey(owner_, kHotkeyId); }
+
+void ForegroundHotkey::StartLookingAgain() {
+  if (lookAgainTimer_ != 0) return;
+  lookAgainTimer_ = SetTimer(nullptr, 0, FolderHotkey::kLookAgainMs, OnLookAgainTick);
+  if (lookAgainTimer_ == 0) Trace("Dashmarks: a dialog in front cannot be looked at again for its name box");
+}
+
+void ForegroundHotkey::StopLookingAgain() {
+  if (lookAgainTimer_ != 0) KillTimer(nullptr, std::exchange(lookAgainTimer_, 0));
+}
 
 void ForegroundHotkey::Trace(const std::string& line) { OutputDebugStringW(Utf8ToWide(line + "\n").c_str()); }
 

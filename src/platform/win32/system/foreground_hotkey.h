@@ -1,8 +1,9 @@
 #pragma once
 // The folder hotkey on the system: the foreground window followed with a window-event hook (and,
-// until the hook has reported once, a look at the foreground four times a second), the key
-// registered for the main window (which receives WM_HOTKEY) only while a file dialog or an
-// Explorer window is in front.
+// until the hook has reported once, a look four times a second for a change of the foreground),
+// the key registered for the main window (which receives WM_HOTKEY) only while a file dialog or an
+// Explorer window is in front. A dialog that is no target yet when it comes to the front is
+// looked at again on a timer of its own for a short while.
 
 #include <windows.h>
 
@@ -41,6 +42,8 @@ class ForegroundHotkey final : public HotkeyRegistration {
   bool Register(const Hotkey& key) override;
   void Unregister() override;
   void Trace(const std::string& line) override;
+  void StartLookingAgain() override;
+  void StopLookingAgain() override;
 
  private:
   static constexpr UINT kPollMs = 250;
@@ -48,6 +51,7 @@ class ForegroundHotkey final : public HotkeyRegistration {
   static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,
                                   DWORD thread, DWORD time);
   static void CALLBACK OnPollTick(HWND window, UINT message, UINT_PTR timer, DWORD time);
+  static void CALLBACK OnLookAgainTick(HWND window, UINT message, UINT_PTR timer, DWORD time);
   void OnForeground(HWND front);
   void StopPolling();
 
@@ -56,6 +60,7 @@ class ForegroundHotkey final : public HotkeyRegistration {
   FolderHotkey hotkey_;
   UniqueWinEventHook hook_;
   UINT_PTR pollTimer_ = 0;
+  UINT_PTR lookAgainTimer_ = 0;
   HWND front_ = nullptr;  // the foreground window last seen
 };
 

@@ -11,6 +11,15 @@ namespace {
 
 constexpr UINT kHeadingCommand = 1000;  // the folder at position i is command 1001 + i
 
+// The menu took the front from previous: a menu closed without a choice gives it back, so that
+// the user's next keys reach the window they came from and not the hidden owner.
+void GiveFrontBack(HWND previous) {
+  if (previous == nullptr || !IsWindow(previous)) return;
+  if (!SetForegroundWindow(previous)) {
+    OutputDebugStringW(L"Dashmarks: the window in front before the menu could not have the front back\n");
+  }
+}
+
 // A notification-area menu closes on a click elsewhere only while the owner is the foreground
 // window, and the menu loop needs one more message after it closes.
 UINT_PTR TrackAt(HWND owner, HMENU menu, std::optional<ScreenPoint> at) {
@@ -20,10 +29,17 @@ UINT_PTR TrackAt(HWND owner, HMENU menu, std::optional<ScreenPoint> at) {
   } else {
     GetCursorPos(&pointer);
   }
+  const HWND previous = GetForegroundWindow();
   SetForegroundWindow(owner);
   const BOOL chosen =
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, pointer.x, pointer.y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
+  if (chosen == 0 && previous != owner) {
+    // Only while the owner still holds the front (or nobody does): a click elsewhere that closed
+    // the menu gave the front to a window of the user's choice.
+    const HWND front = GetForegroundWindow();
+    if (front == owner || front == nullptr) GiveFrontBack(previous);
+  }
   return static_cast<UINT_PTR>(chosen);
 }
 

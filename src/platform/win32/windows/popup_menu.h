@@ -14,7 +14,8 @@ namespace dm::win {
 
 // Both return when the menu closes: the position of the chosen folder in the list (nothing when
 // none was chosen) and the chosen command. The Folders menu is the heading, then the list's folders.
-// at: where the menu opens; at the pointer when none is given.
+// at: where the menu opens; at the pointer when none is given. The menu takes the front while it is
+// open; closed without a choice, it gives the front back to the window that had it before.
 std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders,
                                             std::optional<ScreenPoint> at);
 ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std::optional<ScreenPoint> at);
