@@ -7,7 +7,7 @@ from harness import check
 EDITOR_CLASS = 'DashmarksList'
 BROWSER_TITLE = 'Browse for Folder'
 WINDOWS = 'C:\\windows\\'
-# Past the system's double-click time (500 ms under Wine): a Folders menu would have shown by then.
+# Past the system's double-click time (320 ms): a Folders menu would have shown by then.
 AFTER_DOUBLE_CLICK = 1.5
 
 

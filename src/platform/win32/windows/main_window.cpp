@@ -21,6 +21,11 @@ namespace {
 constexpr int kMainLeft = 1185, kMainTop = 1755, kMainWidth = 1980, kMainHeight = 495;
 constexpr int kIconWindowLeft = 480, kIconWindowTop = 0, kIconWindowSize = 480;
 
+// The double-click time the user set, from the system profile (in milliseconds).
+constexpr char kProfileSection[] = "Windows";
+constexpr char kDoubleClickSpeed[] = "DoubleClickSpeed";
+constexpr int kDoubleClickSpeedDefault = 320;
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SettingsStore& store, PathDelivery& delivery)
@@ -200,9 +205,8 @@ void MainWindow::SetPriority(ProcessPriority priority) {
 }
 
 int MainWindow::DoubleClickTime() {
-  // The system's own value, as the shell tells a double click with it: the profile's copy may lag
-  // behind a change that has not been written back yet.
-  return static_cast<int>(GetDoubleClickTime());
+  return static_cast<int>(
+      bindings::GetProfileIntA(kProfileSection, kDoubleClickSpeed, kDoubleClickSpeedDefault));
 }
 
 void MainWindow::CloseMainWindow() {
