@@ -37,14 +37,15 @@ bool Holds(const Part& outer, const Part& inner) {
   return outer.subtreeStart <= inner.place && inner.place < outer.place;
 }
 
-// Whether part lies in a FloatNotifySink that lies in the item dialog's DUIViewWndClassName.
-bool InItemViewSink(const std::vector<Part>& parts, const Part& part) {
-  return std::any_of(parts.begin(), parts.end(), [&](const Part& sink) {
-    return sink.kind == PartKind::FloatingSink && Holds(sink, part) &&
-           std::any_of(parts.begin(), parts.end(), [&](const Part& view) {
-             return view.kind == PartKind::ItemView && Holds(view, sink);
-           });
-  });
+// Whether part lies in a FloatNotifySink of a dialog that has the item dialog's
+// DUIViewWndClassName. The sink need not lie inside that view: once the dialog has moved to another
+// folder, it may hold its name box elsewhere.
+bool InItemDialogSink(const std::vector<Part>& parts, const Part& part) {
+  const auto is = [](PartKind kind) { return [kind](const Part& p) { return p.kind == kind; }; };
+  return std::any_of(parts.begin(), parts.end(), is(PartKind::ItemView)) &&
+         std::any_of(parts.begin(), parts.end(), [&](const Part& sink) {
+           return sink.kind == PartKind::FloatingSink && Holds(sink, part);
+         });
 }
 
 // The name box among the parts of one dialog's subtree of that many windows, when they make it a
@@ -74,7 +75,7 @@ WindowHandle NameBoxAmong(WindowTree& tree, const std::vector<Part>& parts, std:
     WindowHandle* slot = nullptr;
     if (id == kFileNameComboId) slot = &comboNameBox;
     if (id == kFileNameEditId && part.kind == PartKind::Edit) slot = &editNameBox;
-    if (id == kSaveNameEditId && part.kind == PartKind::Edit && InItemViewSink(parts, part))
+    if (id == kSaveNameEditId && part.kind == PartKind::Edit && InItemDialogSink(parts, part))
       slot = &saveNameBox;
     if (slot != nullptr && *slot == 0 && tree.IsVisible(part.window)) *slot = part.window;
   }

@@ -74,8 +74,8 @@ class DialogPartsRecord : public WalkObserver {
 // told by its parts, never by one control identifier: a visible name box (0x47C combo box or
 // edit, or edit 0x480) together with a shell view (SHELLDLL_DefView, at any depth) or, in the
 // older style, both the file and the folder list; or the Save item dialog's visible edit 0x3E9
-// inside a FloatNotifySink inside its DUIViewWndClassName, with or without a shell view (the
-// dialog folded to "Hide Folders" has none). Find and Replace boxes, message boxes, task
+// inside a FloatNotifySink, in a dialog with the item dialogs' DUIViewWndClassName, with or
+// without a shell view (the dialog folded to "Hide Folders" has none). Find and Replace boxes, message boxes, task
 // dialogs, folder browsers, property sheets and application dialogs have no such parts.
 WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog);
 

@@ -178,3 +178,21 @@ def test_a_suggestion_appended_after_the_read_back_is_not_entered(d, kind, clipb
         d.screenshot('dialog-after', refreshed(d, dialog) or dialog)
         check(not closed(log), f'Enter took the suggestion: {closed(log)}')
         d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10, 'the name to be back')
+
+
+@parametrise([('typed', False), ('pasted', True)])
+def test_a_second_folder_reaches_the_save_dialog_after_it_moved_to_the_first(d, clipboard):
+    """Once the Save dialog has moved, its name box lies elsewhere in the dialog; the next delivery
+    must still find it."""
+    with Scratch() as s:
+        first, second = s.folder('first folder'), s.folder('second folder')
+        log = s.log('dialog')
+        start_with(d, [first, second], clipboard)
+        dialog = open_standin(d, log, 'save', '--name', 'report.txt')
+        choose_path(d, 1)
+        d.wait_for(lambda: reached(log, first), 20, f'the dialog to show {first}')
+        choose_path(d, 2)
+        d.wait_for(lambda: reached(log, second), 20, f'the dialog to show {second} as well')
+        d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10, 'the name to be back')
+        d.screenshot('dialog-after-two', refreshed(d, dialog) or dialog)
+        check(not closed(log), f'the dialog closed: {closed(log)}')

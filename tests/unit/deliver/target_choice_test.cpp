@@ -109,6 +109,13 @@ const std::vector<DialogKind> kKinds{
        d.AddControl(dialog, 1, "Button");
        return box;
      }},
+    {"ItemSaveWithItsNameBoxOutsideTheViewAfterANavigation",
+     [](FakeDesktop& d, WindowHandle dialog) {
+       ItemView(d, dialog, true);
+       const WindowHandle box = SaveNameBox(d, d.Add(dialog, "DirectUIHWND", ""));
+       d.AddControl(dialog, 1, "Button");
+       return box;
+     }},
     {"ItemSaveWithItsNameBoxHidden",
      [](FakeDesktop& d, WindowHandle dialog) {
        d.At(SaveNameBox(d, ItemView(d, dialog, true))).visible = false;
