@@ -18,6 +18,8 @@ enum class DeliveryOutcome : std::uint8_t {
   FocusLost,          // something else took the front or the focus, or the name box did not take the path
   TargetStoppedAnswering,  // the target did not take the keys in time, or went away
   ClipboardBusy,           // the clipboard could not be saved or filled
+  NoWayIn,                 // the folder window is not in the shell's list and has no address box to check
+  ShellNotAnswering,       // the shell's window list did not answer in time (a busy or hung shell)
 };
 
 // A short English description for the trace line.
@@ -39,6 +41,10 @@ constexpr std::string_view DescribeOutcome(DeliveryOutcome outcome) {
       return "the target stopped answering";
     case DeliveryOutcome::ClipboardBusy:
       return "the clipboard is busy";
+    case DeliveryOutcome::NoWayIn:
+      return "the folder window has no address box that can be checked, and the shell does not list it";
+    case DeliveryOutcome::ShellNotAnswering:
+      return "the shell did not answer in time";
   }
   return "unknown";
 }
