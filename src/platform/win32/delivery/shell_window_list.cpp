@@ -146,7 +146,7 @@ ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question)
   auto held = std::make_unique<std::shared_ptr<Question>>(question);
   const UniqueKernelHandle worker(CreateThread(nullptr, 0, &Work, held.get(), 0, nullptr));
   if (!worker) return ShellAnswer::Unavailable;
-  held.release();  // the worker's now
+  static_cast<void>(held.release());  // the worker's now: it lets go of it
   if (WaitForSingleObject(question->answered.Get(), deadlineMs_) == WAIT_OBJECT_0)
     return ShellAnswer::Answered;
   stuck_ = question;

@@ -29,7 +29,7 @@ class Win32ShellWindowList : public ShellWindowList {
 
  private:
   struct Question;
-  static DWORD WINAPI Work(void* question);
+  static DWORD WINAPI Work(void* parameter);
   // Runs the question on its worker: Answered when it ended before the deadline, TimedOut when
   // not (or an earlier one is still running), Unavailable when no worker could be started.
   ShellAnswer Ask(const std::shared_ptr<Question>& question);
