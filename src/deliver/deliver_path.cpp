@@ -138,6 +138,8 @@ DeliveryOutcome PathDeliverySequence::DeliverToExplorer(const ExplorerTarget& ta
     const ShellAnswer shell = NavigateThroughShell(root, path);
     if (shell == ShellAnswer::Answered) return kOk;
     if (shell == ShellAnswer::TimedOut) return DeliveryOutcome::ShellNotAnswering;
+    // Told once already: keys now could move it a second time.
+    if (shell == ShellAnswer::NotShown) return DeliveryOutcome::NotShown;
   }
   std::unique_ptr<ClipboardSnapshot> saved;
   if (DeliveryOutcome o = SaveClipboard(clipboardMode, saved); o != kOk) return o;

@@ -15,6 +15,7 @@ enum class ShellAnswer : std::uint8_t {
   Answered,
   Unavailable,  // the list cannot be had at all, or the browser asked for is no longer listed
   Refused,      // the browser would not navigate
+  NotShown,     // the browser took the folder, but does not show it afterwards
   TimedOut,     // the list did not answer before its deadline (a busy or hung shell)
 };
 
@@ -32,7 +33,7 @@ class ShellWindowList {
   // tabs when the shell does not list frame.
   virtual ShellTabs TabsOf(WindowHandle frame) = 0;
   // Tells the browser of frame whose tab is tab (0: the one that names none) to show folder
-  // (UTF-8).
+  // (UTF-8), and checks that it then does.
   virtual ShellAnswer Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) = 0;
 };
 

@@ -114,6 +114,22 @@ def test_a_xaml_folder_window_the_shell_does_not_list_gets_no_key(d, options):
             check(tab_shows(log, 'tab 2') == 'C:\\windows', f'the tab in front moved: {lines(log)}')
 
 
+def test_a_folder_the_shell_list_took_but_the_tab_does_not_show_is_not_delivered(d):
+    with Scratch() as s:
+        folder = s.folder('never shown')
+        log, shell_log = s.log('folder-window'), s.log('shell-list')
+        with shell_list(d, shell_log, mode='deaf'):
+            start_with(d, [folder], clipboard=False)
+            open_stand_in(d, log, 'tabs-hidden')
+            choose_path(d)
+            d.wait_for(lambda: 'not delivered' in trace_text(d), 20, 'the outcome in the trace')
+            check(any(line.startswith('navigate ') for line in lines(shell_log)),
+                  f'the stand-in list was not told: {lines(shell_log)}')
+            check('does not show the folder afterwards' in trace_text(d), f'the trace says: {trace_text(d)}')
+            check(keys_reached(log) == [] and shell_navigated(log) == [], f'the window got {lines(log)}')
+            check(tab_shows(log, 'tab 2') == 'C:\\windows', f'the tab moved: {lines(log)}')
+
+
 def test_a_hanging_shell_list_leaves_the_program_answering(d):
     with Scratch() as s:
         folder = s.folder('behind a busy shell')

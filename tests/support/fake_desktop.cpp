@@ -338,6 +338,7 @@ ShellTabs FakeDesktop::TabsOf(WindowHandle frame) {
 ShellAnswer FakeDesktop::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
   log.push_back("shell navigate " + Name(frame) + " tab " + Name(tab) + " to " + folder);
   if (navigateHangs) return ShellAnswer::TimedOut;
+  if (navigateNotShown) return ShellAnswer::NotShown;
   return navigateRefused ? ShellAnswer::Refused : ShellAnswer::Answered;
 }
 

@@ -108,6 +108,7 @@ class FakeDesktop : public WindowTree,
   bool shellHangs = false;
   bool navigateHangs = false;
   bool navigateRefused = false;
+  bool navigateNotShown = false;  // the browser takes the folder and goes on showing another
   // A minimised window shows again only once waited for (it stays minimised through
   // ShowNoActivate).
   bool restoreLate = false;

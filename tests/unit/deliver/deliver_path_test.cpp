@@ -380,6 +380,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<HungShellCase>& info) { return std::string(info.param.name); });
 
 // The folder window of Windows 11 from 23H2 on: the shell's list is its only way in.
+TEST_F(DeliverPathTest, AFolderTheShellTookButDoesNotShowIsNotDeliveredAndNoKeyFollows) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  desktop.navigateNotShown = true;
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
+                 "shell navigate Documents tab Shown tab to D:\\x\\", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::NotShown);
+}
+
 class XamlFolderWindowTest : public DeliverPathTest, public testing::WithParamInterface<bool> {};
 
 TEST_P(XamlFolderWindowTest, GetsTheFolderThroughTheShellOnly) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "deliver/file_url.h"
 #include "platform/win32/base/bindings.h"
 #include "platform/win32/base/com_apartment.h"
 #include "platform/win32/base/com_ptr.h"
@@ -22,6 +23,10 @@ namespace {
 
 // More browsers than anyone keeps open; a list that says it holds more is not walked further.
 constexpr long kMaxBrowsers = 512;
+// A browser navigates after Navigate2 has returned; how long it is watched for the folder, and
+// how often, within the question's deadline.
+constexpr DWORD kShowDeadlineMs = 2000;
+constexpr DWORD kShowPollMs = 50;
 
 void FreeString(BSTR text) { bindings::SysFreeString(text); }
 using UniqueBstr = UniqueHandle<NullHandleTraits<BSTR, FreeString>>;
@@ -83,6 +88,21 @@ ShellTabs ListTabs(WindowHandle frame) {
   return listed;
 }
 
+// Whether the browser shows folder, waiting a little for a navigation under way.
+bool Shows(const ComPtr<IWebBrowser2>& browser, const std::wstring& folder) {
+  const std::string wanted = WideToUtf8(folder);
+  const ULONGLONG deadline = GetTickCount64() + kShowDeadlineMs;
+  for (;;) {
+    BSTR location = nullptr;
+    if (SUCCEEDED(browser->get_LocationURL(&location)) && location != nullptr) {
+      const UniqueBstr owned(location);
+      if (FileUrlNamesFolder(WideToUtf8(owned.Get()), wanted)) return true;
+    }
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(kShowPollMs);
+  }
+}
+
 ShellAnswer NavigateTab(WindowHandle frame, WindowHandle tab, const std::wstring& folder) {
   const ComPtr<IShellWindows> list = OpenList();
   if (!list) return ShellAnswer::Unavailable;
@@ -95,8 +115,11 @@ ShellAnswer NavigateTab(WindowHandle frame, WindowHandle tab, const std::wstring
     url.vt = VT_BSTR;
     url.bstrVal = address.Get();  // still owned by address
     VARIANT none{};
-    answer = SUCCEEDED(browser->Navigate2(&url, &none, &none, &none, &none)) ? ShellAnswer::Answered
-                                                                             : ShellAnswer::Refused;
+    if (FAILED(browser->Navigate2(&url, &none, &none, &none, &none))) {
+      answer = ShellAnswer::Refused;
+    } else {
+      answer = Shows(browser, folder) ? ShellAnswer::Answered : ShellAnswer::NotShown;
+    }
     return true;
   });
   return answer;
