@@ -62,8 +62,9 @@ def trace_text(d):
 
 
 def keys_reached(log):
-    """What of the program's keys reached the stand-in: an address box opened, or a navigation."""
-    return [line for line in lines(log) if 'address box opened' in line or line.startswith('navigated ')]
+    """What of the program's keys reached the stand-in: a key, an address box opened, a navigation."""
+    return [line for line in lines(log)
+            if line.startswith(('key ', 'navigated ')) or 'address box opened' in line]
 
 
 @parametrise([(f'{kind}-{way}', kind, way == 'pasted', minimised)
