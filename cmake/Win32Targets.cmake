@@ -83,4 +83,11 @@ if(NOT DASHMARKS_WIN32_TESTS_ONLY)
     target_link_options(${name} PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
   endforeach()
+  # The stand-in for the shell's window list: an in-process COM server the tests register in their
+  # own prefix. Its exports keep their plain names (no stdcall decoration) for COM to find them.
+  add_library(shell_windows_fixture SHARED ${CMAKE_SOURCE_DIR}/tests/fixtures/shell_windows/shell_windows_fixture.cpp)
+  set_target_properties(shell_windows_fixture PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
+  target_compile_definitions(shell_windows_fixture PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  target_link_libraries(shell_windows_fixture PRIVATE user32 ole32 oleaut32 advapi32 uuid)
+  target_link_options(shell_windows_fixture PRIVATE ${DASHMARKS_STATIC_RUNTIME} -Wl,--kill-at)
 endif()

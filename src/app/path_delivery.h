@@ -19,6 +19,9 @@ enum class DeliveryOutcome : std::uint8_t {
   TargetStoppedAnswering,  // the target did not take the keys in time, or went away
   ClipboardBusy,           // the clipboard could not be saved or filled
   InputMethodOpen,         // the target's input method would compose a typed path and would not close
+  NoWayIn,                 // the folder window is not in the shell's list and has no address box to check
+  ShellNotAnswering,       // the shell's window list did not answer in time (a busy or hung shell)
+  NotShown,                // the folder window took the folder but does not show it afterwards
 };
 
 // A short English description for the trace line.
@@ -42,6 +45,12 @@ constexpr std::string_view DescribeOutcome(DeliveryOutcome outcome) {
       return "the clipboard is busy";
     case DeliveryOutcome::InputMethodOpen:
       return "the target's input method is open and would not close";
+    case DeliveryOutcome::NoWayIn:
+      return "the folder window has no address box that can be checked, and the shell does not list it";
+    case DeliveryOutcome::ShellNotAnswering:
+      return "the shell did not answer in time";
+    case DeliveryOutcome::NotShown:
+      return "the folder window does not show the folder afterwards";
   }
   return "unknown";
 }

@@ -168,8 +168,14 @@ DeliveryOutcome PathDeliverySequence::DeliverToExplorer(const ExplorerTarget& ta
   if (root == 0) return DeliveryOutcome::TargetStoppedAnswering;
   if (DeliveryOutcome o = BringToFront(root); o != kOk) return o;
   // The shell's own list needs no key and no clipboard; it is asked first where it may know the
-  // window.
-  if (target.kind == ExplorerKind::FolderWindow && NavigateThroughShell(root, path)) return kOk;
+  // window. A shell that did not answer in time is busy: keys would reach it late or never.
+  if (target.kind == ExplorerKind::FolderWindow) {
+    const ShellAnswer shell = NavigateThroughShell(root, path);
+    if (shell == ShellAnswer::Answered) return kOk;
+    if (shell == ShellAnswer::TimedOut) return DeliveryOutcome::ShellNotAnswering;
+    // Told once already: keys now could move it a second time.
+    if (shell == ShellAnswer::NotShown) return DeliveryOutcome::NotShown;
+  }
   std::unique_ptr<ClipboardSnapshot> saved;
   if (DeliveryOutcome o = SaveClipboard(clipboardMode, saved); o != kOk) return o;
   if (target.kind == ExplorerKind::GoToWindow) return DeliverThroughGoTo(root, path, saved.get());
@@ -183,8 +189,12 @@ DeliveryOutcome PathDeliverySequence::BringToFront(WindowHandle root) {
   for (int attempt = 0; attempt < kMaxActivations; ++attempt) {
     if (tree.IsIconic(root)) {
       tree.ShowNoActivate(root);
-      // Keys into a window that is still minimised reach its system menu, not the window.
-      if (tree.IsIconic(root)) continue;
+      // Keys into a window that is still minimised reach its system menu, not the window; and the
+      // front given before the window shows again is lost when its restore ends.
+      if (!tree.WaitUntilShown(root)) {
+        if (!tree.Exists(root)) return DeliveryOutcome::TargetStoppedAnswering;
+        continue;
+      }
     }
     if (services_.activation.Activate(root) && !tree.IsIconic(root) && TargetInFront(root)) return kOk;
     if (!tree.Exists(root)) return DeliveryOutcome::TargetStoppedAnswering;
@@ -192,11 +202,12 @@ DeliveryOutcome PathDeliverySequence::BringToFront(WindowHandle root) {
   return DeliveryOutcome::ActivationRefused;
 }
 
-bool PathDeliverySequence::NavigateThroughShell(WindowHandle root, const std::string& path) {
-  const std::optional<std::vector<WindowHandle>> tabs = services_.shell.TabsOf(root);
-  if (!tabs) return false;
-  const std::optional<WindowHandle> tab = ChooseVisibleTab(services_.tree, root, *tabs);
-  return tab && services_.shell.Navigate(root, *tab, path);
+ShellAnswer PathDeliverySequence::NavigateThroughShell(WindowHandle root, const std::string& path) {
+  const ShellTabs listed = services_.shell.TabsOf(root);
+  if (listed.answer != ShellAnswer::Answered) return listed.answer;
+  const std::optional<WindowHandle> tab = ChooseVisibleTab(services_.tree, root, listed.tabs);
+  if (!tab) return ShellAnswer::Unavailable;
+  return services_.shell.Navigate(root, *tab, path);
 }
 
 DeliveryOutcome PathDeliverySequence::DeliverThroughGoTo(WindowHandle root, const std::string& path,
@@ -215,8 +226,8 @@ DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTar
   DialogControls& controls = services_.controls;
   const WindowHandle root = services_.tree.TopLevelOf(target.window);
   const WindowHandle box = FindAddressBox(services_.tree, root, target.kind);
-  // Without the box the keys could not be checked to land in it.
-  if (box == 0) return DeliveryOutcome::FocusLost;
+  // Without the box the keys could not be checked to land in it: none is sent.
+  if (box == 0) return DeliveryOutcome::NoWayIn;
   if (DeliveryOutcome o = OpenAddressBox(target, root, box); o != kOk) return o;
   DeliveryOutcome sent = SendPath(root, path, saved);
   if (sent == DeliveryOutcome::FocusLost && KeepTargetInFront(root) && controls.HasFocus(box)) sent = kOk;
@@ -237,9 +248,10 @@ DeliveryOutcome PathDeliverySequence::OpenAddressBox(const ExplorerTarget& targe
   // Wine's path box is an ordinary edit field that takes the focus by its handle; the address box
   // of today's folder window opens for typing only on its own keys.
   if (target.kind == ExplorerKind::WineExplorer && controls.Focus(box)) return kOk;
+  // The box is open when it shows and has the focus; a focused box still hidden is not typed into.
   for (const std::string_view keys : kAddressBoxKeys) {
     if (DeliveryOutcome o = SendToTarget(root, keys, true); o != kOk) return o;
-    if (controls.HasFocus(box)) return kOk;
+    if (controls.HasFocus(box) && services_.tree.IsVisible(box)) return kOk;
   }
   return DeliveryOutcome::FocusLost;
 }

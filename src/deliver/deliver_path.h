@@ -61,9 +61,11 @@ class PathDeliverySequence : public PathDelivery {
   // path typed or pasted, read back, and Enter pressed only on exactly the path; afterwards the
   // box gets back the text it held before. An Explorer window is restored when minimised and
   // brought to the front; a folder window of today is then told to show the folder through the
-  // shell's window list (in the tab the user sees), or where that list does not have it its
-  // address box is opened by keys and checked like a name box, the path typed or pasted, read
-  // back and entered; Wine's Explorer gets the same through its path box; the old Explorer gets
+  // shell's window list (in the tab the user sees: the first in Z-order), or where that list does
+  // not have it its Win32 address box is opened by keys and checked like a name box (it must show
+  // and hold the focus), the path typed or pasted, read back and entered. A folder window with
+  // no such box (the XAML navigation bar) gets no key at all, nor does one whose shell did not
+  // answer in time. Wine's Explorer gets the same through its path box; the old Explorer gets
   // Go To, the path and Enter, once its Go To box has come up.
   // Before every send the foreground window must still be the target or a window it owns; when
   // this program's own window or the icon's notification area took it, the target is brought
@@ -85,9 +87,12 @@ class PathDeliverySequence : public PathDelivery {
   DeliveryOutcome DeliverThroughGoTo(WindowHandle root, const std::string& path, ClipboardSnapshot* saved);
   DeliveryOutcome DeliverThroughAddressBox(const ExplorerTarget& target, const std::string& path,
                                            ClipboardSnapshot* saved);
-  // Whether the shell's window list took the folder for the tab the user sees in root.
-  bool NavigateThroughShell(WindowHandle root, const std::string& path);
-  // Restores root when minimised, then brings it to the front and checks it stayed there.
+  // Tells the shell's window list to show the folder in the tab the user sees in root: Answered
+  // when it took it, TimedOut when the list did not answer in time, otherwise whatever kept it
+  // from being asked or from taking it.
+  ShellAnswer NavigateThroughShell(WindowHandle root, const std::string& path);
+  // Restores root when minimised and waits until it shows, then brings it to the front and checks
+  // it stayed there.
   DeliveryOutcome BringToFront(WindowHandle root);
   DeliveryOutcome OpenAddressBox(const ExplorerTarget& target, WindowHandle root, WindowHandle box);
   // The clipboard's content in clipboard mode (saved stays empty where it is too large to keep).

@@ -86,6 +86,16 @@ WindowHandle NameBoxAmong(WindowTree& tree, const std::vector<Part>& parts, std:
   return EditOf(tree, box);
 }
 
+std::size_t TabCount(WindowTree& tree, WindowHandle frame) {
+  std::size_t tabs = 0;
+  std::size_t seen = 0;
+  for (WindowHandle child = tree.FirstChild(frame); child != 0 && seen < kMaxControls;
+       child = tree.NextSibling(child), ++seen) {
+    if (tree.ClassName(child, kClassBufferChars) == kTabClass) ++tabs;
+  }
+  return tabs;
+}
+
 // Shown, taking input, and on the virtual desktop the user sees.
 bool CanTakeInput(WindowTree& tree, WindowHandle window) {
   return tree.IsVisible(window) && tree.IsEnabled(window) && !tree.IsCloaked(tree.TopLevelOf(window));
@@ -150,6 +160,9 @@ ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vecto
 }
 
 WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind kind) {
+  // Whatever classic windows a folder window with the XAML navigation bar may still hold, its
+  // address keys open the XAML box, which no Win32 call can read back.
+  if (kind == ExplorerKind::FolderWindow && HasXamlNavigationBar(tree, frame)) return 0;
   // The windows the address box lies in, outermost first; each may be any depth below the last.
   static constexpr std::array<std::string_view, 3> kFolderWindowChain{"WorkerW", "ReBarWindow32",
                                                                       "Address Band Root"};
@@ -182,12 +195,36 @@ WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind k
   return 0;
 }
 
+WindowHandle ShownTabOf(WindowTree& tree, WindowHandle frame) {
+  // The tab in front is the first in Z-order, whether the others are hidden or lie behind it
+  // shown; one that is not visible is no tab the user sees.
+  std::size_t seen = 0;
+  for (WindowHandle child = tree.FirstChild(frame); child != 0 && seen < kMaxControls;
+       child = tree.NextSibling(child), ++seen) {
+    if (tree.ClassName(child, kClassBufferChars) != kTabClass) continue;
+    return tree.IsVisible(child) ? child : 0;
+  }
+  return 0;
+}
+
+bool HasXamlNavigationBar(WindowTree& tree, WindowHandle frame) {
+  std::size_t seen = 0;
+  for (WindowHandle child = tree.FirstChild(frame); child != 0 && seen < kMaxControls;
+       child = tree.NextSibling(child), ++seen) {
+    if (tree.ClassName(child, kClassBufferChars) == kXamlIslandClass) return true;
+  }
+  return false;
+}
+
 std::optional<WindowHandle> ChooseVisibleTab(WindowTree& tree, WindowHandle frame,
                                              const std::vector<WindowHandle>& tabs) {
-  for (const WindowHandle tab : tabs) {
-    if (tab != 0 && tree.Exists(tab) && tree.TopLevelOf(tab) == frame && tree.IsVisible(tab)) return tab;
-  }
-  if (tabs.size() == 1 && tabs.front() == 0) return WindowHandle{0};
+  const WindowHandle shown = ShownTabOf(tree, frame);
+  if (shown != 0 && std::find(tabs.begin(), tabs.end(), shown) != tabs.end()) return shown;
+  // A single listed browser that names no tab is the window's only one, unless the window shows
+  // tabs the browser cannot be matched to.
+  if (tabs.size() != 1 || tabs.front() != 0) return std::nullopt;
+  const std::size_t count = TabCount(tree, frame);
+  if (count == 0 || (count == 1 && shown != 0)) return WindowHandle{0};
   return std::nullopt;
 }
 

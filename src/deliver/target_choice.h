@@ -120,12 +120,25 @@ ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vecto
 // The edit field of a folder window's address box: in a "CabinetWClass" window the Edit at the
 // end of WorkerW > ReBarWindow32 > Address Band Root > ... > ComboBoxEx32 > ComboBox > Edit; in
 // Wine's "ExplorerWClass" the Edit of the ComboBoxEx32 in its ReBarWindow32. It may be hidden
-// until the box is opened for typing. 0 when the window has none (or is of the Go To kind).
+// until the box is opened for typing. 0 when the window has none (or is of the Go To kind, or
+// has the XAML navigation bar).
 WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind kind);
 
+// The classes of a folder window's tab and of the island that holds the XAML navigation bar of
+// Windows 11 from 23H2 on.
+inline constexpr std::string_view kTabClass = "ShellTabWindowClass";
+inline constexpr std::string_view kXamlIslandClass = "Microsoft.UI.Content.DesktopChildSiteBridge";
+
+// The tab a folder window shows: its first "ShellTabWindowClass" child in Z-order, when that one
+// is visible; 0 otherwise.
+WindowHandle ShownTabOf(WindowTree& tree, WindowHandle frame);
+
+// Whether the folder window's navigation bar is the XAML one (no Win32 address box).
+bool HasXamlNavigationBar(WindowTree& tree, WindowHandle frame);
+
 // Of the tabs the shell lists for a folder window (see ShellWindowList::TabsOf), the one the user
-// sees: a visible tab inside frame, or the single listed browser when it names no tab. Nothing
-// when no listed tab is the one shown (a hidden tab is never chosen).
+// sees (ShownTabOf), or the single listed browser when it names no tab and the window shows at
+// most one. Nothing when the tab shown is not listed: no other tab is ever chosen.
 std::optional<WindowHandle> ChooseVisibleTab(WindowTree& tree, WindowHandle frame,
                                              const std::vector<WindowHandle>& tabs);
 

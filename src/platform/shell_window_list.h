@@ -2,7 +2,7 @@
 // The shell's own list of its open folder windows, through which a folder window is told to show
 // another folder without any key being typed.
 
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,16 +10,31 @@
 
 namespace dm {
 
+// How a question to the shell's list ended.
+enum class ShellAnswer : std::uint8_t {
+  Answered,
+  Unavailable,  // the list cannot be had at all, or the browser asked for is no longer listed
+  Refused,      // the browser would not navigate
+  NotShown,     // the browser took the folder, but does not show it afterwards
+  TimedOut,     // the list did not answer before its deadline (a busy or hung shell)
+};
+
+struct ShellTabs {
+  ShellAnswer answer = ShellAnswer::Unavailable;
+  // For each listed browser whose window is the frame asked for, the window of its tab (0 where
+  // the browser does not name one).
+  std::vector<WindowHandle> tabs;
+};
+
 class ShellWindowList {
  public:
   virtual ~ShellWindowList() = default;
-  // The tabs the shell lists for the folder window frame (a top-level window): for each browser
-  // whose window is frame, the window of its tab (0 where the browser does not name one). Empty
-  // when the shell does not list frame; nothing when its list cannot be had at all.
-  virtual std::optional<std::vector<WindowHandle>> TabsOf(WindowHandle frame) = 0;
+  // The tabs the shell lists for the folder window frame (a top-level window); Answered with no
+  // tabs when the shell does not list frame.
+  virtual ShellTabs TabsOf(WindowHandle frame) = 0;
   // Tells the browser of frame whose tab is tab (0: the one that names none) to show folder
-  // (UTF-8); false when it is no longer listed or refuses.
-  virtual bool Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) = 0;
+  // (UTF-8), and checks that it then does.
+  virtual ShellAnswer Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) = 0;
 };
 
 }  // namespace dm

@@ -29,6 +29,9 @@ class WindowTree {
   virtual bool IsIconic(WindowHandle window) = 0;
   // Restores a window to its last size and position without activating it.
   virtual void ShowNoActivate(WindowHandle window) = 0;
+  // Whether the window is shown and not minimised, waiting a little for a restore under way to
+  // finish; false when it is not by then.
+  virtual bool WaitUntilShown(WindowHandle window) { return IsVisible(window) && !IsIconic(window); }
   // The control identifier of a child window (0 for none).
   virtual int ControlId(WindowHandle window) = 0;
   // Whether the system keeps a visible window out of sight (on another virtual desktop, or a

@@ -1,9 +1,11 @@
 """The chosen folder in the Explorer windows of today when no file dialog is open: the folder window
 of Windows 10 and 11 (class CabinetWClass, with tabs), played by the folder_window_fixture, and
-Wine's own Explorer window. Wine's shell window list holds no windows, so here the folder window
-always gets the folder through its address bar: opened by Alt+D (or F4, Ctrl+L), the path typed or
-pasted, checked, Enter. The fixture logs what Enter navigated to and anything that reached its
-hidden tab."""
+Wine's own Explorer window. Wine's shell window list holds no windows, so here (without the
+stand-in list of test_shell_window_list) the folder window gets the folder through its address
+bar: opened by Alt+D (or F4, Ctrl+L), the path typed or pasted, checked, Enter. The fixture logs
+what Enter navigated to, the folder each tab shows, and anything that reached an inactive tab."""
+import re
+
 from harness import check, parametrise
 from test_delivery import Scratch, choose_path, fixture, lines, open_dialog, open_explorer, refreshed, \
     same_folder, shows, text_is_back, put_text, windows_path
@@ -22,6 +24,22 @@ def navigated_to(log, folder):
 
 def hidden_tab_touched(log):
     return [line for line in lines(log) if line.startswith('hidden tab')]
+
+
+def inactive_tabs_touched(log):
+    return [line for line in lines(log) if line.startswith(('hidden tab', 'tab behind'))]
+
+
+def tab_shows(log, tab):
+    """The folder the stand-in's tab ("tab 1", "tab 2" ...) shows last, None before it shows any."""
+    shown = [line[len(tab) + len(' shows '):] for line in lines(log) if line.startswith(f'{tab} shows ')]
+    return shown[-1] if shown else None
+
+
+def shell_navigated(log):
+    """Each navigation by the shell's window list: (tab, "in front" or "behind", folder)."""
+    found = [re.match(r'shell navigated (tab \d+) \((in front|behind)\) to (.*)$', line) for line in lines(log)]
+    return [m.groups() for m in found if m]
 
 
 def start_with(d, paths, clipboard):
@@ -62,6 +80,31 @@ def test_a_folder_window_of_today_goes_to_the_chosen_folder(d, minimised, clipbo
         check(foreground(d) == window.hwnd, f'the folder window is not in front: {foreground(d)}')
         check(navigated(log) == [windows_path(folder)], f'Enter navigated to {navigated(log)}')
         check(hidden_tab_touched(log) == [], f'the hidden tab was touched: {hidden_tab_touched(log)}')
+        if clipboard:
+            check(text_is_back(d), 'the clipboard was not put back')
+
+
+@parametrise([(f'{kind}-{way}', kind, front, way == 'pasted')
+              for kind, front in (('win10', 'tab 1'), ('tabs-hidden', 'tab 2'), ('tabs-shown', 'tab 2'))
+              for way in ('typed', 'pasted')])
+def test_the_tab_in_front_gets_the_folder_through_the_address_bar(d, kind, front, clipboard):
+    with Scratch() as s:
+        folder = s.folder('by the address bar')
+        log = s.log('folder-window')
+        start_with(d, [folder], clipboard)
+        window = open_folder_window(d, log, '--kind', kind)
+        d.wait_for(lambda: tab_shows(log, front), 10, 'the stand-in to show its tabs')
+        others = {tab: tab_shows(log, tab) for tab in ('tab 1', 'tab 2', 'tab 3') if tab != front}
+        if clipboard:
+            check(put_text(d) == 0, 'could not fill the clipboard')
+        choose_path(d)
+        d.wait_for(lambda: navigated_to(log, folder), 20, f'the folder window to navigate to {folder}')
+        d.screenshot(f'{kind}-after', refreshed(d, window))
+        check(tab_shows(log, front) == windows_path(folder), f'the tab in front shows {tab_shows(log, front)}')
+        check({tab: tab_shows(log, tab) for tab in others} == others, f'another tab moved: {lines(log)}')
+        check(inactive_tabs_touched(log) == [], f'an inactive tab was touched: {inactive_tabs_touched(log)}')
+        # The stand-in logs the keys it gets (the shell list's tests count on it to see none).
+        check(any(line.startswith('key ') for line in lines(log)), f'no key logged: {lines(log)}')
         if clipboard:
             check(text_is_back(d), 'the clipboard was not put back')
 

@@ -120,6 +120,23 @@ WindowHandle FakeDesktop::AddFolderWindow(std::string title) {
   return frame;
 }
 
+WindowHandle FakeDesktop::AddXamlFolderWindow(std::string title, bool classicRemnant) {
+  const WindowHandle frame = Add(0, "CabinetWClass", std::move(title));
+  Add(frame, "TITLE_BAR_SCAFFOLDING_WINDOW_CLASS", "");
+  Add(Add(frame, "Microsoft.UI.Content.DesktopChildSiteBridge", ""), "Windows.UI.Input.InputSite.WindowClass",
+      "");
+  if (classicRemnant) {
+    const WindowHandle worker = Add(frame, "WorkerW", "");
+    At(worker).visible = false;
+    const WindowHandle band = Add(Add(worker, "ReBarWindow32", ""), "Address Band Root", "");
+    const WindowHandle combo = Add(Add(band, "msctls_progress32", ""), "ComboBoxEx32", "");
+    At(frame).addressBox = Add(Add(combo, "ComboBox", ""), "Edit", "");
+  }
+  Add(frame, "ShellTabWindowClass", "Shown tab");
+  At(Add(frame, "ShellTabWindowClass", "Hidden tab")).visible = false;
+  return frame;
+}
+
 WindowHandle FakeDesktop::AddWineExplorer(std::string title) {
   const WindowHandle frame = Add(0, "ExplorerWClass", std::move(title));
   const WindowHandle combo = Add(Add(frame, "ReBarWindow32", ""), "ComboBoxEx32", "");
@@ -177,7 +194,13 @@ std::string FakeDesktop::ClassName(WindowHandle window, int bufferChars) {
 
 void FakeDesktop::ShowNoActivate(WindowHandle window) {
   log.push_back("show-no-activate " + Name(window));
-  At(window).iconic = false;
+  if (!restoreLate) At(window).iconic = false;
+}
+
+bool FakeDesktop::WaitUntilShown(WindowHandle window) {
+  log.push_back("wait shown " + Name(window));
+  if (restoreLate) At(window).iconic = false;
+  return At(window).visible && !At(window).iconic;
 }
 
 bool FakeDesktop::Exists(WindowHandle window) {
@@ -213,6 +236,7 @@ void FakeDesktop::Type(const KeyPress& press) {
       std::find(addressKeys.begin(), addressKeys.end(), DescribeKeys({press})) != addressKeys.end()) {
     focus_ = At(foreground_).addressBox;
     selected_ = true;
+    if (addressBoxStaysHidden) At(focus_).visible = false;
     return;
   }
   if (press.modifiers == modifier::kAlt && !press.named && press.character == U'n') {
@@ -316,16 +340,19 @@ WindowHandle FakeDesktop::SettledForeground() {
   return foreground_;
 }
 
-std::optional<std::vector<WindowHandle>> FakeDesktop::TabsOf(WindowHandle frame) {
+ShellTabs FakeDesktop::TabsOf(WindowHandle frame) {
   log.push_back("shell tabs of " + Name(frame));
-  if (shellUnavailable) return std::nullopt;
+  if (shellHangs) return {ShellAnswer::TimedOut, {}};
+  if (shellUnavailable) return {ShellAnswer::Unavailable, {}};
   const auto it = shellTabs.find(frame);
-  return it == shellTabs.end() ? std::vector<WindowHandle>{} : it->second;
+  return {ShellAnswer::Answered, it == shellTabs.end() ? std::vector<WindowHandle>{} : it->second};
 }
 
-bool FakeDesktop::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
+ShellAnswer FakeDesktop::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
   log.push_back("shell navigate " + Name(frame) + " tab " + Name(tab) + " to " + folder);
-  return !navigateRefused;
+  if (navigateHangs) return ShellAnswer::TimedOut;
+  if (navigateNotShown) return ShellAnswer::NotShown;
+  return navigateRefused ? ShellAnswer::Refused : ShellAnswer::Answered;
 }
 
 }  // namespace dm::test

@@ -69,6 +69,11 @@ class FakeDesktop : public WindowTree,
   // A folder window of today ("CabinetWClass"): its address bar chain down to the edit field, and
   // two tabs ("ShellTabWindowClass"), "Shown tab" and the hidden "Hidden tab".
   WindowHandle AddFolderWindow(std::string title);
+  // A folder window of Windows 11 from 23H2 on: its navigation bar in a XAML island
+  // ("Microsoft.UI.Content.DesktopChildSiteBridge"), the same two tabs, and with classicRemnant
+  // the classic address bar chain as well, hidden (its edit is still the addressBox the keys
+  // focus).
+  WindowHandle AddXamlFolderWindow(std::string title, bool classicRemnant);
   // Wine's Explorer window ("ExplorerWClass") with its path box in a tool bar.
   WindowHandle AddWineExplorer(std::string title);
   // The tabs of a window built by AddFolderWindow, in the order added.
@@ -100,10 +105,19 @@ class FakeDesktop : public WindowTree,
   std::map<std::string, FolderState> folderStates;
   // The keys that open a folder window's address box, as DescribeKeys writes them.
   std::vector<std::string> addressKeys{"Alt+d", "{F4}", "Ctrl+l"};
-  // The shell's window list: the tabs it lists per folder window; none at all when unavailable.
+  // The shell's window list: the tabs it lists per folder window; none at all when unavailable,
+  // and no answer in time when it hangs (when asked for the tabs, or only when told to navigate).
   std::map<WindowHandle, std::vector<WindowHandle>> shellTabs;
   bool shellUnavailable = false;
+  bool shellHangs = false;
+  bool navigateHangs = false;
   bool navigateRefused = false;
+  bool navigateNotShown = false;  // the browser takes the folder and goes on showing another
+  // A minimised window shows again only once waited for (it stays minimised through
+  // ShowNoActivate).
+  bool restoreLate = false;
+  // An address box its keys focus but leave hidden.
+  bool addressBoxStaysHidden = false;
   // Activation succeeds, but the front goes to activationThief right after, this many times.
   int frontLostAfterActivation = 0;
   WindowHandle activationThief = 0;
@@ -125,6 +139,7 @@ class FakeDesktop : public WindowTree,
   bool IsEnabled(WindowHandle window) override { return At(window).enabled; }
   bool IsIconic(WindowHandle window) override { return At(window).iconic; }
   void ShowNoActivate(WindowHandle window) override;
+  bool WaitUntilShown(WindowHandle window) override;
   int ControlId(WindowHandle window) override { return At(window).controlId; }
   bool IsCloaked(WindowHandle window) override { return At(window).cloaked; }
   bool Exists(WindowHandle window) override;
@@ -162,8 +177,8 @@ class FakeDesktop : public WindowTree,
   bool IsOwnOrItsIcon(WindowHandle window) override { return At(window).own; }
 
   // ShellWindowList
-  std::optional<std::vector<WindowHandle>> TabsOf(WindowHandle frame) override;
-  bool Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) override;
+  ShellTabs TabsOf(WindowHandle frame) override;
+  ShellAnswer Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) override;
 
   // Pointer
   void ShowHourglass() override { log.push_back("pointer hourglass"); }

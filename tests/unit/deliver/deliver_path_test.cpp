@@ -249,10 +249,11 @@ TEST_F(DeliverPathTest, MinimisedExplorerIsRestoredWithoutActivationFirst) {
   const WindowHandle explorer = AddExplorer();
   desktop.At(explorer).iconic = true;
   AddGoToBoxTo(explorer);
-  EXPECT_EQ(Deliver("D:\\", true), (Log{"pointer hourglass", "show-no-activate Explorer", "activate Explorer",
-                                        "clipboard save", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
-                                        "clipboard set D:\\", "keys Ctrl+v -> Go To", "wait Explorer",
-                                        "clipboard restore", "keys {ENTER} -> Go To", "pointer default"}));
+  EXPECT_EQ(Deliver("D:\\", true),
+            (Log{"pointer hourglass", "show-no-activate Explorer", "wait shown Explorer", "activate Explorer",
+                 "clipboard save", "keys Alt+t \"g\" -> Explorer", "wait Explorer", "clipboard set D:\\",
+                 "keys Ctrl+v -> Go To", "wait Explorer", "clipboard restore", "keys {ENTER} -> Go To",
+                 "pointer default"}));
 }
 
 TEST_F(DeliverPathTest, AMinimisedFileDialogIsRestoredBeforeItsNameBoxGetsThePath) {
@@ -260,7 +261,7 @@ TEST_F(DeliverPathTest, AMinimisedFileDialogIsRestoredBeforeItsNameBoxGetsThePat
   desktop.At(dialog).iconic = true;
   desktop.At(desktop.NameBoxOf(dialog)).title = "report.txt";
   EXPECT_EQ(Deliver("D:\\", false),
-            (Log{"pointer hourglass", "show-no-activate Save As", "activate Save As",
+            (Log{"pointer hourglass", "show-no-activate Save As", "wait shown Save As", "activate Save As",
                  "focus name box of Save As", "keys \"D\" -> Save As", "wait Save As",
                  "keys \":\\\" -> Save As", "wait Save As", "keys {DELETE} {ENTER} -> Save As",
                  "wait Save As", "write name box report.txt", "pointer default"}));
@@ -280,8 +281,9 @@ TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
   PathDeliverySequence delivery{
       {desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
   EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::ActivationRefused);
-  EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "show-no-activate Explorer",
-                              "show-no-activate Explorer", "pointer default"}));
+  EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "wait shown Explorer",
+                              "show-no-activate Explorer", "wait shown Explorer", "show-no-activate Explorer",
+                              "wait shown Explorer", "pointer default"}));
 }
 
 // The window the user asked from: it alone gets the path, whatever the search would choose.
@@ -397,6 +399,104 @@ INSTANTIATE_TEST_SUITE_P(
                       {"shell tabs of Documents", "shell navigate Documents tab Shown tab to D:\\x\\"}}),
     [](const testing::TestParamInfo<ShellListCase>& info) { return std::string(info.param.name); });
 
+TEST_F(DeliverPathTest, TheTabInFrontIsNavigatedWhenTheTabsBehindItAreShownToo) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  const std::vector<WindowHandle> tabs = desktop.TabsIn(frame);
+  desktop.At(tabs[1]).visible = true;
+  desktop.shellTabs[frame] = {tabs[1], tabs[0]};
+  const Log log = Deliver("D:\\x\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  EXPECT_EQ(Log(log.end() - 2, log.end()),
+            (Log{"shell navigate Documents tab Shown tab to D:\\x\\", "pointer default"}));
+}
+
+// A shell whose window list does not answer in time gets no key: the delivery ends there.
+struct HungShellCase {
+  const char* name;
+  std::function<void(FakeDesktop&, WindowHandle frame)> arrange;
+  Log shellSteps;
+};
+
+class HungShellTest : public DeliverPathTest, public testing::WithParamInterface<HungShellCase> {};
+
+TEST_P(HungShellTest, NoKeyIsSentAndTheOutcomeSaysSo) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  GetParam().arrange(desktop, frame);
+  Log expected{"pointer hourglass", "activate Documents"};
+  expected.insert(expected.end(), GetParam().shellSteps.begin(), GetParam().shellSteps.end());
+  expected.push_back("pointer default");
+  EXPECT_EQ(Deliver("D:\\x\\", true), expected);
+  EXPECT_EQ(outcome, DeliveryOutcome::ShellNotAnswering);
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HungShellTest,
+    testing::Values(HungShellCase{"WhenAskedForTheTabs",
+                                  [](FakeDesktop& d, WindowHandle) { d.shellHangs = true; },
+                                  {"shell tabs of Documents"}},
+                    HungShellCase{
+                        "WhenToldToNavigate",
+                        [](FakeDesktop& d, WindowHandle frame) {
+                          d.shellTabs[frame] = d.TabsIn(frame);
+                          d.navigateHangs = true;
+                        },
+                        {"shell tabs of Documents", "shell navigate Documents tab Shown tab to D:\\x\\"}}),
+    [](const testing::TestParamInfo<HungShellCase>& info) { return std::string(info.param.name); });
+
+// The folder window of Windows 11 from 23H2 on: the shell's list is its only way in.
+TEST_F(DeliverPathTest, AFolderTheShellTookButDoesNotShowIsNotDeliveredAndNoKeyFollows) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  desktop.navigateNotShown = true;
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
+                 "shell navigate Documents tab Shown tab to D:\\x\\", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::NotShown);
+}
+
+class XamlFolderWindowTest : public DeliverPathTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(XamlFolderWindowTest, GetsTheFolderThroughTheShellOnly) {
+  const WindowHandle frame = desktop.AddXamlFolderWindow("Documents", GetParam());
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::NoWayIn);
+
+  desktop.log.clear();
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  EXPECT_EQ(Deliver("D:\\x\\", true),
+            (Log{"pointer hourglass", "activate Documents", "shell tabs of Documents",
+                 "shell navigate Documents tab Shown tab to D:\\x\\", "pointer default"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
+INSTANTIATE_TEST_SUITE_P(ClassicWindowsRemaining, XamlFolderWindowTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "HiddenClassicAddressBar" : "NoClassicWindows");
+                         });
+
+TEST_F(DeliverPathTest, AnAddressBoxThatTakesTheFocusButStaysHiddenGetsNoPath) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.addressBoxStaysHidden = true;
+  const Log log = Deliver("D:\\x\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::FocusLost);
+  EXPECT_EQ(
+      std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.find("keys \"") == 0; }), 0);
+  EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "");
+}
+
+TEST_F(DeliverPathTest, AMinimisedFolderWindowIsActivatedOnceItShowsAgain) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.At(frame).iconic = true;
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  desktop.restoreLate = true;
+  const Log log = Deliver("D:\\x\\", false);
+  EXPECT_EQ(Log(log.begin(), log.begin() + 4), (Log{"pointer hourglass", "show-no-activate Documents",
+                                                    "wait shown Documents", "activate Documents"}));
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+}
+
 TEST_F(DeliverPathTest, WhereAltDDoesNothingF4AndThenCtrlLOpenTheAddressBox) {
   const WindowHandle frame = desktop.AddFolderWindow("Documents");
   desktop.addressKeys = {"Ctrl+l"};
@@ -450,8 +550,8 @@ TEST_F(DeliverPathTest, AMinimisedFolderWindowIsRestoredAndBroughtBackWhenItGive
   desktop.activationThief = chat;
   desktop.frontLostAfterActivation = 1;
   EXPECT_EQ(Deliver("D:\\x\\", false),
-            (Log{"pointer hourglass", "show-no-activate Documents", "activate Documents",
-                 "activate Documents", "shell tabs of Documents",
+            (Log{"pointer hourglass", "show-no-activate Documents", "wait shown Documents",
+                 "activate Documents", "activate Documents", "shell tabs of Documents",
                  "shell navigate Documents tab Shown tab to D:\\x\\", "pointer default"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
@@ -464,9 +564,9 @@ TEST_F(DeliverPathTest, AnExplorerWindowThatGivesTheFrontAwayRightAfterItsActiva
   desktop.activationThief = chat;
   desktop.frontLostAfterActivation = 1;
   const Log log = Deliver("D:\\", false);
-  EXPECT_EQ(Log(log.begin(), log.begin() + 5),
-            (Log{"pointer hourglass", "show-no-activate Explorer", "activate Explorer", "activate Explorer",
-                 "keys Alt+t \"g\" -> Explorer"}));
+  EXPECT_EQ(Log(log.begin(), log.begin() + 6),
+            (Log{"pointer hourglass", "show-no-activate Explorer", "wait shown Explorer", "activate Explorer",
+                 "activate Explorer", "keys Alt+t \"g\" -> Explorer"}));
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
 

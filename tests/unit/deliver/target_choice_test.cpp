@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -319,20 +320,68 @@ TEST(FindAddressBoxTest, TheEditAtTheEndOfTheAddressBarChainNotAnotherComboBox) 
   EXPECT_EQ(FindAddressBox(desktop, bare, ExplorerKind::FolderWindow), 0U);
 }
 
-TEST(ChooseVisibleTabTest, OnlyTheShownTabOfThisWindow) {
+// The tab choice: the tabs of one folder window in Z-order (shown or hidden), the browsers the
+// shell lists for it (by tab index; kNoTab for a browser that names no tab, kOtherWindow for a tab
+// of another window), and the tab chosen (kNoTab: the browser that names none).
+constexpr int kNoTab = -1;
+constexpr int kOtherWindow = -2;
+
+struct TabCase {
+  const char* name;
+  std::vector<bool> shownInZOrder;
+  std::vector<int> listed;
+  std::optional<int> chosen;
+};
+
+class ChooseVisibleTabTest : public testing::TestWithParam<TabCase> {};
+
+TEST_P(ChooseVisibleTabTest, TheFirstTabInZOrderWhenShownAndListed) {
   FakeDesktop desktop;
-  const WindowHandle frame = desktop.AddFolderWindow("Documents");
   const WindowHandle other = desktop.AddFolderWindow("Other");
-  const std::vector<WindowHandle> tabs = desktop.TabsIn(frame);
-  const WindowHandle shown = tabs[0], hidden = tabs[1];
-  using Tabs = std::vector<WindowHandle>;
-  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{hidden, shown}), shown);
-  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{hidden}), std::nullopt);
-  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{desktop.TabsIn(other)[0]}), std::nullopt);
-  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{}), std::nullopt);
-  // A single browser that names no tab window (a window without tabs) is the one shown.
-  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{0}), WindowHandle{0});
-  EXPECT_EQ(ChooseVisibleTab(desktop, frame, Tabs{0, 0}), std::nullopt);
+  const WindowHandle frame = desktop.Add(0, "CabinetWClass", "Documents");
+  desktop.Add(desktop.Add(frame, "WorkerW", ""), "ReBarWindow32", "");
+  std::vector<WindowHandle> tabs;
+  for (const bool shown : GetParam().shownInZOrder) {
+    tabs.push_back(desktop.Add(frame, "ShellTabWindowClass", "Tab " + std::to_string(tabs.size())));
+    desktop.At(tabs.back()).visible = shown;
+  }
+  const auto handleOf = [&](int index) -> WindowHandle {
+    if (index == kNoTab) return 0;
+    if (index == kOtherWindow) return desktop.TabsIn(other)[0];
+    return tabs.at(static_cast<std::size_t>(index));
+  };
+  std::vector<WindowHandle> listed;
+  for (const int index : GetParam().listed) listed.push_back(handleOf(index));
+  const std::optional<WindowHandle> expected =
+      GetParam().chosen ? std::optional<WindowHandle>(handleOf(*GetParam().chosen)) : std::nullopt;
+  EXPECT_EQ(ChooseVisibleTab(desktop, frame, listed), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChooseVisibleTabTest,
+    testing::Values(TabCase{"OneTab", {true}, {0}, 0},
+                    TabCase{"InactiveTabsHidden", {true, false, false}, {2, 0, 1}, 0},
+                    // Sources disagree on whether inactive tabs are hidden: visible ones lying behind the
+                    // active tab are never chosen, whatever the order of the shell's list.
+                    TabCase{"InactiveTabsShownBehind", {true, true, true}, {1, 2, 0}, 0},
+                    TabCase{"TheTabInFrontNotListed", {true, true}, {1}, std::nullopt},
+                    TabCase{"TheTabInFrontHidden", {false, true}, {0, 1}, std::nullopt},
+                    TabCase{"ATabOfAnotherWindow", {true}, {kOtherWindow}, std::nullopt},
+                    TabCase{"NothingListed", {true}, {}, std::nullopt},
+                    TabCase{"OneBrowserNamingNoTabInAWindowOfOneTab", {true}, {kNoTab}, kNoTab},
+                    TabCase{"OneBrowserNamingNoTabInAWindowWithoutTabs", {}, {kNoTab}, kNoTab},
+                    TabCase{"OneBrowserNamingNoTabInAWindowOfSeveral", {true, true}, {kNoTab}, std::nullopt},
+                    TabCase{"TwoBrowsersNamingNoTab", {true}, {kNoTab, kNoTab}, std::nullopt}),
+    [](const testing::TestParamInfo<TabCase>& info) { return std::string(info.param.name); });
+
+TEST(FindAddressBoxTest, AFolderWindowWithTheXamlNavigationBarHasNone) {
+  FakeDesktop desktop;
+  // Whether classic windows remain beside the XAML bar is not known: neither answer gives a box.
+  EXPECT_EQ(FindAddressBox(desktop, desktop.AddXamlFolderWindow("Plain", false), ExplorerKind::FolderWindow),
+            0U);
+  const WindowHandle remnant = desktop.AddXamlFolderWindow("Remnant", true);
+  ASSERT_NE(desktop.At(remnant).addressBox, 0U);
+  EXPECT_EQ(FindAddressBox(desktop, remnant, ExplorerKind::FolderWindow), 0U);
 }
 
 }  // namespace

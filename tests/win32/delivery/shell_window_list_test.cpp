@@ -28,9 +28,10 @@ TEST(Win32ShellWindowList, AWindowTheShellDoesNotListIsNeitherListedNorNavigated
   ASSERT_NE(frame, nullptr);
   Win32ShellWindowList shell;
   const auto handle = reinterpret_cast<WindowHandle>(frame);
-  const auto tabs = shell.TabsOf(handle);
-  EXPECT_TRUE(!tabs || tabs->empty());
-  EXPECT_FALSE(shell.Navigate(handle, 0, "C:\\windows"));
+  const ShellTabs listed = shell.TabsOf(handle);
+  EXPECT_NE(listed.answer, ShellAnswer::TimedOut);
+  EXPECT_TRUE(listed.tabs.empty());
+  EXPECT_EQ(shell.Navigate(handle, 0, "C:\\windows"), ShellAnswer::Unavailable);
   DestroyWindow(frame);
   UnregisterClassW(L"CabinetWClass", GetModuleHandleW(nullptr));
 }

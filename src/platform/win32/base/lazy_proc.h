@@ -14,13 +14,15 @@ class LazyProc {
   // The function's address, or nullptr when the library or the function cannot be found.
   Fn Resolve() {
     if (!tried_) {
-      tried_ = true;
       HMODULE library = GetModuleHandleW(module_);
       // Libraries the program loads here stay loaded for the rest of the run, so the
       // remembered address stays valid.
       if (library == nullptr) library = LoadLibraryW(module_);
       if (library != nullptr)
         address_ = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name_)));
+      // Marked as tried once the address is stored: a worker thread asking at the same moment
+      // (the shell's window list) finds the same address, never none.
+      tried_ = true;
     }
     if (address_ == nullptr) SetLastError(ERROR_PROC_NOT_FOUND);
     return address_;

@@ -8,8 +8,12 @@
 #include <shlobj.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
+#include "deliver/file_url.h"
 #include "platform/win32/base/bindings.h"
+#include "platform/win32/base/com_apartment.h"
 #include "platform/win32/base/com_ptr.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
@@ -19,9 +23,15 @@ namespace {
 
 // More browsers than anyone keeps open; a list that says it holds more is not walked further.
 constexpr long kMaxBrowsers = 512;
+// A browser navigates after Navigate2 has returned; how long it is watched for the folder, and
+// how often, within the question's deadline.
+constexpr DWORD kShowDeadlineMs = 2000;
+constexpr DWORD kShowPollMs = 50;
 
 void FreeString(BSTR text) { bindings::SysFreeString(text); }
 using UniqueBstr = UniqueHandle<NullHandleTraits<BSTR, FreeString>>;
+
+void Trace(const wchar_t* line) { OutputDebugStringW(line); }
 
 ComPtr<IShellWindows> OpenList() {
   ComPtr<IShellWindows> list;
@@ -66,38 +76,122 @@ bool ForEachBrowserOf(IShellWindows& list, WindowHandle frame,
   return true;
 }
 
-}  // namespace
-
-std::optional<std::vector<WindowHandle>> Win32ShellWindowList::TabsOf(WindowHandle frame) {
-  if (!apartment_.Enter()) return std::nullopt;
+ShellTabs ListTabs(WindowHandle frame) {
   const ComPtr<IShellWindows> list = OpenList();
-  if (!list) return std::nullopt;
-  std::vector<WindowHandle> tabs;
-  const bool read = ForEachBrowserOf(*list.Get(), frame, [&tabs](const ComPtr<IWebBrowser2>&, HWND tab) {
-    tabs.push_back(reinterpret_cast<WindowHandle>(tab));
+  if (!list) return {ShellAnswer::Unavailable, {}};
+  ShellTabs listed{ShellAnswer::Answered, {}};
+  const bool read = ForEachBrowserOf(*list.Get(), frame, [&listed](const ComPtr<IWebBrowser2>&, HWND tab) {
+    listed.tabs.push_back(reinterpret_cast<WindowHandle>(tab));
     return false;
   });
-  if (!read) return std::nullopt;
-  return tabs;
+  if (!read) return {ShellAnswer::Unavailable, {}};
+  return listed;
 }
 
-bool Win32ShellWindowList::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
-  if (!apartment_.Enter()) return false;
+// Whether the browser shows folder, waiting a little for a navigation under way.
+bool Shows(const ComPtr<IWebBrowser2>& browser, const std::wstring& folder) {
+  const std::string wanted = WideToUtf8(folder);
+  const ULONGLONG deadline = GetTickCount64() + kShowDeadlineMs;
+  for (;;) {
+    BSTR location = nullptr;
+    if (SUCCEEDED(browser->get_LocationURL(&location)) && location != nullptr) {
+      const UniqueBstr owned(location);
+      if (FileUrlNamesFolder(WideToUtf8(owned.Get()), wanted)) return true;
+    }
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(kShowPollMs);
+  }
+}
+
+ShellAnswer NavigateTab(WindowHandle frame, WindowHandle tab, const std::wstring& folder) {
   const ComPtr<IShellWindows> list = OpenList();
-  if (!list) return false;
-  const UniqueBstr address(bindings::SysAllocString(Utf8ToWide(folder).c_str()));
-  if (!address) return false;
-  bool navigated = false;
+  if (!list) return ShellAnswer::Unavailable;
+  const UniqueBstr address(bindings::SysAllocString(folder.c_str()));
+  if (!address) return ShellAnswer::Unavailable;
+  ShellAnswer answer = ShellAnswer::Unavailable;
   ForEachBrowserOf(*list.Get(), frame, [&](const ComPtr<IWebBrowser2>& browser, HWND browserTab) {
     if (reinterpret_cast<WindowHandle>(browserTab) != tab) return false;
     VARIANT url{};
     url.vt = VT_BSTR;
     url.bstrVal = address.Get();  // still owned by address
     VARIANT none{};
-    navigated = SUCCEEDED(browser->Navigate2(&url, &none, &none, &none, &none));
+    if (FAILED(browser->Navigate2(&url, &none, &none, &none, &none))) {
+      answer = ShellAnswer::Refused;
+    } else {
+      answer = Shows(browser, folder) ? ShellAnswer::Answered : ShellAnswer::NotShown;
+    }
     return true;
   });
-  return navigated;
+  return answer;
+}
+
+}  // namespace
+
+// One question and its answer, shared by the asking thread and the worker: whichever lets go
+// last frees it, so a worker left behind at the deadline still writes into a live record.
+struct Win32ShellWindowList::Question {
+  WindowHandle frame = 0;
+  bool navigate = false;  // Navigate2 of tab, else the list of frame's tabs
+  WindowHandle tab = 0;
+  std::wstring folder;
+  // Written by the worker before it signals answered.
+  ShellTabs listed;
+  ShellAnswer navigated = ShellAnswer::Unavailable;
+  UniqueKernelHandle answered{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+DWORD WINAPI Win32ShellWindowList::Work(void* parameter) {
+  const std::unique_ptr<std::shared_ptr<Question>> held(static_cast<std::shared_ptr<Question>*>(parameter));
+  Question& question = **held;
+  {
+    ComApartment apartment;
+    if (apartment.Enter()) {
+      if (question.navigate) {
+        question.navigated = NavigateTab(question.frame, question.tab, question.folder);
+      } else {
+        question.listed = ListTabs(question.frame);
+      }
+    }
+  }
+  SetEvent(question.answered.Get());
+  return 0;
+}
+
+ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question) {
+  if (stuck_) {
+    if (WaitForSingleObject(stuck_->answered.Get(), 0) != WAIT_OBJECT_0) {
+      Trace(L"Dashmarks: the shell's window list has still not answered an earlier question\n");
+      return ShellAnswer::TimedOut;
+    }
+    stuck_.reset();
+  }
+  if (!question->answered) return ShellAnswer::Unavailable;
+  auto held = std::make_unique<std::shared_ptr<Question>>(question);
+  const UniqueKernelHandle worker(CreateThread(nullptr, 0, &Work, held.get(), 0, nullptr));
+  if (!worker) return ShellAnswer::Unavailable;
+  static_cast<void>(held.release());  // the worker's now: it lets go of it
+  if (WaitForSingleObject(question->answered.Get(), deadlineMs_) == WAIT_OBJECT_0)
+    return ShellAnswer::Answered;
+  stuck_ = question;
+  Trace(L"Dashmarks: the shell's window list did not answer in time; it is left to itself\n");
+  return ShellAnswer::TimedOut;
+}
+
+ShellTabs Win32ShellWindowList::TabsOf(WindowHandle frame) {
+  auto question = std::make_shared<Question>();
+  question->frame = frame;
+  if (const ShellAnswer asked = Ask(question); asked != ShellAnswer::Answered) return {asked, {}};
+  return question->listed;
+}
+
+ShellAnswer Win32ShellWindowList::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
+  auto question = std::make_shared<Question>();
+  question->frame = frame;
+  question->navigate = true;
+  question->tab = tab;
+  question->folder = Utf8ToWide(folder);
+  if (const ShellAnswer asked = Ask(question); asked != ShellAnswer::Answered) return asked;
+  return question->navigated;
 }
 
 }  // namespace dm::win

@@ -70,6 +70,14 @@ void Win32WindowTree::ShowNoActivate(WindowHandle window) {
   }
 }
 
+bool Win32WindowTree::WaitUntilShown(WindowHandle window) {
+  const HWND hwnd = Hwnd(window);
+  const auto shown = [hwnd] { return IsWindowVisible(hwnd) != FALSE && bindings::IsIconic(hwnd) == FALSE; };
+  const ULONGLONG deadline = GetTickCount64() + kRestoreDeadlineMs;
+  while (!shown() && IsWindow(hwnd) && !IsHungAppWindow(hwnd) && GetTickCount64() < deadline) Sleep(10);
+  return shown();
+}
+
 int Win32WindowTree::ControlId(WindowHandle window) {
   const HWND hwnd = Hwnd(window);
   return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) != 0 ? GetDlgCtrlID(hwnd) : 0;

@@ -19,6 +19,8 @@ class Win32WindowTree : public WindowTree {
   // Another thread's window is restored asynchronously and awaited for a few seconds at most;
   // IsIconic tells afterwards whether the restore took place.
   void ShowNoActivate(WindowHandle window) override;
+  // Polls for as long as ShowNoActivate waits at most, and not after the window is gone or hung.
+  bool WaitUntilShown(WindowHandle window) override;
   int ControlId(WindowHandle window) override;
   // Asks the desktop window manager, bound on first use; not cloaked where there is none.
   bool IsCloaked(WindowHandle window) override;

@@ -1,0 +1,13 @@
+#pragma once
+// The file URL a folder window reports for the folder it shows, told against a folder path.
+
+#include <string_view>
+
+namespace dm {
+
+// Whether url ("file:///C:/My%20Folder", "file://server/share/x", UTF-8) names the folder path
+// (UTF-8, "C:\My Folder\", "\\server\share\x"): percent escapes decoded, slashes as backslashes,
+// letters compared without case, a final separator ignored on either side.
+bool FileUrlNamesFolder(std::string_view url, std::string_view folder);
+
+}  // namespace dm
