@@ -120,16 +120,10 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
 
   if (DeliveryOutcome focused = FocusNameBox(root, box); focused != kOk) return focused;
   const InputMethodPause inputMethod(controls, box, saved == nullptr);
-  // An input method that will not close would compose a typed path: the path is pasted instead.
   std::unique_ptr<ClipboardSnapshot> savedForPaste;
-  if (inputMethod.StaysOpen()) {
-    DeliveryOutcome o = SaveClipboard(true, savedForPaste);
-    if (o == kOk && !savedForPaste) o = DeliveryOutcome::InputMethodOpen;
-    if (o != kOk) {
-      putBack();
-      return o;
-    }
-    saved = savedForPaste.get();
+  if (DeliveryOutcome o = PasteInsteadOfTyping(inputMethod.StaysOpen(), savedForPaste, saved); o != kOk) {
+    putBack();
+    return o;
   }
   DeliveryOutcome sent = SendPath(root, path, saved);
   // A click on the icon may take the front while the path goes in; the box is checked below, so
@@ -229,6 +223,10 @@ DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTar
   // Without the box the keys could not be checked to land in it: none is sent.
   if (box == 0) return DeliveryOutcome::NoWayIn;
   if (DeliveryOutcome o = OpenAddressBox(target, root, box); o != kOk) return o;
+  const InputMethodPause inputMethod(controls, box, saved == nullptr);
+  std::unique_ptr<ClipboardSnapshot> savedForPaste;
+  if (DeliveryOutcome o = PasteInsteadOfTyping(inputMethod.StaysOpen(), savedForPaste, saved); o != kOk)
+    return o;
   DeliveryOutcome sent = SendPath(root, path, saved);
   if (sent == DeliveryOutcome::FocusLost && KeepTargetInFront(root) && controls.HasFocus(box)) sent = kOk;
   if (sent != kOk) return sent;
@@ -254,6 +252,17 @@ DeliveryOutcome PathDeliverySequence::OpenAddressBox(const ExplorerTarget& targe
     if (controls.HasFocus(box) && services_.tree.IsVisible(box)) return kOk;
   }
   return DeliveryOutcome::FocusLost;
+}
+
+DeliveryOutcome PathDeliverySequence::PasteInsteadOfTyping(bool needed,
+                                                           std::unique_ptr<ClipboardSnapshot>& holder,
+                                                           ClipboardSnapshot*& saved) {
+  if (!needed) return kOk;
+  DeliveryOutcome o = SaveClipboard(true, holder);
+  // Where the clipboard cannot be kept, the path can be neither pasted nor typed.
+  if (o == kOk && !holder) o = DeliveryOutcome::InputMethodOpen;
+  if (o == kOk) saved = holder.get();
+  return o;
 }
 
 DeliveryOutcome PathDeliverySequence::FocusNameBox(WindowHandle root, WindowHandle box) {

@@ -97,6 +97,10 @@ class PathDeliverySequence : public PathDelivery {
   DeliveryOutcome OpenAddressBox(const ExplorerTarget& target, WindowHandle root, WindowHandle box);
   // The clipboard's content in clipboard mode (saved stays empty where it is too large to keep).
   DeliveryOutcome SaveClipboard(bool clipboardMode, std::unique_ptr<ClipboardSnapshot>& saved);
+  // Where an input method that will not close would compose a typed path (needed), the path is
+  // pasted instead: the clipboard is saved into holder and saved points at it.
+  DeliveryOutcome PasteInsteadOfTyping(bool needed, std::unique_ptr<ClipboardSnapshot>& holder,
+                                       ClipboardSnapshot*& saved);
   DeliveryOutcome FocusNameBox(WindowHandle root, WindowHandle box);
   DeliveryOutcome SendPath(WindowHandle root, const std::string& path, ClipboardSnapshot* saved);
   DeliveryOutcome SendToTarget(WindowHandle root, std::string_view keys, bool wait);

@@ -351,6 +351,18 @@ TEST_F(DeliverPathTest, TheShellsWindowListShowsTheFolderInTheTabTheUserSees) {
   EXPECT_EQ(desktop.clipboard, (FakeDesktop::Formats{{"text", "earlier"}}));
 }
 
+TEST_F(DeliverPathTest, TheAddressBarTypedIntoHasItsInputMethodClosedMeanwhile) {
+  desktop.AddFolderWindow("Documents");
+  desktop.inputMethodOpen = true;
+  const Log log = Deliver("D:\\x\\", false);
+  EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
+  const auto closed = std::find(log.begin(), log.end(), "input method closed for Documents");
+  const auto firstCharacter = std::find(log.begin(), log.end(), "keys \"D\" -> Documents");
+  const auto opened = std::find(log.begin(), log.end(), "input method opened for Documents");
+  EXPECT_TRUE(closed < firstCharacter && firstCharacter < opened && opened != log.end());
+  EXPECT_TRUE(desktop.inputMethodOpen);
+}
+
 // The address bar by keys, as it goes wherever the shell's list does not take the folder.
 const Log kAddressBarTyped{"keys Alt+d -> Documents",
                            "wait Documents",
