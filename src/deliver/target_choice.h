@@ -75,8 +75,9 @@ class DialogPartsRecord : public WalkObserver {
 // edit, or edit 0x480) together with a shell view (SHELLDLL_DefView, at any depth) or, in the
 // older style, both the file and the folder list; or the Save item dialog's visible edit 0x3E9
 // inside a FloatNotifySink, in a dialog with the item dialogs' DUIViewWndClassName, with or
-// without a shell view (the dialog folded to "Hide Folders" has none). Find and Replace boxes, message boxes, task
-// dialogs, folder browsers, property sheets and application dialogs have no such parts.
+// without a shell view (the dialog folded to "Hide Folders" has none). Find and Replace boxes,
+// message boxes, task dialogs, folder browsers, property sheets and application dialogs have no
+// such parts.
 WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog);
 
 // The first of found[1..] that is a visible, enabled, uncloaked file dialog; an empty target
