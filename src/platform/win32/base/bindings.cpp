@@ -204,6 +204,16 @@ BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle,
   return CallOr(proc, FALSE, rect, style, menu, exStyle, dpi);
 }
 
+BOOL Wow64DisableWow64FsRedirection(void** previous) {
+  static LazyProc<BOOL(WINAPI*)(void**)> proc(kKernel32, "Wow64DisableWow64FsRedirection");
+  return CallOr(proc, FALSE, previous);
+}
+
+BOOL Wow64RevertWow64FsRedirection(void* previous) {
+  static LazyProc<BOOL(WINAPI*)(void*)> proc(kKernel32, "Wow64RevertWow64FsRedirection");
+  return CallOr(proc, FALSE, previous);
+}
+
 HWND ImmGetDefaultIMEWnd(HWND window) {
   static LazyProc<HWND(WINAPI*)(HWND)> proc(kImm32, "ImmGetDefaultIMEWnd");
   return CallOr(proc, HWND{nullptr}, window);
