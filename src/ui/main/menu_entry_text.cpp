@@ -9,6 +9,27 @@ namespace dm {
 
 namespace {
 
+// caption with each control character (C0, DEL, C1) as one space: a menu splits an entry at a tab
+// and draws the others as boxes or not at all.
+std::string ControlsAsSpaces(std::string_view caption) {
+  std::string text;
+  text.reserve(caption.size());
+  for (std::size_t pos = 0; pos < caption.size(); ++pos) {
+    const auto byte = static_cast<unsigned char>(caption[pos]);
+    if (byte < 0x20 || byte == 0x7F) {
+      text += ' ';
+    } else if (byte == 0xC2 && pos + 1 < caption.size() &&
+               static_cast<unsigned char>(caption[pos + 1]) >= 0x80 &&
+               static_cast<unsigned char>(caption[pos + 1]) <= 0x9F) {
+      text += ' ';  // U+0080 to U+009F
+      ++pos;
+    } else {
+      text += caption[pos];
+    }
+  }
+  return text;
+}
+
 // A caption cut into the pieces that are kept or cut whole: a character, "&&", or "&" with the
 // character it marks. begin[i] is where piece i starts in the caption and shown[i] where its shown
 // text starts; both hold one more entry, the ends.
@@ -104,11 +125,12 @@ std::size_t SmallestFitting(std::size_t low, std::size_t high, Fits fits) {
 
 }  // namespace
 
-std::string ShownMenuText(std::string_view caption) { return Pieces(caption).Shown(); }
+std::string ShownMenuText(std::string_view caption) { return Pieces(ControlsAsSpaces(caption)).Shown(); }
 
 std::string FitMenuEntryText(std::string_view caption, int maxWidth, const TextMeasure& measure) {
-  const Pieces pieces(caption);
-  if (measure.Width(pieces.Shown()) <= maxWidth) return std::string(caption);
+  std::string spaced = ControlsAsSpaces(caption);
+  const Pieces pieces(spaced);
+  if (measure.Width(pieces.Shown()) <= maxWidth) return spaced;
   const std::size_t n = pieces.Count();
   const auto fits = [&](std::size_t head, std::size_t tail) {
     return measure.Width(pieces.ShownCut(head, tail)) <= maxWidth;

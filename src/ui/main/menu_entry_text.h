@@ -3,7 +3,9 @@
 // ampersand marks the entry's access key in the displayed text, and "&&" shows one ampersand).
 // A path too wide for the screen is shortened in the middle with an ellipsis: the drive (or the
 // server and share) and as many of the last folders as fit stay readable. Only the text shown is
-// shortened: the folder delivered is the whole path.
+// shortened: the folder delivered is the whole path. A control character (a tab above all, which a
+// menu takes for the start of the entry's accelerator text) shows as a space; the path delivered
+// is the one stored.
 
 #include <string>
 #include <string_view>
@@ -19,7 +21,8 @@ inline constexpr std::string_view kMenuEllipsis = "\u2026";
 // together, so the shown parts read as they did in the whole caption.
 std::string FitMenuEntryText(std::string_view caption, int maxWidth, const TextMeasure& measure);
 
-// The text a menu shows for caption: "&&" as one ampersand, the marker before an access key left out.
+// The text a menu shows for caption: "&&" as one ampersand, the marker before an access key left out,
+// a control character as a space.
 std::string ShownMenuText(std::string_view caption);
 
 }  // namespace dm

@@ -252,8 +252,9 @@ TEST(ClipboardTest, FormatsThatCannotBeCopiedAreLeftOutAndEveryOtherComesBack) {
   }
   EXPECT_EQ(GetClipboardData(kZeroSizeFormat), nullptr);
   EXPECT_FALSE(IsClipboardFormatAvailable(kDeclinedFormat));
-  EXPECT_FALSE(Available(L"CanIncludeInClipboardHistory"));
-  EXPECT_FALSE(Available(L"ExcludeClipboardContentFromMonitorProcessing"));
+  // The earlier content comes back marked like the path was: it is not new to the history.
+  EXPECT_TRUE(Available(L"CanIncludeInClipboardHistory"));
+  EXPECT_TRUE(Available(L"ExcludeClipboardContentFromMonitorProcessing"));
 }
 
 TEST(ClipboardTest, AClipboardBeyondTheSizeBoundIsLeftAsItIs) {
@@ -358,6 +359,62 @@ TEST(ClipboardTest, ARenderingBeyondTheTimeBoundMakesTheSnapshotTooLarge) {
   Win32Clipboard clipboard(ClipboardBounds{std::size_t{1} << 20, 100});
   EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::TooLarge);
 }
+
+// After the paste the restored set carries the same marks as the path's text did, so the
+// clipboard history gets no second entry and the cloud clipboard no second upload; the OLE
+// bookkeeping a data object left there would describe an object that is gone, and stays out.
+struct RestoredFormatCase {
+  const wchar_t* name;
+  bool present;
+  bool markedNo;  // present with the value 0
+};
+
+class RestoredFormatTest : public testing::TestWithParam<RestoredFormatCase> {};
+
+TEST_P(RestoredFormatTest, TheRestoredSetCarriesThePasteMarksAndNoOleBookkeeping) {
+  const RestoredFormatCase& expected = GetParam();
+  const std::wstring text = L"earlier text";
+  const std::string bookkeeping("\x10\x20\x30\x40", 4);
+  {
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    ASSERT_TRUE(EmptyClipboard());
+    SetClipboardData(CF_UNICODETEXT, GlobalFrom(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+    for (const wchar_t* ole : {L"DataObject", L"Ole Private Data"}) {
+      SetClipboardData(RegisterClipboardFormatW(ole), GlobalFrom(bookkeeping.data(), bookkeeping.size()));
+    }
+  }
+
+  Win32Clipboard clipboard;
+  const ClipboardSaveResult saved = clipboard.Save();
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::Saved);
+  ASSERT_TRUE(clipboard.SetText("C:\\Work"));
+  ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
+
+  ClipboardSession session(nullptr);
+  ASSERT_TRUE(session.IsOpen());
+  EXPECT_EQ(TextOf(GetClipboardData(CF_UNICODETEXT)), text);
+  const UINT format = RegisterClipboardFormatW(expected.name);
+  ASSERT_NE(format, 0u);
+  EXPECT_EQ(IsClipboardFormatAvailable(format) != FALSE, expected.present);
+  if (expected.markedNo) {
+    HANDLE data = GetClipboardData(format);
+    ASSERT_NE(data, nullptr);
+    ASSERT_GE(GlobalSize(data), sizeof(DWORD));
+    DWORD value = 1;
+    std::memcpy(&value, GlobalLock(data), sizeof(value));
+    GlobalUnlock(data);
+    EXPECT_EQ(value, 0u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ClipboardTest, RestoredFormatTest,
+                         testing::Values(RestoredFormatCase{L"ExcludeClipboardContentFromMonitorProcessing",
+                                                            true, false},
+                                         RestoredFormatCase{L"CanIncludeInClipboardHistory", true, true},
+                                         RestoredFormatCase{L"CanUploadToCloudClipboard", true, true},
+                                         RestoredFormatCase{L"DataObject", false, false},
+                                         RestoredFormatCase{L"Ole Private Data", false, false}));
 
 }  // namespace
 }  // namespace dm::win

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <mutex>
 #include <string>
+#include <vector>
 
+#include "platform/win32/base/file_system_redirection.h"
 #include "platform/win32/base/text_conversion.h"
 
 namespace dm::win {
@@ -63,6 +66,84 @@ TEST(FolderCheckTest, APathOffThisMachinesDisksIsNeverTakenForAFolderItIsNot) {
   check.Prepare("\\\\dm-no-such-server\\share\\folder");
   EXPECT_NE(check.Check("\\\\dm-no-such-server\\share\\folder"), FolderState::Folder);
   EXPECT_NE(check.Check("\\\\dm-no-such-server\\share"), FolderState::Folder);
+}
+
+// The redirection calls as the folder check makes them, with the thread that made each.
+struct RedirectionLog {
+  std::mutex mutex;
+  std::vector<DWORD> offOn;   // threads that turned it off and have not turned it back on
+  std::vector<DWORD> allOff;  // every thread that turned it off
+};
+RedirectionLog redirectionLog;
+
+BOOL LoggedDisable(void** previous) {
+  const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+  redirectionLog.offOn.push_back(GetCurrentThreadId());
+  redirectionLog.allOff.push_back(GetCurrentThreadId());
+  *previous = nullptr;
+  return TRUE;
+}
+
+BOOL LoggedRevert(void* /*previous*/) {
+  const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+  for (auto it = redirectionLog.offOn.begin(); it != redirectionLog.offOn.end(); ++it) {
+    if (*it == GetCurrentThreadId()) {
+      redirectionLog.offOn.erase(it);
+      return TRUE;
+    }
+  }
+  ADD_FAILURE() << "turned back on by a thread that did not turn it off";
+  return TRUE;
+}
+
+// Whether every thread that turned redirection off turned it back on, waiting for a worker until
+// the deadline.
+bool AllTurnedBackOn(ULONGLONG deadlineMs) {
+  const ULONGLONG until = GetTickCount64() + deadlineMs;
+  for (;;) {
+    {
+      const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+      if (redirectionLog.offOn.empty()) return true;
+    }
+    if (GetTickCount64() > until) return false;
+    Sleep(10);
+  }
+}
+
+TEST(FolderCheckTest, LooksWithRedirectionOffAndTurnsItBackOnOnTheThreadThatLooked) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::string folder = WideToUtf8(std::wstring(temp) + L"dm-redirection");
+  ASSERT_TRUE(CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr) ||
+              GetLastError() == ERROR_ALREADY_EXISTS);
+  struct Case {
+    std::string path;
+    bool onWorker;
+    FolderState notExpected;
+  };
+  const Case cases[] = {
+      {folder, false, FolderState::NotFolder},
+      {folder + "\\gone", false, FolderState::Folder},
+      {"\\\\dm-no-such-server\\share\\folder", true, FolderState::Folder},
+  };
+  for (const Case& c : cases) {
+    {
+      const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+      redirectionLog.offOn.clear();
+      redirectionLog.allOff.clear();
+    }
+    Win32FolderCheck check(RedirectionCalls{LoggedDisable, LoggedRevert});
+    check.Prepare(c.path);
+    EXPECT_NE(check.Check(c.path), c.notExpected) << c.path;
+    // A worker the check stopped waiting for finishes on its own, and turns it back on then.
+    EXPECT_TRUE(AllTurnedBackOn(10000)) << c.path;
+    const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+    ASSERT_FALSE(redirectionLog.allOff.empty()) << c.path;
+    bool byAnotherThread = false;
+    for (const DWORD thread : redirectionLog.allOff) byAnotherThread |= thread != GetCurrentThreadId();
+    EXPECT_EQ(byAnotherThread, c.onWorker) << c.path;
+  }
+  RemoveDirectoryW(Utf8ToWide(folder).c_str());
 }
 
 }  // namespace

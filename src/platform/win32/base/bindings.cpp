@@ -204,6 +204,22 @@ BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle,
   return CallOr(proc, FALSE, rect, style, menu, exStyle, dpi);
 }
 
+BOOL ChangeWindowMessageFilterEx(HWND window, UINT message, DWORD action, CHANGEFILTERSTRUCT* status) {
+  static LazyProc<BOOL(WINAPI*)(HWND, UINT, DWORD, CHANGEFILTERSTRUCT*)> proc(kUser32,
+                                                                              "ChangeWindowMessageFilterEx");
+  return CallOr(proc, FALSE, window, message, action, status);
+}
+
+BOOL Wow64DisableWow64FsRedirection(void** previous) {
+  static LazyProc<BOOL(WINAPI*)(void**)> proc(kKernel32, "Wow64DisableWow64FsRedirection");
+  return CallOr(proc, FALSE, previous);
+}
+
+BOOL Wow64RevertWow64FsRedirection(void* previous) {
+  static LazyProc<BOOL(WINAPI*)(void*)> proc(kKernel32, "Wow64RevertWow64FsRedirection");
+  return CallOr(proc, FALSE, previous);
+}
+
 HWND ImmGetDefaultIMEWnd(HWND window) {
   static LazyProc<HWND(WINAPI*)(HWND)> proc(kImm32, "ImmGetDefaultIMEWnd");
   return CallOr(proc, HWND{nullptr}, window);

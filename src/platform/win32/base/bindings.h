@@ -147,5 +147,16 @@ int GetSystemMetricsForDpi(int index, UINT dpi);  // icon sizes at that scale
 BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi);  // fonts
 BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);    // frames
 
+// A window's own filter for messages from processes of lower integrity (Windows 7 on): a copy of the
+// program run as administrator lets the shell's icon callbacks and "TaskbarCreated" through to the
+// windows that receive them. Absent before Windows 7, where it fails at its call.
+BOOL ChangeWindowMessageFilterEx(HWND window, UINT message, DWORD action, CHANGEFILTERSTRUCT* status);
+
+// The file-system redirection of a 32-bit process on 64-bit Windows, turned off around the folder
+// check's look so that a folder under System32 is looked for there and not in SysWOW64. 32-bit
+// Windows has neither function (and needs neither): bound late, they fail there at their call.
+BOOL Wow64DisableWow64FsRedirection(void** previous);
+BOOL Wow64RevertWow64FsRedirection(void* previous);
+
 }  // namespace bindings
 }  // namespace dm::win

@@ -107,6 +107,7 @@ ClipboardSaveResult Win32Clipboard::Save() {
   try {
     std::size_t total = 0;
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+      if (IsOleBookkeeping(format)) continue;
       // A rendering cannot be cut short; the next one is not asked for once the time is up.
       if (GetTickCount64() >= deadline) return TooLarge(bounds_, L"takes too long to copy");
       const HANDLE data = GetClipboardData(format);
@@ -160,13 +161,17 @@ bool Win32Clipboard::Restore(const ClipboardSnapshot& snapshot) {
   ClipboardSession session(Owner());
   if (!session.IsOpen() || !EmptyClipboard()) return false;
   bool all = true;
-  for (const SavedFormat& saved : static_cast<const Win32ClipboardSnapshot&>(snapshot).formats) {
+  const std::vector<SavedFormat>& formats = static_cast<const Win32ClipboardSnapshot&>(snapshot).formats;
+  for (const SavedFormat& saved : formats) {
     try {
       all = PutBackFormat(saved, privateBlocks_) && all;
     } catch (const std::bad_alloc&) {
       all = false;
     }
   }
+  // The content is back, not new: the clipboard history already holds it and the cloud clipboard
+  // has had it, so it is marked like the path's text was. The marks replace any it came with.
+  if (!formats.empty()) MarkForThisPasteAlone();
   if (!all) Trace(L"Dashmarks: some of the clipboard's earlier formats could not be put back\n");
   return all;
 }

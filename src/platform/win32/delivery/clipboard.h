@@ -26,9 +26,9 @@ class Win32Clipboard : public Clipboard {
   Win32Clipboard(const Win32Clipboard&) = delete;
   Win32Clipboard& operator=(const Win32Clipboard&) = delete;
 
-  // Copies every format: memory blocks byte for byte (private formats too, when their owner put
-  // a plain block there), bitmaps, metafiles, palettes and the GDI-object formats as private
-  // copies. A format that cannot be copied (owner-drawn display, a block of no size, a rendering
+  // Copies every format but OLE's bookkeeping for a data object: memory blocks byte for byte (private formats
+  // too, when their owner put a plain block there), bitmaps, metafiles, palettes and the GDI-object formats
+  // as private copies. A format that cannot be copied (owner-drawn display, a block of no size, a rendering
   // its owner declines or fails, a GDI object of a kind that cannot be rebuilt) is left out and
   // traced. kBusy when the clipboard stays open elsewhere or its owner, which the paste will have
   // to wait for, does not answer within two seconds; TooLarge past the bounds, and when memory
@@ -37,6 +37,8 @@ class Win32Clipboard : public Clipboard {
   // The text, marked to be kept out of the clipboard history, the cloud clipboard and clipboard
   // monitors: it is there for one paste.
   bool SetText(const std::string& text) override;
+  // The saved formats, marked like the path's text (the history and the cloud clipboard have had
+  // them already); an empty snapshot leaves the clipboard empty.
   bool Restore(const ClipboardSnapshot& snapshot) override;
 
  private:

@@ -109,6 +109,12 @@ HGDIOBJ CopyGdiObject(HGDIOBJ object, std::size_t budget, std::size_t& bytes) {
 
 }  // namespace
 
+bool IsOleBookkeeping(UINT format) {
+  static const UINT dataObject = RegisterClipboardFormatW(L"DataObject");
+  static const UINT olePrivateData = RegisterClipboardFormatW(L"Ole Private Data");
+  return format != 0 && (format == dataObject || format == olePrivateData);
+}
+
 UniqueGlobal GlobalCopyOf(const void* data, std::size_t size) {
   UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, size == 0 ? 1 : size));
   if (!memory) return memory;

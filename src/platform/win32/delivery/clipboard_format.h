@@ -39,6 +39,11 @@ CopyResult CopyFormat(UINT format, HANDLE data, std::size_t budget, SavedFormat&
 // clipboard is emptied. May throw std::bad_alloc.
 bool PutBackFormat(const SavedFormat& saved, std::vector<UniqueGlobal>& privateBlocks);
 
+// The formats OLE keeps beside a data object it put on the clipboard ("DataObject", "Ole Private
+// Data"): they describe an object of the program that set it, not data, and copied back as bytes
+// they would point OLE at an object that is gone. They are never copied.
+bool IsOleBookkeeping(UINT format);
+
 // A movable global block holding a copy of size bytes; empty on failure.
 UniqueGlobal GlobalCopyOf(const void* data, std::size_t size);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/base/file_system_redirection.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
 
@@ -16,6 +17,7 @@ constexpr DWORD kDeadlineMs = 1500;
 constexpr SIZE_T kWorkerStack = 64 * 1024;
 
 void LookUpNow(FolderLookup& lookup) {
+  const FileSystemRedirectionOff pathsAsWritten(lookup.redirection);
   lookup.attributes = GetFileAttributesW(lookup.path.c_str());
   lookup.error = GetLastError();
 }
@@ -32,8 +34,9 @@ DWORD WINAPI LookUp(void* parameter) {
 // A drive-letter path on a disk of this machine: the file system answers it at once, so it needs
 // no worker (starting a thread takes longer than the look itself). Network drives, UNC paths,
 // removable and optical drives may keep a caller waiting, and are looked at on a worker.
-bool OnLocalDisk(const std::wstring& path) {
+bool OnLocalDisk(const std::wstring& path, const RedirectionCalls& redirection) {
   if (path.size() < 3 || path[1] != L':' || (path[2] != L'\\' && path[2] != L'/')) return false;
+  const FileSystemRedirectionOff pathsAsWritten(redirection);
   const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
   const UINT type = GetDriveTypeW(root);
   return type == DRIVE_FIXED || type == DRIVE_RAMDISK;
@@ -59,12 +62,13 @@ FolderState StateOf(const FolderLookup& lookup) {
 
 }  // namespace
 
-Win32FolderCheck::Worker Win32FolderCheck::Start(const std::wstring& path) {
+Win32FolderCheck::Worker Win32FolderCheck::Start(const std::wstring& path) const {
   Worker worker;
   worker.lookup = std::make_shared<FolderLookup>();
   worker.lookup->path = path;
+  worker.lookup->redirection = redirection_;
   worker.started = GetTickCount64();
-  worker.local = OnLocalDisk(path);
+  worker.local = OnLocalDisk(path, redirection_);
   if (worker.local) return worker;
   auto* shared = new std::shared_ptr<FolderLookup>(worker.lookup);
   worker.thread.Reset(

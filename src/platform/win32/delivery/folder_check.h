@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/folder_check.h"
+#include "platform/win32/base/file_system_redirection.h"
 #include "platform/win32/base/unique_handle.h"
 
 namespace dm::win {
@@ -17,10 +18,16 @@ struct FolderLookup {
   std::wstring path;
   DWORD attributes = INVALID_FILE_ATTRIBUTES;
   DWORD error = ERROR_SUCCESS;
+  RedirectionCalls redirection;  // turned off around the look, on the thread that looks
 };
 
+// The folder is looked at with the file-system redirection of a 32-bit process on 64-bit Windows
+// turned off, so that a folder under System32 is the one the user chose, not its SysWOW64 namesake.
 class Win32FolderCheck : public FolderCheck {
  public:
+  explicit Win32FolderCheck(const RedirectionCalls& redirection = SystemRedirectionCalls())
+      : redirection_(redirection) {}
+
   // Tells where the folder lies and, off this machine's disks, starts the worker now (starting a
   // thread is a good part of the check's time).
   void Prepare(const std::string& path) override;
@@ -35,8 +42,9 @@ class Win32FolderCheck : public FolderCheck {
     ULONGLONG started = 0;
     bool local = false;
   };
-  static Worker Start(const std::wstring& path);
+  Worker Start(const std::wstring& path) const;
 
+  RedirectionCalls redirection_;
   Worker prepared_;
 };
 

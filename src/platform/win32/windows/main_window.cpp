@@ -7,6 +7,7 @@
 #include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/windows/display_scale.h"
+#include "platform/win32/windows/message_filter.h"
 #include "platform/win32/windows/pending_messages.h"
 #include "platform/win32/windows/popup_menu.h"
 #include "platform/win32/windows/screen_scale.h"
@@ -64,6 +65,10 @@ bool MainWindow::Create() {
   editor_ = std::make_unique<FolderEditorWindow>(
       FolderEditorContext{instance_, programIcon_.Get(), &app_.Folders(), [this] { app_.OnEditorClosed(); }});
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // Run as administrator, the program still hears the shell: the icon's clicks on the window that
+  // owns the icon, the shell's restart on the top-level window it is broadcast to.
+  LetThroughFromLowerIntegrity(iconWindow_, NotifyIcon::kCallbackMessage);
+  if (taskbarCreated_ != 0) LetThroughFromLowerIntegrity(window_, taskbarCreated_);
   if (!app_.Start()) return false;
   hotkey_ = std::make_unique<ForegroundHotkey>(window_, LoadHotkeySetting(store_));
   hotkey_->Start();

@@ -117,6 +117,30 @@ TEST(ShownMenuText, LeavesOutTheMarkers) {
   EXPECT_EQ(ShownMenuText(""), "");
 }
 
+TEST(FitMenuEntryText, ShowsEachControlCharacterAsASpace) {
+  // A tab would split the entry into its text and its accelerator text; the others would show as
+  // boxes or not at all. The stored path is not changed: only the text shown.
+  struct Case {
+    const char* caption;
+    int maxWidth;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"C:\\Work\tOld\\", 40, "C:\\Work Old\\"},
+      {"C:\\a\nb\rc\\", 40, "C:\\a b c\\"},
+      {"C:\\\x01\x1F\x7F\\", 40, "C:\\   \\"},
+      {"C:\\x\xC2\x85y\xC2\xA0z\\", 40, "C:\\x y\xC2\xA0z\\"},  // NEL is a control, no-break space is not
+      {"C:\\&Tab\there\\", 40, "C:\\&Tab here\\"},
+      // Shortened, the tab in the part kept shows as a space too.
+      {"C:\\Users\\me\\Documents\\two\tparts\\", 15, "C:\\…\\two parts\\"},
+  };
+  for (const Case& c : cases) {
+    const FakeMeasure measure;
+    EXPECT_EQ(FitMenuEntryText(c.caption, c.maxWidth, measure), c.expected) << c.caption;
+  }
+  EXPECT_EQ(ShownMenuText("C:\\R&&D\t&x\\"), "C:\\R&D x\\");
+}
+
 TEST(FitMenuEntryText, AHugeValueTakesAFewMeasurementsAndFits) {
   // A hand-edited value of 100,000 characters: the shortening measures a few dozen candidates, not
   // one per character.

@@ -1,0 +1,18 @@
+#include "platform/win32/windows/message_filter.h"
+
+#include "platform/win32/base/bindings.h"
+
+namespace dm::win {
+
+bool LetThroughFromLowerIntegrity(HWND window, UINT message) {
+  CHANGEFILTERSTRUCT status{};
+  status.cbSize = sizeof(status);
+  if (bindings::ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, &status)) return true;
+  if (GetLastError() != ERROR_PROC_NOT_FOUND) {
+    OutputDebugStringW(
+        L"Dashmarks: the system refused to let the shell's messages through to the icon's windows\n");
+  }
+  return false;
+}
+
+}  // namespace dm::win
