@@ -14,7 +14,7 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 char32_t SmallLetter(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 0x20;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;  // Latin-1, not the multiplication sign
-  if (c == 0x178) return 0xFF;                                // Y with diaeresis
+  if (c == 0x178) return 0xFF;                               // Y with diaeresis
   if (c >= 0x100 && c <= 0x17F) {
     // Latin Extended-A pairs a capital with its small letter, capitals first; the pairs begin at an
     // even code point except from U+0139 to U+0148 and from U+0179 to U+017E.

@@ -16,16 +16,16 @@ constexpr KeyAnswer Highlight(std::size_t item) { return {KeyAction::Highlight, 
 TEST(FoldersMenuKeys, AnswersEachKeyFromTheFoldersAndTheHighlight) {
   // Menu items: 0 the heading, then the folders from item 1.
   const std::vector<std::string> folders = {
-      "C:\\Data\\Reports\\",       // 1
-      "D:\\",                      // 2
-      "\\\\server\\share\\",       // 3
-      "C:\\Data\\Recipes",         // 4
-      "C:\\Users\\\xC3\x89mile\\", // 5: Émile
-      "C:\\R&&D\\",                // 6: shows "R&D"
-      "E:\\Work\\\\",              // 7: two trailing backslashes
+      "C:\\Data\\Reports\\",             // 1
+      "D:\\",                            // 2
+      "\\\\server\\share\\",             // 3
+      "C:\\Data\\Recipes",               // 4
+      "C:\\Users\\\xC3\x89mile\\",       // 5: Émile
+      "C:\\R&&D\\",                      // 6: shows "R&D"
+      "E:\\Work\\\\",                    // 7: two trailing backslashes
       "C:\\\xD0\x94\xD0\xBE\xD0\xBC\\",  // 8: Дом
-      "C:\\Temp\\&Beta\\",         // 9: shows "Beta"
-      "C:\\Data\\reports old\\",   // 10
+      "C:\\Temp\\&Beta\\",               // 9: shows "Beta"
+      "C:\\Data\\reports old\\",         // 10
   };
   const struct Case {
     const char* name;
@@ -81,10 +81,18 @@ TEST(FoldersMenuKeys, LastNameIsTheLastComponentAsShown) {
     const char* folder;
     const char* expected;
   } cases[] = {
-      {"C:\\Data\\Reports\\", "Reports"}, {"C:\\Data\\Reports", "Reports"}, {"D:\\", "D:"},
-      {"D:", "D:"},                       {"\\\\server\\share\\", "share"}, {"\\\\server", "server"},
-      {"C:\\A&&B\\", "A&B"},              {"C:\\&Temp\\", "Temp"},          {"E:\\Work\\\\", "Work"},
-      {"", ""},                           {"\\", ""},                       {"C:/Data/Mixed/", "Mixed"},
+      {"C:\\Data\\Reports\\", "Reports"},
+      {"C:\\Data\\Reports", "Reports"},
+      {"D:\\", "D:"},
+      {"D:", "D:"},
+      {"\\\\server\\share\\", "share"},
+      {"\\\\server", "server"},
+      {"C:\\A&&B\\", "A&B"},
+      {"C:\\&Temp\\", "Temp"},
+      {"E:\\Work\\\\", "Work"},
+      {"", ""},
+      {"\\", ""},
+      {"C:/Data/Mixed/", "Mixed"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
