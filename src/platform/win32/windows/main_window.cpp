@@ -131,6 +131,12 @@ LRESULT MainWindow::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (const auto press = hotkey_->PressedIn()) app_.OnHotkey(press->window, press->at);
       }
       return 0;
+    case WM_MENUCHAR:
+      if (const auto answer = foldersMenuKeys_.OnMenuChar(window_, wParam, lParam)) return *answer;
+      break;
+    case FoldersMenuKeys::kAfterHighlightMessage:
+      foldersMenuKeys_.AfterHighlight(window_, wParam);
+      return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) closingFromWindowMenu_ = true;
       break;
@@ -227,7 +233,7 @@ void MainWindow::EndProgram() {
 
 std::optional<std::size_t> MainWindow::PopUpFoldersMenu(const FolderList& folders,
                                                         std::optional<ScreenPoint> at) {
-  return TrackFoldersMenu(window_, folders, at);
+  return TrackFoldersMenu(window_, folders, at, &foldersMenuKeys_);
 }
 ConfigureCommand MainWindow::PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) {
   return TrackConfigureMenu(window_, menu, at);

@@ -16,6 +16,7 @@
 #include "platform/win32/system/single_instance.h"
 #include "platform/win32/windows/about_window.h"
 #include "platform/win32/windows/folder_editor_window.h"
+#include "platform/win32/windows/folders_menu_keys.h"
 
 namespace dm::win {
 
@@ -100,6 +101,7 @@ class MainWindow final : public TrayIcon,
   std::unique_ptr<ForegroundHotkey> hotkey_;
   std::unique_ptr<FolderEditorWindow> editor_;
   AboutBox about_;
+  FoldersMenuKeys foldersMenuKeys_;
   TrayApp app_;
 };
 

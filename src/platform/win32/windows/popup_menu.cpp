@@ -46,7 +46,7 @@ UINT_PTR TrackAt(HWND owner, HMENU menu, std::optional<ScreenPoint> at) {
 }  // namespace
 
 std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders,
-                                            std::optional<ScreenPoint> at) {
+                                            std::optional<ScreenPoint> at, FoldersMenuKeys* keys) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return std::nullopt;
   AppendMenuW(menu.Get(), MF_STRING | MF_GRAYED, kHeadingCommand, Utf8ToWide(folders_menu::kHeading).c_str());
@@ -59,7 +59,9 @@ std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folder
     const std::wstring caption = Utf8ToWide(fit.Fit(folders.At(i)));
     AppendMenuW(menu.Get(), MF_STRING | MF_ENABLED, kHeadingCommand + 1 + i, caption.c_str());
   }
+  if (keys != nullptr) keys->Opened(menu.Get(), folders);
   const UINT_PTR command = TrackAt(owner, menu.Get(), at);
+  if (keys != nullptr) keys->Closed();
   if (command <= kHeadingCommand || command > kHeadingCommand + folders.Count()) return std::nullopt;
   return command - kHeadingCommand - 1;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/icon_event.h"
+#include "platform/win32/windows/folders_menu_keys.h"
 #include "store/folder_list.h"
 #include "ui/main/configure_menu.h"
 
@@ -16,8 +17,9 @@ namespace dm::win {
 // none was chosen) and the chosen command. The Folders menu is the heading, then the list's folders.
 // at: where the menu opens; at the pointer when none is given. The menu takes the front while it is
 // open; closed without a choice, it gives the front back to the window that had it before.
+// keys: where the owner finds the open Folders menu when it answers WM_MENUCHAR.
 std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders,
-                                            std::optional<ScreenPoint> at);
+                                            std::optional<ScreenPoint> at, FoldersMenuKeys* keys = nullptr);
 ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std::optional<ScreenPoint> at);
 
 }  // namespace dm::win
