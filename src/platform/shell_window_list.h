@@ -13,7 +13,7 @@ namespace dm {
 // How a question to the shell's list ended.
 enum class ShellAnswer : std::uint8_t {
   Answered,
-  Unavailable,  // the list cannot be had at all, or the browser asked for is no longer listed
+  Unavailable,  // the list cannot be had at all, or the browser asked for has left it
   Refused,      // the browser would not navigate
   NotShown,     // the browser took the folder, but does not show it afterwards
   TimedOut,     // the list did not answer before its deadline (a busy or hung shell)

@@ -8,22 +8,11 @@ in its own copy, so that a Save after the delivery saves under that name."""
 import time
 
 from harness import check, parametrise
+from test_dialog_kinds import closed, folders, reached
 from test_delivery import Scratch, choose_path, fixture, lines, nothing_for, refreshed, same_folder, \
     start_with, windows_path
 
 TITLE = 'Windows Dialog'
-
-
-def folders(log):
-    return [line[len('folder: '):] for line in lines(log) if line.startswith('folder: ')]
-
-
-def reached(log, folder):
-    return any(same_folder(shown, windows_path(folder)) for shown in folders(log))
-
-
-def closed(log):
-    return [line for line in lines(log) if line.startswith('closed')]
 
 
 def address_box_opened(log):
