@@ -117,6 +117,10 @@ class Desktop:
             # for a manager to acknowledge each window.
             subprocess.run([self.wine_command, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N',
                             '/f'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+            # What the prefix's making left running (its first session) slows every COM activation
+            # by seconds; the tests start in a session of their own, as on a reused prefix.
+            subprocess.run(['wineserver', '-k'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                           timeout=60)
         self._install_wine_fonts()
         # A persistent server keeps the prefix's services up between the many short helper runs.
         subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL,

@@ -26,8 +26,8 @@ TEST(Win32ShellWindowList, AWindowTheShellDoesNotListIsNeitherListedNorNavigated
   HWND frame = CreateWindowExW(0, L"CabinetWClass", L"Not the shell's", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(frame, nullptr);
-  // The answer is what counts here, not how soon: in a prefix just made, the first question
-  // starts the services behind the list, which takes longer than the program's deadline.
+  // The answer is what counts here, not how soon: a busy machine may take longer than the
+  // program's deadline.
   constexpr DWORD kPatientMs = 60000;
   Win32ShellWindowList shell(kPatientMs);
   const auto handle = reinterpret_cast<WindowHandle>(frame);
