@@ -21,7 +21,7 @@ enum class DeliveryOutcome : std::uint8_t {
   InputMethodOpen,         // the target's input method would compose a typed path and would not close
   NoWayIn,                 // the folder window is not in the shell's list and has no address box to check
   ShellNotAnswering,       // the shell's window list did not answer in time (a busy or hung shell)
-  NotShown,                // the folder window took the folder but does not show it afterwards
+  NotShown,                // the target took the folder but does not show it afterwards
 };
 
 // A short English description for the trace line.
@@ -50,7 +50,7 @@ constexpr std::string_view DescribeOutcome(DeliveryOutcome outcome) {
     case DeliveryOutcome::ShellNotAnswering:
       return "the shell did not answer in time";
     case DeliveryOutcome::NotShown:
-      return "the folder window does not show the folder afterwards";
+      return "the target does not show the folder afterwards";
   }
   return "unknown";
 }

@@ -5,6 +5,7 @@
 #include "deliver/folder_rules.h"
 #include "deliver/key_string.h"
 #include "deliver/send_key_string.h"
+#include "deliver/shown_folder.h"
 #include "text/utf8.h"
 
 namespace dm {
@@ -112,6 +113,8 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
   // What the user had typed (a file name for Save As) goes back once the dialog has moved.
   const std::optional<std::string> before = controls.ReadText(box);
   if (!before) return DeliveryOutcome::TargetStoppedAnswering;
+  const std::optional<FolderDisplay> display = FindFolderDisplay(tree, root, false);
+  const std::string shownBefore = display ? tree.Text(display->window, WindowTree::kTitleChars) : "";
   // A minimised dialog is restored first: keys would reach its system menu.
   if (DeliveryOutcome o = BringToFront(root); o != kOk) return o;
   const auto putBack = [&] {
@@ -152,8 +155,10 @@ DeliveryOutcome PathDeliverySequence::DeliverToDialog(const FileDialogTarget& ta
     return entered;
   }
   if (!tree.Exists(target.dialog)) return kOk;
+  // The dialog stays open on the folder: where it shows its folder, it must now show this one.
+  const bool followed = !display || DisplayFollowed(tree, *display, shownBefore, path);
   putBack();
-  return kOk;
+  return followed ? kOk : DeliveryOutcome::NotShown;
 }
 
 DeliveryOutcome PathDeliverySequence::DeliverToExplorer(const ExplorerTarget& target, const std::string& path,
@@ -222,6 +227,11 @@ DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTar
   const WindowHandle box = FindAddressBox(services_.tree, root, target.kind);
   // Without the box the keys could not be checked to land in it: none is sent.
   if (box == 0) return DeliveryOutcome::NoWayIn;
+  // Read before the box opens: the breadcrumbs hide while it is open.
+  const std::optional<FolderDisplay> display =
+      FindFolderDisplay(services_.tree, root, target.kind == ExplorerKind::WineExplorer);
+  const std::string shownBefore =
+      display ? services_.tree.Text(display->window, WindowTree::kTitleChars) : "";
   if (DeliveryOutcome o = OpenAddressBox(target, root, box); o != kOk) return o;
   const InputMethodPause inputMethod(controls, box, saved == nullptr);
   std::unique_ptr<ClipboardSnapshot> savedForPaste;
@@ -236,7 +246,9 @@ DeliveryOutcome PathDeliverySequence::DeliverThroughAddressBox(const ExplorerTar
       !controls.HasFocus(box)) {
     return DeliveryOutcome::FocusLost;
   }
-  return SendToTarget(root, kAddressBoxAfterPath, true);
+  if (DeliveryOutcome o = SendToTarget(root, kAddressBoxAfterPath, true); o != kOk) return o;
+  return !display || DisplayFollowed(services_.tree, *display, shownBefore, path) ? kOk
+                                                                                  : DeliveryOutcome::NotShown;
 }
 
 DeliveryOutcome PathDeliverySequence::OpenAddressBox(const ExplorerTarget& target, WindowHandle root,

@@ -66,7 +66,10 @@ class PathDeliverySequence : public PathDelivery {
   // and hold the focus), the path typed or pasted, read back and entered. A folder window with
   // no such box (the XAML navigation bar) gets no key at all, nor does one whose shell did not
   // answer in time. Wine's Explorer gets the same through its path box; the old Explorer gets
-  // Go To, the path and Enter, once its Go To box has come up.
+  // Go To, the path and Enter, once its Go To box has come up. After Enter, a target that shows
+  // its folder where it can be read (the breadcrumbs of an item dialog or a folder window, the
+  // title of Wine's Explorer window) must come to show the folder or anything new; one that goes
+  // on showing what it showed before did not take it, and the outcome says so.
   // Before every send the foreground window must still be the target or a window it owns; when
   // this program's own window or the icon's notification area took it, the target is brought
   // back. The first failure ends the delivery. The pointer is restored on every exit.

@@ -55,7 +55,11 @@ std::optional<std::string> PathOfFileUrl(std::string_view url) {
 
 bool FileUrlNamesFolder(std::string_view url, std::string_view folder) {
   const std::optional<std::string> path = PathOfFileUrl(url);
-  return path && !folder.empty() && Comparable(*path) == Comparable(std::string(folder));
+  return path && SameFolderPath(*path, folder);
+}
+
+bool SameFolderPath(std::string_view a, std::string_view b) {
+  return !a.empty() && !b.empty() && Comparable(std::string(a)) == Comparable(std::string(b));
 }
 
 }  // namespace dm

@@ -1,5 +1,6 @@
 #pragma once
-// The file URL a folder window reports for the folder it shows, told against a folder path.
+// The file URL a folder window reports for the folder it shows, told against a folder path; and
+// two folder paths told apart as the file system tells them.
 
 #include <string_view>
 
@@ -9,5 +10,9 @@ namespace dm {
 // (UTF-8, "C:\My Folder\", "\\server\share\x"): percent escapes decoded, slashes as backslashes,
 // letters compared without case, a final separator ignored on either side.
 bool FileUrlNamesFolder(std::string_view url, std::string_view folder);
+
+// Whether two folder paths (UTF-8) name the same folder: letters compared without case, slashes
+// as backslashes, a final separator ignored on either side. Empty paths name none.
+bool SameFolderPath(std::string_view a, std::string_view b);
 
 }  // namespace dm

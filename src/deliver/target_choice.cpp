@@ -159,23 +159,13 @@ ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vecto
   return {};
 }
 
-WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind kind) {
-  // Whatever classic windows a folder window with the XAML navigation bar may still hold, its
-  // address keys open the XAML box, which no Win32 call can read back.
-  if (kind == ExplorerKind::FolderWindow && HasXamlNavigationBar(tree, frame)) return 0;
-  // The windows the address box lies in, outermost first; each may be any depth below the last.
-  static constexpr std::array<std::string_view, 3> kFolderWindowChain{"WorkerW", "ReBarWindow32",
-                                                                      "Address Band Root"};
-  static constexpr std::array<std::string_view, 1> kWineChain{"ReBarWindow32"};
-  std::vector<std::string_view> chain;
-  if (kind == ExplorerKind::FolderWindow) chain.assign(kFolderWindowChain.begin(), kFolderWindowChain.end());
-  if (kind == ExplorerKind::WineExplorer) chain.assign(kWineChain.begin(), kWineChain.end());
-  if (chain.empty()) return 0;
+WindowHandle FindBelowChain(WindowTree& tree, WindowHandle root, const std::vector<std::string_view>& chain,
+                            std::string_view leaf) {
   struct Step {
     WindowHandle window;
     std::size_t matched;  // how much of the chain lies above window
   };
-  std::vector<Step> pending{{tree.FirstChild(frame), 0}};
+  std::vector<Step> pending{{tree.FirstChild(root), 0}};
   std::size_t seen = 0;
   while (!pending.empty() && seen < kMaxControls) {
     const Step step = pending.back();
@@ -184,15 +174,25 @@ WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind k
     ++seen;
     pending.push_back({tree.NextSibling(step.window), step.matched});
     const std::string className = tree.ClassName(step.window, kClassBufferChars);
-    if (step.matched == chain.size() && className == "ComboBoxEx32") {
-      const WindowHandle edit = EditOf(tree, step.window);
-      if (edit != step.window && tree.ClassName(edit, kClassBufferChars) == "Edit") return edit;
-      continue;
-    }
+    if (step.matched == chain.size() && className == leaf) return step.window;
     const bool next = step.matched < chain.size() && className == chain[step.matched];
     pending.push_back({tree.FirstChild(step.window), step.matched + (next ? 1 : 0)});
   }
   return 0;
+}
+
+WindowHandle FindAddressBox(WindowTree& tree, WindowHandle frame, ExplorerKind kind) {
+  // Whatever classic windows a folder window with the XAML navigation bar may still hold, its
+  // address keys open the XAML box, which no Win32 call can read back.
+  if (kind == ExplorerKind::FolderWindow && HasXamlNavigationBar(tree, frame)) return 0;
+  std::vector<std::string_view> chain;
+  if (kind == ExplorerKind::FolderWindow) chain = {"WorkerW", "ReBarWindow32", "Address Band Root"};
+  if (kind == ExplorerKind::WineExplorer) chain = {"ReBarWindow32"};
+  if (chain.empty()) return 0;
+  const WindowHandle combo = FindBelowChain(tree, frame, chain, "ComboBoxEx32");
+  if (combo == 0) return 0;
+  const WindowHandle edit = EditOf(tree, combo);
+  return edit != combo && tree.ClassName(edit, kClassBufferChars) == "Edit" ? edit : 0;
 }
 
 WindowHandle ShownTabOf(WindowTree& tree, WindowHandle frame) {

@@ -118,6 +118,11 @@ struct ExplorerTarget {
 // window 0 when there is none. found holds the last search's result.
 ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vector<WindowHandle>& found);
 
+// The first window of class leaf below root that lies under the windows of chain, outermost
+// first, each any depth below the one before; 0 when there is none.
+WindowHandle FindBelowChain(WindowTree& tree, WindowHandle root, const std::vector<std::string_view>& chain,
+                            std::string_view leaf);
+
 // The edit field of a folder window's address box: in a "CabinetWClass" window the Edit at the
 // end of WorkerW > ReBarWindow32 > Address Band Root > ... > ComboBoxEx32 > ComboBox > Edit; in
 // Wine's "ExplorerWClass" the Edit of the ComboBoxEx32 in its ReBarWindow32. It may be hidden

@@ -2,6 +2,7 @@
 // The window tree of the desktop as the window search and the delivery see it.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace dm {
@@ -32,6 +33,14 @@ class WindowTree {
   // Whether the window is shown and not minimised, waiting a little for a restore under way to
   // finish; false when it is not by then.
   virtual bool WaitUntilShown(WindowHandle window) { return IsVisible(window) && !IsIconic(window); }
+  // Waits a little, while a navigation under way may still change it, until the window's title
+  // satisfies wanted; the title read last (with up to kTitleChars - 1 characters).
+  virtual std::string WaitForTitle(WindowHandle window,
+                                   const std::function<bool(const std::string&)>& wanted) {
+    static_cast<void>(wanted);
+    return Text(window, kTitleChars);
+  }
+  static constexpr int kTitleChars = 1024;
   // The control identifier of a child window (0 for none).
   virtual int ControlId(WindowHandle window) = 0;
   // Whether the system keeps a visible window out of sight (on another virtual desktop, or a

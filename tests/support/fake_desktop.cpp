@@ -110,7 +110,7 @@ WindowHandle FakeDesktop::AddFolderWindow(std::string title) {
   const WindowHandle frame = Add(0, "CabinetWClass", std::move(title));
   const WindowHandle rebar = Add(Add(frame, "WorkerW", ""), "ReBarWindow32", "");
   const WindowHandle band = Add(rebar, "Address Band Root", "");
-  Add(band, "Breadcrumb Parent", "");
+  Add(Add(band, "Breadcrumb Parent", ""), "ToolbarWindow32", "Address: C:\\Start");
   const WindowHandle combo = Add(Add(band, "msctls_progress32", ""), "ComboBoxEx32", "");
   const WindowHandle edit = Add(Add(combo, "ComboBox", ""), "Edit", "");
   At(combo).visible = false;  // the breadcrumbs show until the box is opened
@@ -135,6 +135,31 @@ WindowHandle FakeDesktop::AddXamlFolderWindow(std::string title, bool classicRem
   Add(frame, "ShellTabWindowClass", "Shown tab");
   At(Add(frame, "ShellTabWindowClass", "Hidden tab")).visible = false;
   return frame;
+}
+
+WindowHandle FakeDesktop::AddBreadcrumbs(WindowHandle root, const std::string& folder) {
+  const WindowHandle band = Add(Add(Add(root, "WorkerW", ""), "ReBarWindow32", ""), "Address Band Root", "");
+  return Add(Add(Add(band, "msctls_progress32", ""), "Breadcrumb Parent", ""), "ToolbarWindow32",
+             "Address: " + folder);
+}
+
+void FakeDesktop::ShowFolder(WindowHandle root, const std::string& folder) {
+  Window& window = At(root);
+  if (window.className == "ExplorerWClass") {
+    const std::size_t slash = folder.find_last_of('\\', folder.size() > 1 ? folder.size() - 2 : 0);
+    std::string name = slash == std::string::npos ? folder : folder.substr(slash + 1);
+    if (!name.empty() && name.back() == '\\') name.pop_back();
+    window.title = name;
+  }
+  std::vector<WindowHandle> pending{root};
+  while (!pending.empty()) {
+    const WindowHandle h = pending.back();
+    pending.pop_back();
+    const Window& w = At(h);
+    if (w.className == "ToolbarWindow32" && At(w.parent).className == "Breadcrumb Parent")
+      At(h).title = "Address: " + folder;
+    pending.insert(pending.end(), w.children.begin(), w.children.end());
+  }
 }
 
 WindowHandle FakeDesktop::AddWineExplorer(std::string title) {
@@ -230,6 +255,8 @@ void FakeDesktop::Type(const KeyPress& press) {
   if (foreground_ == 0 || !Exists(foreground_)) return;
   if (press.named && press.key == NamedKey::Enter) {
     if (At(foreground_).closeOnEnter) At(foreground_).destroyed = true;
+    if (focus_ != 0 && TopLevelOf(focus_) == foreground_ && !enterIgnored)
+      ShowFolder(foreground_, At(focus_).title);
     return;
   }
   if (At(foreground_).addressBox != 0 &&

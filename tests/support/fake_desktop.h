@@ -74,6 +74,12 @@ class FakeDesktop : public WindowTree,
   // the classic address bar chain as well, hidden (its edit is still the addressBox the keys
   // focus).
   WindowHandle AddXamlFolderWindow(std::string title, bool classicRemnant);
+  // The address band of an item dialog, its breadcrumb bar showing "Address: " and folder; the
+  // bar's tool bar.
+  WindowHandle AddBreadcrumbs(WindowHandle root, const std::string& folder);
+  // What a window that went to folder shows: its breadcrumb bar "Address: " and folder, and for
+  // Wine's Explorer window the folder's last name as its title.
+  void ShowFolder(WindowHandle root, const std::string& folder);
   // Wine's Explorer window ("ExplorerWClass") with its path box in a tool bar.
   WindowHandle AddWineExplorer(std::string title);
   // The tabs of a window built by AddFolderWindow, in the order added.
@@ -116,6 +122,9 @@ class FakeDesktop : public WindowTree,
   // A minimised window shows again only once waited for (it stays minimised through
   // ShowNoActivate).
   bool restoreLate = false;
+  // Enter in a name box or an address box moves the window to the folder it holds (its
+  // breadcrumb bar, and a Wine Explorer window's title, then show it), unless ignored.
+  bool enterIgnored = false;
   // An address box its keys focus but leave hidden.
   bool addressBoxStaysHidden = false;
   // Activation succeeds, but the front goes to activationThief right after, this many times.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -546,13 +547,73 @@ TEST_F(DeliverPathTest, ThePastedPathIsCheckedAndAnAppendedSuggestionCorrectedBe
 
 TEST_F(DeliverPathTest, WinesExplorerPathBoxIsFocusedByItsHandle) {
   const WindowHandle frame = desktop.AddWineExplorer("Wine Explorer");
-  EXPECT_EQ(
-      Deliver("D:\\x\\", false),
-      (Log{"pointer hourglass", "activate Wine Explorer", "focus name box of Wine Explorer",
-           "keys \"D\" -> Wine Explorer", "wait Wine Explorer", "keys \":\\x\\\" -> Wine Explorer",
-           "wait Wine Explorer", "keys {ENTER} -> Wine Explorer", "wait Wine Explorer", "pointer default"}));
+  EXPECT_EQ(Deliver("D:\\x\\", false),
+            (Log{"pointer hourglass", "activate Wine Explorer", "focus name box of Wine Explorer",
+                 "keys \"D\" -> Wine Explorer", "wait Wine Explorer", "keys \":\\x\\\" -> Wine Explorer",
+                 "wait Wine Explorer", "keys {ENTER} -> Wine Explorer", "wait x", "pointer default"}));
   EXPECT_EQ(desktop.At(desktop.At(frame).addressBox).title, "D:\\x\\");
 }
+
+// After Enter, a target that shows its folder where it can be read (an item dialog's or a folder
+// window's breadcrumb bar, Wine Explorer's title) must show the folder, or something else than
+// before (a display name): otherwise the Enter moved nothing and the delivery says so.
+struct AfterEnterCase {
+  const char* name;
+  const char* target;  // "item dialog", "folder window" or "wine explorer"
+  std::string shownBefore;
+  std::string path;
+  bool enterIgnored;
+  DeliveryOutcome outcome;
+};
+
+void PrintTo(const AfterEnterCase& c, std::ostream* out) { *out << c.name; }
+
+class AfterEnterTest : public DeliverPathTest, public testing::WithParamInterface<AfterEnterCase> {};
+
+TEST_P(AfterEnterTest, TheTargetShowsTheFolderOrTheDeliverySaysItDoesNot) {
+  const AfterEnterCase& c = GetParam();
+  const std::string target = c.target;
+  WindowHandle nameBox = 0;
+  if (target == "item dialog") {
+    const WindowHandle dialog = desktop.AddFileDialog("Save As");
+    desktop.AddBreadcrumbs(dialog, c.shownBefore);
+    nameBox = desktop.NameBoxOf(dialog);
+    desktop.At(nameBox).title = "report.txt";
+  } else if (target == "folder window") {
+    const WindowHandle frame = desktop.AddFolderWindow("Documents");
+    desktop.ShowFolder(frame, c.shownBefore);
+  } else {
+    desktop.ShowFolder(desktop.AddWineExplorer("Wine Explorer"), c.shownBefore);
+  }
+  desktop.enterIgnored = c.enterIgnored;
+  Deliver(c.path, false);
+  EXPECT_EQ(outcome, c.outcome);
+  // The user's name is back in the dialog either way.
+  if (nameBox != 0) {
+    EXPECT_EQ(desktop.At(nameBox).title, "report.txt");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AfterEnterTest,
+    testing::Values(AfterEnterCase{"DialogMoved", "item dialog", "C:\\Start", "D:\\x\\", false,
+                                   DeliveryOutcome::Delivered},
+                    AfterEnterCase{"DialogStayed", "item dialog", "C:\\Start", "D:\\x\\", true,
+                                   DeliveryOutcome::NotShown},
+                    AfterEnterCase{"DialogWasThereAlready", "item dialog", "d:\\X", "D:\\x\\", true,
+                                   DeliveryOutcome::Delivered},
+                    AfterEnterCase{"FolderWindowMoved", "folder window", "C:\\Start", "D:\\x\\", false,
+                                   DeliveryOutcome::Delivered},
+                    AfterEnterCase{"FolderWindowStayed", "folder window", "C:\\Start", "D:\\x\\", true,
+                                   DeliveryOutcome::NotShown},
+                    AfterEnterCase{"WineExplorerMoved", "wine explorer", "C:\\windows", "D:\\x\\", false,
+                                   DeliveryOutcome::Delivered},
+                    AfterEnterCase{"WineExplorerStayed", "wine explorer", "C:\\windows", "D:\\x\\", true,
+                                   DeliveryOutcome::NotShown},
+                    // A drive's root shows in the title under a name of its own: nothing can be told.
+                    AfterEnterCase{"WineExplorerAtARoot", "wine explorer", "C:\\windows", "D:\\", true,
+                                   DeliveryOutcome::Delivered}),
+    [](const testing::TestParamInfo<AfterEnterCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DeliverPathTest, AMinimisedFolderWindowIsRestoredAndBroughtBackWhenItGivesTheFrontAway) {
   const WindowHandle chat = desktop.Add(0, "Chat", "Chat");

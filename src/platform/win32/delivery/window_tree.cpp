@@ -14,6 +14,8 @@ HWND Hwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
 WindowHandle Handle(HWND h) { return reinterpret_cast<WindowHandle>(h); }
 
 constexpr DWORD kRestoreDeadlineMs = 2000;
+constexpr DWORD kTitleDeadlineMs = 3000;
+constexpr DWORD kTitlePollMs = 20;
 
 // DWMWA_CLOAKED, which older headers lack.
 constexpr DWORD kCloakedAttribute = 14;
@@ -76,6 +78,19 @@ bool Win32WindowTree::WaitUntilShown(WindowHandle window) {
   const ULONGLONG deadline = GetTickCount64() + kRestoreDeadlineMs;
   while (!shown() && IsWindow(hwnd) && !IsHungAppWindow(hwnd) && GetTickCount64() < deadline) Sleep(10);
   return shown();
+}
+
+std::string Win32WindowTree::WaitForTitle(WindowHandle window,
+                                          const std::function<bool(const std::string&)>& wanted) {
+  const HWND hwnd = Hwnd(window);
+  const HWND root = GetAncestor(hwnd, GA_ROOT);
+  const ULONGLONG deadline = GetTickCount64() + kTitleDeadlineMs;
+  for (;;) {
+    std::string title = Text(window, kTitleChars);
+    if (wanted(title) || !IsWindow(hwnd) || IsHungAppWindow(root) || GetTickCount64() >= deadline)
+      return title;
+    Sleep(kTitlePollMs);
+  }
 }
 
 int Win32WindowTree::ControlId(WindowHandle window) {

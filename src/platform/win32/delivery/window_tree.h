@@ -21,6 +21,10 @@ class Win32WindowTree : public WindowTree {
   void ShowNoActivate(WindowHandle window) override;
   // Polls for as long as ShowNoActivate waits at most, and not after the window is gone or hung.
   bool WaitUntilShown(WindowHandle window) override;
+  // Polls for a few seconds at most (a navigation may still be reading a slow folder), and not
+  // after the window is gone or its program hung.
+  std::string WaitForTitle(WindowHandle window,
+                           const std::function<bool(const std::string&)>& wanted) override;
   int ControlId(WindowHandle window) override;
   // Asks the desktop window manager, bound on first use; not cloaked where there is none.
   bool IsCloaked(WindowHandle window) override;
