@@ -11,6 +11,8 @@ from harness import check, parametrise
 from test_dialog_kinds import closed, folders, reached
 from test_delivery import Scratch, choose_path, fixture, lines, nothing_for, refreshed, same_folder, \
     start_with, windows_path
+from test_folder_windows import start_with as start_with_trace
+from test_keyboard import trace_text
 
 TITLE = 'Windows Dialog'
 
@@ -184,4 +186,25 @@ def test_a_second_folder_reaches_the_save_dialog_after_it_moved_to_the_first(d, 
         d.wait_for(lambda: reached(log, second), 20, f'the dialog to show {second} as well')
         d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10, 'the name to be back')
         d.screenshot('dialog-after-two', refreshed(d, dialog) or dialog)
+        check(not closed(log), f'the dialog closed: {closed(log)}')
+
+
+@parametrise([('save-typed', 'save', False), ('open-pasted', 'open', True)])
+def test_a_dialog_that_stays_where_it_is_is_no_delivery(d, kind, clipboard):
+    """Enter reaches the dialog and it shows no new folder (its program kept it there): its
+    breadcrumbs still name the old folder, so the delivery says the folder did not arrive, and the
+    user's name is back."""
+    with Scratch() as s:
+        folder = s.folder('chosen folder')
+        log = s.log('dialog')
+        start_with_trace(d, [folder], clipboard)
+        dialog = open_standin(d, log, kind, '--name', 'report.txt', '--stays')
+        choose_path(d)
+        d.wait_for(lambda: any(line.startswith('stayed: ') for line in lines(log)), 20, 'Enter to reach the dialog')
+        d.wait_for(lambda: 'does not show the folder afterwards' in trace_text(d), 20,
+                   f'the delivery to say the folder did not arrive; it traced: {trace_text(d)}')
+        check(not reached(log, folder), f'the dialog shows {folders(log)}')
+        d.wait_for(lambda: name_and_copy(d, log) == ('report.txt', 'report.txt'), 10,
+                   'the name box and the name saved under to be report.txt again')
+        d.screenshot('dialog-that-stayed', refreshed(d, dialog) or dialog)
         check(not closed(log), f'the dialog closed: {closed(log)}')
