@@ -1,5 +1,6 @@
 #include "deliver/file_url.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -52,6 +53,13 @@ std::optional<std::string> PathOfFileUrl(std::string_view url) {
 }
 
 }  // namespace
+
+std::optional<std::string> FolderPathOfFileUrl(std::string_view url) {
+  std::optional<std::string> path = PathOfFileUrl(url);
+  // "file://server/share" keeps its two leading slashes: "\\server\share".
+  if (path) std::replace(path->begin(), path->end(), '/', '\\');
+  return path;
+}
 
 bool FileUrlNamesFolder(std::string_view url, std::string_view folder) {
   const std::optional<std::string> path = PathOfFileUrl(url);

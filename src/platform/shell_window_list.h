@@ -26,6 +26,18 @@ struct ShellTabs {
   std::vector<WindowHandle> tabs;
 };
 
+// A folder the shell's list says a browser shows.
+struct ShellFolder {
+  WindowHandle frame = 0;  // the browser's top-level window
+  WindowHandle tab = 0;    // the window of its tab, 0 where it names none
+  std::string url;         // the address it reports (UTF-8): a file URL for a file-system folder
+};
+
+struct ShellFolders {
+  ShellAnswer answer = ShellAnswer::Unavailable;
+  std::vector<ShellFolder> folders;  // in the list's order
+};
+
 class ShellWindowList {
  public:
   virtual ~ShellWindowList() = default;
@@ -35,6 +47,9 @@ class ShellWindowList {
   // Tells the browser of frame whose tab is tab (0: the one that names none) to show folder
   // (UTF-8), and checks that it then does.
   virtual ShellAnswer Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) = 0;
+  // Every browser of the list with the address it shows, answered within deadlineMs (a shorter
+  // bound than the other questions have, for a menu that must not wait); TimedOut past it.
+  virtual ShellFolders Folders(unsigned deadlineMs) = 0;
 };
 
 }  // namespace dm

@@ -382,4 +382,18 @@ ShellAnswer FakeDesktop::Navigate(WindowHandle frame, WindowHandle tab, const st
   return navigateRefused ? ShellAnswer::Refused : ShellAnswer::Answered;
 }
 
+ShellFolders FakeDesktop::Folders(unsigned deadlineMs) {
+  log.push_back("shell folders within " + std::to_string(deadlineMs) + " ms");
+  if (shellHangs) return {ShellAnswer::TimedOut, {}};
+  if (shellUnavailable) return {ShellAnswer::Unavailable, {}};
+  ShellFolders listed{ShellAnswer::Answered, {}};
+  for (const auto& [frame, tabs] : shellTabs) {
+    for (const WindowHandle tab : tabs) {
+      const auto url = shellUrls.find(tab);
+      listed.folders.push_back({frame, tab, url == shellUrls.end() ? "file:///C:/Start" : url->second});
+    }
+  }
+  return listed;
+}
+
 }  // namespace dm::test

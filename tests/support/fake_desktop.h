@@ -119,6 +119,9 @@ class FakeDesktop : public WindowTree,
   bool navigateHangs = false;
   bool navigateRefused = false;
   bool navigateNotShown = false;  // the browser takes the folder and goes on showing another
+  // What each listed browser reports as its address (by its tab), for Folders; a file URL of
+  // "C:\\Start" where none is given.
+  std::map<WindowHandle, std::string> shellUrls;
   // A minimised window shows again only once waited for (it stays minimised through
   // ShowNoActivate).
   bool restoreLate = false;
@@ -188,6 +191,7 @@ class FakeDesktop : public WindowTree,
   // ShellWindowList
   ShellTabs TabsOf(WindowHandle frame) override;
   ShellAnswer Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) override;
+  ShellFolders Folders(unsigned deadlineMs) override;
 
   // Pointer
   void ShowHourglass() override { log.push_back("pointer hourglass"); }

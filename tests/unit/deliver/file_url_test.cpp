@@ -33,5 +33,12 @@ INSTANTIATE_TEST_SUITE_P(
                     UrlCase{"http://example.invalid/C:/x", "C:\\x", false}, UrlCase{"", "C:\\", false},
                     UrlCase{"file:///C:/x", "", false}));
 
+TEST(FileUrl, GivesTheFolderPathItNames) {
+  EXPECT_EQ(FolderPathOfFileUrl("file:///C:/Users/me/My%20Folder"), "C:\\Users\\me\\My Folder");
+  EXPECT_EQ(FolderPathOfFileUrl("file://server/share/x"), "\\\\server\\share\\x");
+  EXPECT_EQ(FolderPathOfFileUrl("::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"), std::nullopt);
+  EXPECT_EQ(FolderPathOfFileUrl("file:///C:/bad%zz"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace dm

@@ -7,6 +7,7 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -55,8 +56,11 @@ HWND TabWindowOf(const ComPtr<IWebBrowser2>& browser) {
   return SUCCEEDED(shellBrowser->GetWindow(&tab)) ? tab : nullptr;
 }
 
-// Calls visit with each listed browser whose window is frame and the window of its tab, until
-// visit returns true. False when the list cannot be read.
+// A frame that stands for every frame: ForEachBrowserOf then visits every browser listed.
+constexpr WindowHandle kAnyFrame = ~WindowHandle{0};
+
+// Calls visit with each listed browser whose window is frame (each one for kAnyFrame) and the
+// window of its tab, until visit returns true. False when the list cannot be read.
 bool ForEachBrowserOf(IShellWindows& list, WindowHandle frame,
                       const std::function<bool(const ComPtr<IWebBrowser2>&, HWND tab)>& visit) {
   long count = 0;
@@ -70,7 +74,7 @@ bool ForEachBrowserOf(IShellWindows& list, WindowHandle frame,
     const auto browser = item.As<IWebBrowser2>(IID_IWebBrowser2);
     SHANDLE_PTR window = 0;
     if (!browser || FAILED(browser->get_HWND(&window))) continue;
-    if (static_cast<WindowHandle>(window) != frame) continue;
+    if (frame != kAnyFrame && static_cast<WindowHandle>(window) != frame) continue;
     if (visit(browser, TabWindowOf(browser))) return true;
   }
   return true;
@@ -88,16 +92,36 @@ ShellTabs ListTabs(WindowHandle frame) {
   return listed;
 }
 
+std::string LocationOf(const ComPtr<IWebBrowser2>& browser) {
+  BSTR location = nullptr;
+  if (FAILED(browser->get_LocationURL(&location)) || location == nullptr) return {};
+  const UniqueBstr owned(location);
+  return WideToUtf8(owned.Get());
+}
+
+ShellFolders ListFolders() {
+  const ComPtr<IShellWindows> list = OpenList();
+  if (!list) return {ShellAnswer::Unavailable, {}};
+  ShellFolders listed{ShellAnswer::Answered, {}};
+  const bool read =
+      ForEachBrowserOf(*list.Get(), kAnyFrame, [&listed](const ComPtr<IWebBrowser2>& browser, HWND tab) {
+        SHANDLE_PTR frame = 0;
+        if (SUCCEEDED(browser->get_HWND(&frame))) {
+          listed.folders.push_back(
+              {static_cast<WindowHandle>(frame), reinterpret_cast<WindowHandle>(tab), LocationOf(browser)});
+        }
+        return false;
+      });
+  if (!read) return {ShellAnswer::Unavailable, {}};
+  return listed;
+}
+
 // Whether the browser shows folder, waiting a little for a navigation under way.
 bool Shows(const ComPtr<IWebBrowser2>& browser, const std::wstring& folder) {
   const std::string wanted = WideToUtf8(folder);
   const ULONGLONG deadline = GetTickCount64() + kShowDeadlineMs;
   for (;;) {
-    BSTR location = nullptr;
-    if (SUCCEEDED(browser->get_LocationURL(&location)) && location != nullptr) {
-      const UniqueBstr owned(location);
-      if (FileUrlNamesFolder(WideToUtf8(owned.Get()), wanted)) return true;
-    }
+    if (FileUrlNamesFolder(LocationOf(browser), wanted)) return true;
     if (GetTickCount64() >= deadline) return false;
     Sleep(kShowPollMs);
   }
@@ -130,13 +154,15 @@ ShellAnswer NavigateTab(WindowHandle frame, WindowHandle tab, const std::wstring
 // One question and its answer, shared by the asking thread and the worker: whichever lets go
 // last frees it, so a worker left behind at the deadline still writes into a live record.
 struct Win32ShellWindowList::Question {
+  enum class Kind : std::uint8_t { Tabs, Navigate, Folders };
+  Kind kind = Kind::Tabs;
   WindowHandle frame = 0;
-  bool navigate = false;  // Navigate2 of tab, else the list of frame's tabs
   WindowHandle tab = 0;
   std::wstring folder;
   // Written by the worker before it signals answered.
   ShellTabs listed;
   ShellAnswer navigated = ShellAnswer::Unavailable;
+  ShellFolders folders;
   UniqueKernelHandle answered{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
@@ -146,10 +172,16 @@ DWORD WINAPI Win32ShellWindowList::Work(void* parameter) {
   {
     ComApartment apartment;
     if (apartment.Enter()) {
-      if (question.navigate) {
-        question.navigated = NavigateTab(question.frame, question.tab, question.folder);
-      } else {
-        question.listed = ListTabs(question.frame);
+      switch (question.kind) {
+        case Question::Kind::Tabs:
+          question.listed = ListTabs(question.frame);
+          break;
+        case Question::Kind::Navigate:
+          question.navigated = NavigateTab(question.frame, question.tab, question.folder);
+          break;
+        case Question::Kind::Folders:
+          question.folders = ListFolders();
+          break;
       }
     }
   }
@@ -157,7 +189,7 @@ DWORD WINAPI Win32ShellWindowList::Work(void* parameter) {
   return 0;
 }
 
-ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question) {
+ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question, DWORD deadlineMs) {
   if (stuck_) {
     if (WaitForSingleObject(stuck_->answered.Get(), 0) != WAIT_OBJECT_0) {
       Trace(L"Dashmarks: the shell's window list has still not answered an earlier question\n");
@@ -170,7 +202,7 @@ ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question)
   const UniqueKernelHandle worker(CreateThread(nullptr, 0, &Work, held.get(), 0, nullptr));
   if (!worker) return ShellAnswer::Unavailable;
   static_cast<void>(held.release());  // the worker's now: it lets go of it
-  if (WaitForSingleObject(question->answered.Get(), deadlineMs_) == WAIT_OBJECT_0)
+  if (WaitForSingleObject(question->answered.Get(), deadlineMs) == WAIT_OBJECT_0)
     return ShellAnswer::Answered;
   stuck_ = question;
   Trace(L"Dashmarks: the shell's window list did not answer in time; it is left to itself\n");
@@ -180,18 +212,26 @@ ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question)
 ShellTabs Win32ShellWindowList::TabsOf(WindowHandle frame) {
   auto question = std::make_shared<Question>();
   question->frame = frame;
-  if (const ShellAnswer asked = Ask(question); asked != ShellAnswer::Answered) return {asked, {}};
+  if (const ShellAnswer asked = Ask(question, deadlineMs_); asked != ShellAnswer::Answered)
+    return {asked, {}};
   return question->listed;
 }
 
 ShellAnswer Win32ShellWindowList::Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) {
   auto question = std::make_shared<Question>();
   question->frame = frame;
-  question->navigate = true;
+  question->kind = Question::Kind::Navigate;
   question->tab = tab;
   question->folder = Utf8ToWide(folder);
-  if (const ShellAnswer asked = Ask(question); asked != ShellAnswer::Answered) return asked;
+  if (const ShellAnswer asked = Ask(question, deadlineMs_); asked != ShellAnswer::Answered) return asked;
   return question->navigated;
+}
+
+ShellFolders Win32ShellWindowList::Folders(unsigned deadlineMs) {
+  auto question = std::make_shared<Question>();
+  question->kind = Question::Kind::Folders;
+  if (const ShellAnswer asked = Ask(question, deadlineMs); asked != ShellAnswer::Answered) return {asked, {}};
+  return question->folders;
 }
 
 }  // namespace dm::win

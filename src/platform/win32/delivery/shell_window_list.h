@@ -26,13 +26,15 @@ class Win32ShellWindowList : public ShellWindowList {
   ShellTabs TabsOf(WindowHandle frame) override;
   // Navigate2 of the browser whose tab is tab, with the folder as its address.
   ShellAnswer Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) override;
+  // LocationURL of every browser listed.
+  ShellFolders Folders(unsigned deadlineMs) override;
 
  private:
   struct Question;
   static DWORD WINAPI Work(void* parameter);
   // Runs the question on its worker: Answered when it ended before the deadline, TimedOut when
   // not (or an earlier one is still running), Unavailable when no worker could be started.
-  ShellAnswer Ask(const std::shared_ptr<Question>& question);
+  ShellAnswer Ask(const std::shared_ptr<Question>& question, DWORD deadlineMs);
 
   DWORD deadlineMs_;
   std::shared_ptr<Question> stuck_;  // the question left running past its deadline
