@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "deliver/file_url.h"
+#include "deliver/folder_rules.h"
 
 namespace dm {
 namespace {
@@ -19,7 +20,48 @@ std::optional<std::string_view> LastName(std::string_view folder) {
   return folder.substr(slash + 1);
 }
 
+// A path the text shows in full, or nothing.
+std::optional<std::string> FullPath(std::optional<std::string> path) {
+  if (!path || !IsFolderPathText(*path)) return std::nullopt;
+  return path;
+}
+
+std::optional<std::string> FolderInBreadcrumbs(WindowTree& tree, WindowHandle root) {
+  const std::optional<FolderDisplay> display = FindFolderDisplay(tree, root, false);
+  if (!display) return std::nullopt;
+  return FullPath(PathInAddressText(tree.Text(display->window, WindowTree::kTitleChars)));
+}
+
+std::optional<std::string> FolderInCurrentFolderText(WindowTree& tree, WindowHandle dialog) {
+  for (WindowHandle child = tree.FirstChild(dialog); child != 0; child = tree.NextSibling(child)) {
+    if (tree.ControlId(child) == kCurrentFolderTextId && tree.ClassName(child, 16) == "Static")
+      return FullPath(PathInAddressText(tree.Text(child, WindowTree::kTitleChars)));
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<std::string> FolderShownBy(WindowTree& tree, const std::vector<OpenFolder>& open,
+                                         const WindowTarget& target) {
+  if (target.dialog.dialog != 0) {
+    const WindowHandle root = tree.TopLevelOf(target.dialog.dialog);
+    if (auto shown = FolderInBreadcrumbs(tree, root)) return shown;
+    return FolderInCurrentFolderText(tree, target.dialog.dialog);
+  }
+  if (target.explorer.window == 0 || target.explorer.kind != ExplorerKind::FolderWindow) return std::nullopt;
+  const WindowHandle frame = tree.TopLevelOf(target.explorer.window);
+  std::vector<WindowHandle> tabs;
+  for (const OpenFolder& folder : open) {
+    if (folder.frame == frame) tabs.push_back(folder.tab);
+  }
+  if (const std::optional<WindowHandle> tab = ChooseVisibleTab(tree, frame, tabs)) {
+    for (const OpenFolder& folder : open) {
+      if (folder.frame == frame && folder.tab == *tab) return folder.path;
+    }
+  }
+  return FolderInBreadcrumbs(tree, frame);
+}
 
 std::optional<FolderDisplay> FindFolderDisplay(WindowTree& tree, WindowHandle root, bool wineExplorer) {
   if (wineExplorer) return FolderDisplay{root, FolderDisplay::Form::Name};

@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "deliver/open_folders.h"
 #include "deliver/target_choice.h"
 #include "platform/window_tree.h"
 
@@ -40,5 +42,16 @@ bool DisplayNamesFolder(FolderDisplay::Form form, std::string_view text, std::st
 // nothing.
 bool DisplayFollowed(WindowTree& tree, const FolderDisplay& display, const std::string& before,
                      const std::string& folder);
+
+// The static control of the dialogs before the explorer style that shows the current folder.
+inline constexpr int kCurrentFolderTextId = 0x440;
+
+// The full path of the folder target shows, where it shows one: a folder window's tab the user
+// sees through the shell's list (open, as FindOpenFolders gave it) or else its breadcrumbs; a
+// file dialog's breadcrumbs, or the current-folder text of the dialogs before the explorer style.
+// Nothing where it shows only a display name (This PC, a library, Wine's Explorer window and
+// dialogs) or a path cut short.
+std::optional<std::string> FolderShownBy(WindowTree& tree, const std::vector<OpenFolder>& open,
+                                         const WindowTarget& target);
 
 }  // namespace dm

@@ -77,5 +77,40 @@ TEST(ShownFolder, ADisplayThatChangedToANameOfItsOwnFollowedAndOneThatStayedDidN
   EXPECT_TRUE(DisplayFollowed(desktop, display, "Address: C:\\Start", "C:\\start\\"));
 }
 
+TEST(ShownFolder, TheFolderATargetShowsIsReadWhereItIsAFullPath) {
+  test::FakeDesktop desktop;
+  const auto shownBy = [&desktop](WindowHandle window, const std::vector<OpenFolder>& open = {}) {
+    return FolderShownBy(desktop, open, TargetOfWindow(desktop, window));
+  };
+  // An item dialog: its breadcrumbs, where they hold a path.
+  const WindowHandle dialog = desktop.AddFileDialog("Save As");
+  EXPECT_EQ(shownBy(dialog), std::nullopt);
+  const WindowHandle crumbs = desktop.AddBreadcrumbs(dialog, "C:\\Reports");
+  EXPECT_EQ(shownBy(dialog), "C:\\Reports");
+  desktop.At(crumbs).title = "Address: This PC";
+  EXPECT_EQ(shownBy(dialog), std::nullopt);
+
+  // A dialog before the explorer style: its current-folder text, unless cut short.
+  const WindowHandle old = desktop.Add(0, "#32770", "Open");
+  const WindowHandle current = desktop.AddControl(old, kCurrentFolderTextId, "Static");
+  desktop.AddControl(old, 0x480, "Edit");
+  desktop.AddControl(old, 0x460, "ListBox");
+  desktop.AddControl(old, 0x461, "ListBox");
+  desktop.At(current).title = "c:\\windows\\system";
+  EXPECT_EQ(shownBy(old), "c:\\windows\\system");
+  desktop.At(current).title = "c:\\...\\system";
+  EXPECT_EQ(shownBy(old), std::nullopt);
+
+  // A folder window: the tab the user sees, as the shell lists it, before its breadcrumbs.
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  const std::vector<WindowHandle> tabs = desktop.TabsIn(frame);
+  EXPECT_EQ(shownBy(frame), "C:\\Start");
+  EXPECT_EQ(shownBy(frame, {{"D:\\Hidden", frame, tabs[1]}, {"D:\\Shown", frame, tabs[0]}}), "D:\\Shown");
+  EXPECT_EQ(shownBy(frame, {{"D:\\Hidden", frame, tabs[1]}}), "C:\\Start");
+
+  // Wine's Explorer window shows only the folder's name.
+  EXPECT_EQ(shownBy(desktop.AddWineExplorer("Wine Explorer")), std::nullopt);
+}
+
 }  // namespace
 }  // namespace dm
