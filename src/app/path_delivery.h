@@ -2,8 +2,10 @@
 // What a chosen Folders menu entry asks of the delivery subsystem, and how it ended.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/window_tree.h"
 
@@ -55,6 +57,15 @@ constexpr std::string_view DescribeOutcome(DeliveryOutcome outcome) {
   return "unknown";
 }
 
+// Where the user is, as a delivery's target and the shell see it.
+struct Whereabouts {
+  // The file-system folders open in folder windows (full paths), the front-most window's first.
+  // The target's own folder is not among them when the target is a folder window.
+  std::vector<std::string> openFolders;
+  // The folder the target shows, where it shows a full path.
+  std::optional<std::string> targetFolder;
+};
+
 class PathDelivery {
  public:
   virtual ~PathDelivery() = default;
@@ -65,6 +76,13 @@ class PathDelivery {
   // The same, into the given window only: a file dialog or an Explorer window the user was in when
   // asking for the Folders menu. NoTarget when the window is gone or is neither.
   virtual DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) = 0;
+  // Where the user is, for the window given, or with none (0) for the window the delivery's own
+  // search would choose. Bounded: a shell that does not answer at once leaves its part empty.
+  // Nothing where the delivery cannot tell.
+  virtual Whereabouts LookAround(WindowHandle window) {
+    static_cast<void>(window);
+    return {};
+  }
 };
 
 }  // namespace dm

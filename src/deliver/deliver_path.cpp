@@ -2,8 +2,10 @@
 
 #include <utility>
 
+#include "deliver/file_url.h"
 #include "deliver/folder_rules.h"
 #include "deliver/key_string.h"
+#include "deliver/open_folders.h"
 #include "deliver/send_key_string.h"
 #include "deliver/shown_folder.h"
 #include "text/utf8.h"
@@ -54,6 +56,10 @@ DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool 
   // A look at the folder that may take a while (on a network drive) starts while the windows are
   // searched.
   if (IsFolderPathText(path)) services_.folders.Prepare(path);
+  return DeliverToTarget(FindTarget(), path, clipboardMode);
+}
+
+WindowTarget PathDeliverySequence::FindTarget() {
   FileDialogTarget dialog;
   // The dialogs' parts are noted as the search walks past them, so no dialog is walked twice.
   DialogPartsRecord parts;
@@ -62,7 +68,22 @@ DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool 
   }
   ExplorerTarget explorer;
   if (dialog.dialog == 0) explorer = ChooseExplorer(search_, services_.tree, foundWindows_);
-  return DeliverToTarget({dialog, explorer}, path, clipboardMode);
+  return {dialog, explorer};
+}
+
+Whereabouts PathDeliverySequence::LookAround(WindowHandle window) {
+  WindowTree& tree = services_.tree;
+  const WindowTarget target = window != 0 ? TargetOfWindow(tree, window) : FindTarget();
+  const std::vector<OpenFolder> open = FindOpenFolders(tree, services_.shell, kOpenFoldersDeadlineMs);
+  Whereabouts where;
+  if (!target.Empty()) where.targetFolder = FolderShownBy(tree, open, target);
+  const WindowHandle targetFrame = target.explorer.window != 0 ? tree.TopLevelOf(target.explorer.window) : 0;
+  for (const OpenFolder& folder : open) {
+    const bool targetsOwn =
+        folder.frame == targetFrame && where.targetFolder && SameFolderPath(folder.path, *where.targetFolder);
+    if (!targetsOwn) where.openFolders.push_back(folder.path);
+  }
+  return where;
 }
 
 DeliveryOutcome PathDeliverySequence::DeliverPathTo(const std::string& path, bool clipboardMode,

@@ -77,11 +77,18 @@ class PathDeliverySequence : public PathDelivery {
   // The same steps for the one window given, with no search.
   DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override;
 
+  // The folders open in folder windows through the shell's list (within kOpenFoldersDeadlineMs),
+  // and the folder the target shows (FolderShownBy).
+  Whereabouts LookAround(WindowHandle window) override;
+
   // The handles of the last search: slot 0 empty, slots 1..n the matches.
   const std::vector<WindowHandle>& FoundWindows() const { return foundWindows_; }
   const WindowSearch& Search() const { return search_; }
 
  private:
+  // The window a delivery with no window given goes to: the first file dialog the search finds,
+  // else the front-most Explorer window of the most preferred kind.
+  WindowTarget FindTarget();
   DeliveryOutcome DeliverToTarget(const WindowTarget& found, const std::string& path, bool clipboardMode);
   DeliveryOutcome DeliverToDialog(const FileDialogTarget& target, const std::string& path,
                                   ClipboardSnapshot* saved);

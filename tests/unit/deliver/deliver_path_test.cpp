@@ -827,3 +827,36 @@ TEST_F(DeliverPathTest, ExplorerIsUsedWhenOnlyOtherDialogsAreOpen) {
 
 }  // namespace
 }  // namespace dm
+
+namespace dm {
+namespace {
+
+TEST_F(DeliverPathTest, LookingAroundFindsTheFoldersOpenAndTheOneTheTargetShows) {
+  const WindowHandle back = desktop.AddFolderWindow("Back");
+  desktop.shellTabs[back] = desktop.TabsIn(back);
+  desktop.shellUrls[desktop.TabsIn(back)[0]] = "file:///D:/Shown";
+  desktop.shellUrls[desktop.TabsIn(back)[1]] = "file:///D:/Behind";
+  const WindowHandle dialog = desktop.AddFileDialog("Save As");
+  desktop.AddBreadcrumbs(dialog, "C:\\Reports");
+  const Whereabouts around = delivery.LookAround(0);
+  EXPECT_EQ(around.targetFolder, "C:\\Reports");
+  EXPECT_EQ(around.openFolders, (std::vector<std::string>{"D:\\Shown", "D:\\Behind"}));
+}
+
+TEST_F(DeliverPathTest, AFolderWindowsOwnFolderIsNotAmongTheOpenOnesWhenItIsTheTarget) {
+  const WindowHandle frame = desktop.AddFolderWindow("Documents");
+  desktop.shellTabs[frame] = desktop.TabsIn(frame);
+  desktop.shellUrls[desktop.TabsIn(frame)[0]] = "file:///D:/Shown";
+  desktop.shellUrls[desktop.TabsIn(frame)[1]] = "file:///D:/Behind";
+  const Whereabouts around = delivery.LookAround(frame);
+  EXPECT_EQ(around.targetFolder, "D:\\Shown");
+  EXPECT_EQ(around.openFolders, (std::vector<std::string>{"D:\\Behind"}));
+  // A shell that does not answer in time leaves only what the window itself shows.
+  desktop.shellHangs = true;
+  const Whereabouts hung = delivery.LookAround(frame);
+  EXPECT_EQ(hung.targetFolder, "C:\\Start");
+  EXPECT_TRUE(hung.openFolders.empty());
+}
+
+}  // namespace
+}  // namespace dm

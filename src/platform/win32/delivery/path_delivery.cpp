@@ -28,6 +28,7 @@ class Win32PathDelivery : public PathDelivery {
   DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override {
     return Reported(sequence_.DeliverPathTo(path, clipboardMode, window), clipboardMode);
   }
+  Whereabouts LookAround(WindowHandle window) override { return sequence_.LookAround(window); }
 
  private:
   static DeliveryOutcome Reported(DeliveryOutcome outcome, bool clipboardMode) {
