@@ -114,7 +114,8 @@ FoldersMenuChoice TrayApp::ChooseFolder(std::optional<ScreenPoint> at) {
 void TrayApp::OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle target) {
   switch (choice.action) {
     case FoldersMenuAction::DeliverStored:
-      if (choice.index < folders_.Count()) Deliver(folders_.At(choice.index), target);
+      // A copy: the editor, opened meanwhile, may change the list while the delivery waits.
+      if (choice.index < folders_.Count()) Deliver(std::string(folders_.At(choice.index)), target);
       break;
     case FoldersMenuAction::DeliverPath:
       Deliver(choice.path, target);
@@ -128,7 +129,7 @@ void TrayApp::OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle targe
   }
 }
 
-void TrayApp::Deliver(std::string path, WindowHandle target) {
+void TrayApp::Deliver(const std::string& path, WindowHandle target) {
   delivering_ = true;
   // A failure has been told to the user already, by the delivery; only a success is remembered.
   const DeliveryOutcome outcome =

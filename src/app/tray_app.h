@@ -83,7 +83,7 @@ class TrayApp {
   // target: the window a chosen folder goes to, or 0 for the delivery's own search.
   void OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle target);
   // Delivers path; a folder delivered goes to the top of the recent folders, which are stored.
-  void Deliver(std::string path, WindowHandle target);
+  void Deliver(const std::string& path, WindowHandle target);
   // The event as answered: the mouse's own selection and menu request become Other.
   IconEvent Recognise(IconEvent event);
   void Answer(const IconNotification& notification);
