@@ -10,6 +10,7 @@
 #include "app/startup_settings.h"
 #include "store/folder_list.h"
 #include "ui/main/configure_menu.h"
+#include "ui/main/folders_menu.h"
 
 namespace dm {
 
@@ -62,9 +63,8 @@ class TrayWindows {
  public:
   virtual ~TrayWindows() = default;
   // Pops up the Folders menu at the given point, or at the pointer when none is given; returns the
-  // position of the chosen folder in the list, nothing when none was chosen.
-  virtual std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders,
-                                                      std::optional<ScreenPoint> at) = 0;
+  // choice of the entry chosen, None when none was.
+  virtual FoldersMenuChoice PopUpFoldersMenu(const FoldersMenu& menu, std::optional<ScreenPoint> at) = 0;
   // Pops up the Configure menu at the given point, or at the pointer, with "&List..." as the bold
   // default entry.
   virtual ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) = 0;

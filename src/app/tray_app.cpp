@@ -4,6 +4,7 @@
 
 #include "app/startup_settings.h"
 #include "store/folder_list_store.h"
+#include "store/recent_folders_store.h"
 #include "store/settings_keys.h"
 #include "ui/about/about_info_text.h"
 
@@ -16,6 +17,7 @@ bool TrayApp::Start() {
     return false;
   }
   folders_ = LoadFolderList(s_.store);
+  recent_ = LoadRecentFolders(s_.store);
   configureMenu_.SetClipboardChecked(ClipboardOptionFromText(
       ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
   ShowIcon();
@@ -54,7 +56,7 @@ void TrayApp::OnIconEvent(IconEvent event, std::optional<ScreenPoint> anchor) {
 void TrayApp::Answer(const IconNotification& notification) {
   if (answeringIcon_) return;
   answeringIcon_ = true;
-  std::optional<std::size_t> chosen;
+  FoldersMenuChoice chosen;
   switch (notification.event) {
     case IconEvent::LeftButtonUp:
       s_.timer.Enable();
@@ -79,13 +81,13 @@ void TrayApp::Answer(const IconNotification& notification) {
   }
   answeringIcon_ = false;
   // Delivered outside the guard, as after a click's menu: clicks meanwhile are kept and answered.
-  if (chosen) OnFolderChosen(*chosen, 0);
+  OnFolderChosen(chosen, 0);
 }
 
 void TrayApp::OnClickTimerTick() {
   // Stopped before the menu opens: a tick dispatched by the menu's own loop cannot open a second.
   s_.timer.Disable();
-  if (const auto chosen = ChooseFolder(std::nullopt)) OnFolderChosen(*chosen, 0);
+  OnFolderChosen(ChooseFolder(std::nullopt), 0);
 }
 
 void TrayApp::OnHotkey(WindowHandle window, std::optional<ScreenPoint> at) {
@@ -99,23 +101,42 @@ void TrayApp::OnHotkey(WindowHandle window, std::optional<ScreenPoint> at) {
   // The key repeats while held: its further presses reach this object through the menu's own
   // loop and are dropped.
   answeringIcon_ = true;
-  const std::optional<std::size_t> chosen = ChooseFolder(at);
+  const FoldersMenuChoice chosen = ChooseFolder(at);
   answeringIcon_ = false;
-  if (chosen) OnFolderChosen(*chosen, window);
+  OnFolderChosen(chosen, window);
 }
 
-std::optional<std::size_t> TrayApp::ChooseFolder(std::optional<ScreenPoint> at) {
-  if (folders_.Empty() || s_.windows.EditorVisible()) return std::nullopt;
-  return s_.windows.PopUpFoldersMenu(folders_, at);
+FoldersMenuChoice TrayApp::ChooseFolder(std::optional<ScreenPoint> at) {
+  if (folders_.Empty() || s_.windows.EditorVisible()) return {};
+  return s_.windows.PopUpFoldersMenu(BuildFoldersMenu(folders_, recent_.Folders()), at);
 }
 
-void TrayApp::OnFolderChosen(std::size_t index, WindowHandle target) {
-  if (index >= folders_.Count()) return;
+void TrayApp::OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle target) {
+  switch (choice.action) {
+    case FoldersMenuAction::DeliverStored:
+      // A copy: the editor, opened meanwhile, may change the list while the delivery waits.
+      if (choice.index < folders_.Count()) Deliver(std::string(folders_.At(choice.index)), target);
+      break;
+    case FoldersMenuAction::DeliverPath:
+      Deliver(choice.path, target);
+      break;
+    case FoldersMenuAction::ClearRecent:
+      recent_.Clear();
+      StoreRecentFolders(s_.store, recent_);
+      break;
+    case FoldersMenuAction::None:
+      break;
+  }
+}
+
+void TrayApp::Deliver(const std::string& path, WindowHandle target) {
   delivering_ = true;
-  if (target != 0) {
-    s_.delivery.DeliverPathTo(folders_.At(index), configureMenu_.ClipboardChecked(), target);
-  } else {
-    s_.delivery.DeliverPath(folders_.At(index), configureMenu_.ClipboardChecked());
+  // A failure has been told to the user already, by the delivery; only a success is remembered.
+  const DeliveryOutcome outcome =
+      target != 0 ? s_.delivery.DeliverPathTo(path, configureMenu_.ClipboardChecked(), target)
+                  : s_.delivery.DeliverPath(path, configureMenu_.ClipboardChecked());
+  if (outcome == DeliveryOutcome::Delivered && recent_.Delivered(path)) {
+    StoreRecentFolders(s_.store, recent_);
   }
   delivering_ = false;
   for (const IconNotification& click : std::exchange(deferredClicks_, {})) Answer(click);

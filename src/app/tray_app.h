@@ -1,7 +1,8 @@
 #pragma once
 // The tray application: start-up, the icon's click recognition, the two pop-up menus and their
-// commands, the close rule and the one shutdown routine. It owns the folder list and the
-// clipboard option (the check mark of the Configure menu's "&Clipboard") for the whole run.
+// commands, the close rule and the one shutdown routine. It owns the folder list, the recent
+// folders and the clipboard option (the check mark of the Configure menu's "&Clipboard") for the
+// whole run.
 
 #include <cstddef>
 #include <optional>
@@ -13,7 +14,9 @@
 #include "app/path_delivery.h"
 #include "platform/settings_store.h"
 #include "store/folder_list.h"
+#include "store/recent_folders.h"
 #include "ui/main/configure_menu.h"
+#include "ui/main/folders_menu.h"
 
 namespace dm {
 
@@ -31,8 +34,8 @@ class TrayApp {
  public:
   explicit TrayApp(TrayAppServices services) : s_(services) {}
 
-  // The program's start: refuses a second copy, then loads the folder list and the clipboard
-  // option, adds the icon, sets the priority and the double-click interval. Returns false when
+  // The program's start: refuses a second copy, then loads the folder list, the recent folders and
+  // the clipboard option, adds the icon, sets the priority and the double-click interval. Returns false when
   // this copy must end (another copy runs).
   bool Start();
 
@@ -70,13 +73,17 @@ class TrayApp {
 
   // The list the editor edits and shows.
   FolderList& Folders() { return folders_; }
+  // The folders delivered last, newest first.
+  const RecentFolders& Recent() const { return recent_; }
 
  private:
   void OpenEditor();
-  // Pops up the Folders menu, unless the list is empty or the editor is open; the chosen position.
-  std::optional<std::size_t> ChooseFolder(std::optional<ScreenPoint> at);
-  // target: the window the folder goes to, or 0 for the delivery's own search.
-  void OnFolderChosen(std::size_t index, WindowHandle target);
+  // Pops up the Folders menu, unless the list is empty or the editor is open; the entry chosen.
+  FoldersMenuChoice ChooseFolder(std::optional<ScreenPoint> at);
+  // target: the window a chosen folder goes to, or 0 for the delivery's own search.
+  void OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle target);
+  // Delivers path; a folder delivered goes to the top of the recent folders, which are stored.
+  void Deliver(const std::string& path, WindowHandle target);
   // The event as answered: the mouse's own selection and menu request become Other.
   IconEvent Recognise(IconEvent event);
   void Answer(const IconNotification& notification);
@@ -85,6 +92,7 @@ class TrayApp {
 
   TrayAppServices s_;
   FolderList folders_;
+  RecentFolders recent_;
   ConfigureMenu configureMenu_;
   // Set while a pop-up menu or the About box of the icon's own is on screen: their message loops
   // hand this object further icon events, which are then dropped.

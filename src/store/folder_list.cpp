@@ -22,6 +22,13 @@ bool DisplayOrderLess(std::string_view a, std::string_view b) {
   return a < b;
 }
 
+bool SameFolder(std::string_view a, std::string_view b) {
+  const auto bare = [](std::string_view path) {
+    return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+  };
+  return bare(a) == bare(b);
+}
+
 FolderList::FolderList(std::vector<std::string> stored) : folders_(std::move(stored)) {
   if (folders_.size() > kMaxFolders) folders_.resize(kMaxFolders);
 }
@@ -29,6 +36,11 @@ FolderList::FolderList(std::vector<std::string> stored) : folders_(std::move(sto
 void FolderList::SortForDisplay() {
   std::stable_sort(folders_.begin(), folders_.end(),
                    [](const std::string& a, const std::string& b) { return DisplayOrderLess(a, b); });
+}
+
+bool FolderList::Holds(std::string_view folder) const {
+  return std::any_of(folders_.begin(), folders_.end(),
+                     [folder](const std::string& held) { return SameFolder(held, folder); });
 }
 
 AddOutcome FolderList::Add(std::string folder) {

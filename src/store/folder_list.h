@@ -22,6 +22,10 @@ struct AddOutcome {
 // system list shows paths; paths that differ only in letter case in byte order.
 bool DisplayOrderLess(std::string_view a, std::string_view b);
 
+// Whether two paths name the same folder as the list tells them apart: letter case counts, and a
+// path without a trailing backslash is the same path with one (an add appends it).
+bool SameFolder(std::string_view a, std::string_view b);
+
 class FolderList {
  public:
   static constexpr std::size_t kMaxFolders = 255;
@@ -36,6 +40,8 @@ class FolderList {
   bool Full() const { return folders_.size() >= kMaxFolders; }
   const std::string& At(std::size_t index) const { return folders_.at(index); }
   const std::vector<std::string>& Folders() const { return folders_; }
+  // Whether the list holds folder, as SameFolder tells.
+  bool Holds(std::string_view folder) const;
 
   // Puts the list in display order (the order it keeps from then on: adds take their place in it).
   void SortForDisplay();

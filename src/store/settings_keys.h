@@ -13,6 +13,11 @@
 //   Priority   decimal, default 32         read at start-up; never written (hand-edited only)
 //   Hotkey     "Ctrl+G", "Ctrl+Alt+F"...,  read at start-up; never written (set by the user only);
 //              default Ctrl+G, empty: off   kept out of every save
+//   Recent<i>  a path, i = 1..8, newest first, no default
+//                                          read at start-up; written when a folder was delivered
+//                                          and the recent folders changed (only the values that
+//                                          changed), deleted above their count and by
+//                                          "Clear recent"; never part of the list's saves
 
 #include <cstdint>
 #include <string>
@@ -37,5 +42,7 @@ inline constexpr std::string_view kFalse = "False";
 
 // "Path" followed by the position in decimal, no leading zeros or blanks.
 inline std::string PathKey(unsigned position) { return "Path" + std::to_string(position); }
+// "Recent" followed by the position in decimal, 1 the newest.
+inline std::string RecentKey(unsigned position) { return "Recent" + std::to_string(position); }
 
 }  // namespace dm::keys

@@ -266,6 +266,18 @@ class Desktop:
         menus = self.find_windows(cls='#32768', visible=True)
         return menus[0] if menus else None
 
+    def popup_menus(self):
+        """Every open pop-up menu window: a menu and the submenus open from it."""
+        return self.find_windows(cls='#32768', visible=True)
+
+    def menu_items(self, menu=None):
+        """The items of the open pop-up menu (or of the menu window given) as (state, text) pairs, as
+        `dmhelper menu` reads them: state 'enabled', or words such as 'disabled', 'separator',
+        'submenu'."""
+        rc, out = self.helper('menu', *([menu.hwnd] if menu is not None else []))
+        check(rc == 0, f'could not read the menu\'s items: {out}')
+        return [tuple(line.split('|', 1)) for line in out.splitlines() if '|' in line]
+
     def no_menu_for(self, seconds):
         """True when no pop-up menu shows during the whole of the next `seconds`."""
         deadline = time.monotonic() + seconds

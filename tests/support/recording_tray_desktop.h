@@ -6,12 +6,62 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app_services.h"
 #include "app/path_delivery.h"
 
 namespace dm::test {
+
+// What the user picks in the Folders menu: the folder at a position of the list, an entry by its
+// text (in a submenu too), or nothing. A pick the menu does not offer chooses nothing.
+struct MenuPick {
+  MenuPick(std::size_t storedIndex) : index(storedIndex) {}  // NOLINT(google-explicit-constructor)
+  MenuPick(std::nullopt_t) {}                                // NOLINT(google-explicit-constructor)
+  static MenuPick Entry(std::string text) {
+    MenuPick pick(std::nullopt);
+    pick.text = std::move(text);
+    return pick;
+  }
+
+  std::optional<std::size_t> index;
+  std::optional<std::string> text;
+};
+
+// The choice of the entry pick names among items, None when there is none.
+inline FoldersMenuChoice Picked(const std::vector<FoldersMenuItem>& items, const MenuPick& pick) {
+  for (const FoldersMenuItem& item : items) {
+    if (item.kind == FoldersMenuItemKind::Submenu) {
+      FoldersMenuChoice inner = Picked(item.items, pick);
+      if (inner.action != FoldersMenuAction::None) return inner;
+    }
+    if (item.kind != FoldersMenuItemKind::Entry) continue;
+    const bool stored = item.choice.action == FoldersMenuAction::DeliverStored;
+    if ((pick.index && stored && item.choice.index == *pick.index) || (pick.text && item.text == *pick.text))
+      return item.choice;
+  }
+  return {};
+}
+
+// The menu as one line: "folders menu (2 paths)", and " recent [C:\X\|C:\Y\]" when it offers
+// the "Recent" submenu (its entries above the separator).
+inline std::string DescribeFoldersMenu(const FoldersMenu& menu) {
+  std::size_t paths = 0;
+  std::string recent;
+  for (const FoldersMenuItem& item : menu.items) {
+    if (item.kind == FoldersMenuItemKind::Entry && item.choice.action == FoldersMenuAction::DeliverStored)
+      ++paths;
+    if (item.kind != FoldersMenuItemKind::Submenu) continue;
+    recent += " " + item.text + " [";
+    for (const FoldersMenuItem& entry : item.items) {
+      if (entry.kind == FoldersMenuItemKind::Separator) break;
+      recent += (recent.back() == '[' ? "" : "|") + entry.text;
+    }
+    recent += "]";
+  }
+  return "folders menu (" + std::to_string(paths) + " paths)" + recent;
+}
 
 class RecordingTrayDesktop final : public TrayIcon,
                                    public ClickTimer,
@@ -27,7 +77,9 @@ class RecordingTrayDesktop final : public TrayIcon,
   bool editorVisible = false;
   bool aboutOpen = false;
   int doubleClickTime = 320;
-  std::deque<std::optional<std::size_t>> folderChoices;
+  std::deque<MenuPick> folderChoices;
+  // The outcome of each delivery, in turn; Delivered once they are used up.
+  std::deque<DeliveryOutcome> outcomes;
   std::deque<ConfigureCommand> configureChoices;
   // Runs while a menu is on screen, as the menu's own message loop would dispatch messages.
   std::function<void()> whileMenuOpen;
@@ -75,14 +127,13 @@ class RecordingTrayDesktop final : public TrayIcon,
     return at ? " at " + std::to_string(at->x) + "," + std::to_string(at->y) : "";
   }
 
-  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders,
-                                              std::optional<ScreenPoint> at) override {
-    log.push_back("folders menu (" + std::to_string(folders.Count()) + " paths)" + Place(at));
+  FoldersMenuChoice PopUpFoldersMenu(const FoldersMenu& menu, std::optional<ScreenPoint> at) override {
+    log.push_back(DescribeFoldersMenu(menu) + Place(at));
     if (whileMenuOpen) whileMenuOpen();
-    if (folderChoices.empty()) return std::nullopt;
-    auto choice = folderChoices.front();
+    if (folderChoices.empty()) return {};
+    const MenuPick pick = folderChoices.front();
     folderChoices.pop_front();
-    return choice;
+    return Picked(menu.items, pick);
   }
   ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) override {
     log.push_back(std::string("configure menu, clipboard ") +
@@ -115,12 +166,20 @@ class RecordingTrayDesktop final : public TrayIcon,
 
   DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
     log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys"));
-    return DeliveryOutcome::Delivered;
+    return NextOutcome();
   }
   DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override {
     log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys") + " to window " +
                   std::to_string(window));
-    return DeliveryOutcome::Delivered;
+    return NextOutcome();
+  }
+
+ private:
+  DeliveryOutcome NextOutcome() {
+    if (outcomes.empty()) return DeliveryOutcome::Delivered;
+    const DeliveryOutcome outcome = outcomes.front();
+    outcomes.pop_front();
+    return outcome;
   }
 };
 

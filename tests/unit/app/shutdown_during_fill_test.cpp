@@ -21,9 +21,7 @@ class FillingEditor final : public TrayWindows {
   std::size_t shutdownAtStep = 0;
   std::vector<std::string> lines;
 
-  std::optional<std::size_t> PopUpFoldersMenu(const FolderList&, std::optional<ScreenPoint>) override {
-    return std::nullopt;
-  }
+  FoldersMenuChoice PopUpFoldersMenu(const FoldersMenu&, std::optional<ScreenPoint>) override { return {}; }
   ConfigureCommand PopUpConfigureMenu(const ConfigureMenu&, std::optional<ScreenPoint>) override {
     return ConfigureCommand::None;
   }

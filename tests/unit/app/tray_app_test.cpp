@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -55,8 +56,9 @@ TEST_F(TrayAppTest, StartUpLoadsThenReadsOptionAddsIconSetsPriorityAndInterval) 
   SeedPaths({"C:\\A\\", "C:\\B\\", "C:\\C\\"});
   desktop.doubleClickTime = 500;
   ASSERT_TRUE(app.Start());
-  EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path1", "read Path2", "read Path3", "read Clipboard",
-                              "read Priority"}));
+  EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path1", "read Path2", "read Path3", "read Recent1",
+                              "read Recent2", "read Recent3", "read Recent4", "read Recent5", "read Recent6",
+                              "read Recent7", "read Recent8", "read Clipboard", "read Priority"}));
   EXPECT_EQ(desktop.log, (Log{"icon add: 3 Dashmarks", "priority normal", "timer interval 500"}));
   EXPECT_TRUE(store.Changes().empty());
 }
@@ -596,6 +598,105 @@ TEST_F(TrayAppTest, TheHotkeyBeepsWhenNoMenuCanOpen) {
   desktop.editorVisible = true;
   app.OnHotkey(77, std::nullopt);  // the list is being edited (the list loaded is still empty)
   EXPECT_EQ(desktop.log, (Log{"beep", "beep"}));
+}
+
+// --- the recent folders -------------------------------------------------------------------------
+
+class TrayAppRecentTest : public TrayAppTest {
+ protected:
+  // A single click on the icon, its tick and the pick in the Folders menu.
+  void ClickAndPick(test::MenuPick pick) {
+    desktop.folderChoices = {std::move(pick)};
+    Notify({kLeftUp});
+    app.OnClickTimerTick();
+  }
+  // The Folders menu as the next click opens it, nothing chosen.
+  std::string MenuShown() {
+    desktop.log.clear();
+    ClickAndPick(std::nullopt);
+    return desktop.log.back();
+  }
+};
+
+TEST_F(TrayAppRecentTest, OnlyAFolderDeliveredIsRemembered) {
+  const DeliveryOutcome failures[] = {
+      DeliveryOutcome::NoTarget,       DeliveryOutcome::FolderInvalid,
+      DeliveryOutcome::TargetElevated, DeliveryOutcome::ActivationRefused,
+      DeliveryOutcome::FocusLost,      DeliveryOutcome::TargetStoppedAnswering,
+      DeliveryOutcome::ClipboardBusy,  DeliveryOutcome::InputMethodOpen,
+      DeliveryOutcome::NoWayIn,        DeliveryOutcome::ShellNotAnswering,
+      DeliveryOutcome::NotShown,
+  };
+  store.Seed("Recent1", "E:\\Old\\");
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  for (const DeliveryOutcome outcome : failures) {
+    SCOPED_TRACE(std::string(DescribeOutcome(outcome)));
+    desktop.outcomes = {outcome};
+    ClickAndPick(0);
+    ClickAndPick(test::MenuPick::Entry("E:\\Old\\"));
+    EXPECT_EQ(desktop.log.back(), "deliver E:\\Old\\ by clipboard");
+  }
+  EXPECT_TRUE(store.Changes().empty()) << "a folder not delivered is not stored";
+  EXPECT_EQ(app.Recent().Folders(), (Log{"E:\\Old\\"}));
+  // The same choice, delivered.
+  ClickAndPick(0);
+  EXPECT_EQ(store.Changes(), (Log{"write Recent1=C:\\A\\", "write Recent2=E:\\Old\\"}));
+}
+
+TEST_F(TrayAppRecentTest, TheSubmenuOffersTheRecentFoldersTheListDoesNotHold) {
+  store.Seed("Recent1", "C:\\B\\");
+  store.Seed("Recent2", "E:\\X\\");
+  store.Seed("Recent3", "not a folder");
+  store.Seed("Recent4", "E:\\Y");
+  SeedPaths({"C:\\A\\", "C:\\B\\"});
+  StartClean();
+  EXPECT_EQ(MenuShown(), "folders menu (2 paths) Recent [E:\\X\\|E:\\Y]");
+  // A stored folder delivered goes to the top of the recent folders, and stays out of the submenu.
+  ClickAndPick(0);
+  EXPECT_EQ(store.Changes(),
+            (Log{"write Recent1=C:\\A\\", "write Recent2=C:\\B\\", "write Recent3=E:\\X\\"}));
+  EXPECT_EQ(MenuShown(), "folders menu (2 paths) Recent [E:\\X\\|E:\\Y]");
+  // Once it has left the list, it shows there.
+  app.Folders().Remove(0);
+  EXPECT_EQ(MenuShown(), "folders menu (1 paths) Recent [C:\\A\\|E:\\X\\|E:\\Y]");
+}
+
+TEST_F(TrayAppRecentTest, ARecentFolderIsDeliveredLikeAStoredOneAndMovesToTheTop) {
+  store.Seed("Recent1", "E:\\X\\");
+  store.Seed("Recent2", "E:\\Y\\");
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  app.OnConfigureCommand(ConfigureCommand::Clipboard);  // typed
+  desktop.folderChoices = {test::MenuPick::Entry("E:\\Y\\")};
+  app.OnHotkey(77, ScreenPoint{300, 420});
+  EXPECT_EQ(desktop.log, (Log{"timer off", "folders menu (1 paths) Recent [E:\\X\\|E:\\Y\\] at 300,420",
+                              "deliver E:\\Y\\ by keys to window 77"}));
+  EXPECT_EQ(store.Changes(),
+            (Log{"write Clipboard=False", "write Recent1=E:\\Y\\", "write Recent2=E:\\X\\"}));
+  EXPECT_EQ(MenuShown(), "folders menu (1 paths) Recent [E:\\Y\\|E:\\X\\]");
+}
+
+TEST_F(TrayAppRecentTest, ClearRecentEmptiesTheSubmenuAndItsStoredValuesOnly) {
+  store.Seed("Recent1", "E:\\X\\");
+  store.Seed("Recent2", "C:\\A\\");
+  store.Seed("Recent3", "broken");
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  ClickAndPick(test::MenuPick::Entry("Clear recent"));
+  EXPECT_EQ(desktop.log.back(), "folders menu (1 paths) Recent [E:\\X\\]") << "nothing delivered";
+  EXPECT_EQ(store.Changes(), (Log{"delete Recent1", "delete Recent2", "delete Recent3"}));
+  EXPECT_EQ(store.Values(), (std::map<std::string, std::string>{{"Amount", "1"}, {"Path1", "C:\\A\\"}}));
+  EXPECT_EQ(MenuShown(), "folders menu (1 paths)");
+}
+
+TEST_F(TrayAppRecentTest, RecentFoldersAloneMakeNoMenu) {
+  store.Seed("Recent1", "E:\\X\\");
+  StartClean();
+  Notify({kLeftUp});
+  app.OnClickTimerTick();
+  app.OnHotkey(77, std::nullopt);
+  EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "beep"}));
 }
 
 }  // namespace

@@ -91,5 +91,26 @@ TEST(FolderList, RemoveTakesOneFolderOut) {
   EXPECT_FALSE(folders.Remove(0));
 }
 
+TEST(FolderList, SameFolderCountsLetterCaseAndNotATrailingBackslash) {
+  const struct Case {
+    const char* a;
+    const char* b;
+    bool same;
+  } cases[] = {
+      {"C:\\A\\", "C:\\A\\", true},
+      {"C:\\A", "C:\\A\\", true},
+      {"C:\\A\\", "C:\\A", true},
+      {"C:\\A\\", "c:\\a\\", false},
+      {"C:\\A\\", "C:\\A\\\\", false},
+      {"C:\\A\\", "C:\\AB\\", false},
+      {"", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.a) + " | " + c.b);
+    EXPECT_EQ(SameFolder(c.a, c.b), c.same);
+    EXPECT_EQ(FolderList({c.a}).Holds(c.b), c.same);
+  }
+}
+
 }  // namespace
 }  // namespace dm

@@ -38,7 +38,7 @@ TEST(PopupMenuTest, AMenuClosedWithoutAChoiceGivesTheFrontBackOnlyWhileNothingEl
   } cases[] = {{"nothing", Meanwhile::Nothing},
                {"another window took the front", Meanwhile::AnotherWindowTookTheFront},
                {"the window in front closed", Meanwhile::TheWindowClosed}};
-  FolderList folders({"C:\\Windows\\"});
+  const FoldersMenu menu = BuildFoldersMenu(FolderList({"C:\\Windows\\"}), {"C:\\Users\\"});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const HWND owner = TopLevelWindow(L"owner", 300, false);
@@ -52,7 +52,7 @@ TEST(PopupMenuTest, AMenuClosedWithoutAChoiceGivesTheFrontBackOnlyWhileNothingEl
       if (c.meanwhile == Meanwhile::TheWindowClosed) DestroyWindow(user);
     };
     ASSERT_NE(SetTimer(nullptr, 0, 100, CloseTheMenu), 0U);
-    EXPECT_EQ(TrackFoldersMenu(owner, folders, ScreenPoint{320, 320}), std::nullopt);
+    EXPECT_EQ(TrackFoldersMenu(owner, menu, ScreenPoint{320, 320}), FoldersMenuChoice{});
     switch (c.meanwhile) {
       case Meanwhile::Nothing:
         EXPECT_EQ(GetForegroundWindow(), user);

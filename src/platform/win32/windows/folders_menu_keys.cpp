@@ -23,7 +23,7 @@ std::optional<std::size_t> HighlightedItem(HMENU menu) {
 
 }  // namespace
 
-void FoldersMenuKeys::Opened(HMENU menu, const FolderList& folders) {
+void FoldersMenuKeys::Opened(HMENU menu, const std::vector<std::string>& folders) {
   menu_ = menu;
   folders_ = &folders;
 }
@@ -40,9 +40,8 @@ std::optional<LRESULT> FoldersMenuKeys::OnMenuChar(HWND owner, WPARAM wParam, LP
   // Half of a surrogate pair is no character of its own.
   const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
   const folders_menu::KeyAnswer answer =
-      surrogate
-          ? folders_menu::KeyAnswer{}
-          : folders_menu::AnswerKey(static_cast<char32_t>(unit), folders_->Folders(), HighlightedItem(menu_));
+      surrogate ? folders_menu::KeyAnswer{}
+                : folders_menu::AnswerKey(static_cast<char32_t>(unit), *folders_, HighlightedItem(menu_));
   const auto item = static_cast<WORD>(answer.item);
   switch (answer.action) {
     case folders_menu::KeyAction::Choose:

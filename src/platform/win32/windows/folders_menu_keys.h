@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include <optional>
-
-#include "store/folder_list.h"
+#include <string>
+#include <vector>
 
 namespace dm::win {
 
@@ -16,8 +16,9 @@ class FoldersMenuKeys {
   // wParam is the item to be highlighted.
   static constexpr UINT kAfterHighlightMessage = WM_APP + 1;
 
-  // The Folders menu menu, drawn from folders, is open from Opened until Closed.
-  void Opened(HMENU menu, const FolderList& folders);
+  // The Folders menu menu is open from Opened until Closed; folders are its items 1 to n, the
+  // folders the keys find (FoldersMenu::keyFolders), and stay until Closed.
+  void Opened(HMENU menu, const std::vector<std::string>& folders);
   void Closed();
 
   // The answer to WM_MENUCHAR for the open Folders menu; nothing for another menu.
@@ -27,7 +28,7 @@ class FoldersMenuKeys {
 
  private:
   HMENU menu_ = nullptr;
-  const FolderList* folders_ = nullptr;
+  const std::vector<std::string>* folders_ = nullptr;
 };
 
 }  // namespace dm::win

@@ -231,9 +231,8 @@ void MainWindow::EndProgram() {
   ExitProcess(0);
 }
 
-std::optional<std::size_t> MainWindow::PopUpFoldersMenu(const FolderList& folders,
-                                                        std::optional<ScreenPoint> at) {
-  return TrackFoldersMenu(window_, folders, at, &foldersMenuKeys_);
+FoldersMenuChoice MainWindow::PopUpFoldersMenu(const FoldersMenu& menu, std::optional<ScreenPoint> at) {
+  return TrackFoldersMenu(window_, menu, at, &foldersMenuKeys_);
 }
 ConfigureCommand MainWindow::PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) {
   return TrackConfigureMenu(window_, menu, at);

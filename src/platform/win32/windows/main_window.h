@@ -58,8 +58,7 @@ class MainWindow final : public TrayIcon,
   void EndProgram() override;
 
   // TrayWindows
-  std::optional<std::size_t> PopUpFoldersMenu(const FolderList& folders,
-                                              std::optional<ScreenPoint> at) override;
+  FoldersMenuChoice PopUpFoldersMenu(const FoldersMenu& menu, std::optional<ScreenPoint> at) override;
   ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) override;
   void ShowEditor() override;
   bool EditorVisible() override;

@@ -1,15 +1,18 @@
 #include "platform/win32/windows/popup_menu.h"
 
+#include <vector>
+
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/base/unique_handle.h"
 #include "platform/win32/windows/menu_entry_fit.h"
-#include "ui/main/folders_menu.h"
 
 namespace dm::win {
 
 namespace {
 
-constexpr UINT kHeadingCommand = 1000;  // the folder at position i is command 1001 + i
+// The heading's command; the entries that can be chosen follow it, top to bottom and into each
+// submenu where it stands, so the folder at position i of the list is command 1001 + i.
+constexpr UINT kHeadingCommand = 1000;
 
 // The menu took the front from previous: a menu closed without a choice gives it back, so that
 // the user's next keys reach the window they came from and not the hidden owner.
@@ -43,27 +46,61 @@ UINT_PTR TrackAt(HWND owner, HMENU menu, std::optional<ScreenPoint> at) {
   return static_cast<UINT_PTR>(chosen);
 }
 
+// Appends items to menu; each entry that can be chosen gets the next command, and its choice goes
+// to choices at the command's place after kHeadingCommand + 1. False when the menu could not take
+// an item.
+bool AppendItems(HMENU menu, const std::vector<FoldersMenuItem>& items, const MenuEntryFit& fit,
+                 std::vector<FoldersMenuChoice>& choices) {
+  for (const FoldersMenuItem& item : items) {
+    // A path too wide for the screen shows shortened; the chosen folder is still the whole path. The
+    // text goes in as the model gives it: an ampersand marks the access key in the displayed text.
+    const std::wstring text = Utf8ToWide(fit.Fit(item.text));
+    BOOL appended = FALSE;
+    switch (item.kind) {
+      case FoldersMenuItemKind::Heading:
+        appended = AppendMenuW(menu, MF_STRING | MF_GRAYED, kHeadingCommand, text.c_str());
+        break;
+      case FoldersMenuItemKind::Separator:
+        appended = AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        break;
+      case FoldersMenuItemKind::Entry:
+        choices.push_back(item.choice);
+        appended = AppendMenuW(menu, MF_STRING | MF_ENABLED, kHeadingCommand + choices.size(), text.c_str());
+        break;
+      case FoldersMenuItemKind::Submenu: {
+        UniqueMenu submenu(CreatePopupMenu());
+        if (!submenu || !AppendItems(submenu.Get(), item.items, fit, choices)) return false;
+        appended =
+            AppendMenuW(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.Get()), text.c_str());
+        // From here on the menu owns its submenu and destroys it with itself.
+        if (appended) submenu.Release();
+        break;
+      }
+    }
+    if (!appended) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders,
-                                            std::optional<ScreenPoint> at, FoldersMenuKeys* keys) {
+FoldersMenuChoice TrackFoldersMenu(HWND owner, const FoldersMenu& model, std::optional<ScreenPoint> at,
+                                   FoldersMenuKeys* keys) {
   UniqueMenu menu(CreatePopupMenu());
-  if (!menu) return std::nullopt;
-  AppendMenuW(menu.Get(), MF_STRING | MF_GRAYED, kHeadingCommand, Utf8ToWide(folders_menu::kHeading).c_str());
   POINT pointer{};
   GetCursorPos(&pointer);
   const MenuEntryFit fit(pointer);
-  for (std::size_t i = 0; i < folders.Count(); ++i) {
-    // The caption goes in unescaped: an ampersand marks the accelerator in the displayed text. A
-    // path too wide for the screen shows shortened; the chosen folder is still the whole path.
-    const std::wstring caption = Utf8ToWide(fit.Fit(folders.At(i)));
-    AppendMenuW(menu.Get(), MF_STRING | MF_ENABLED, kHeadingCommand + 1 + i, caption.c_str());
+  std::vector<FoldersMenuChoice> choices;
+  if (!menu || !AppendItems(menu.Get(), model.items, fit, choices)) {
+    OutputDebugStringW(L"Dashmarks: the Folders menu could not be made\n");
+    MessageBeep(MB_OK);
+    return {};
   }
-  if (keys != nullptr) keys->Opened(menu.Get(), folders);
+  if (keys != nullptr) keys->Opened(menu.Get(), model.keyFolders);
   const UINT_PTR command = TrackAt(owner, menu.Get(), at);
   if (keys != nullptr) keys->Closed();
-  if (command <= kHeadingCommand || command > kHeadingCommand + folders.Count()) return std::nullopt;
-  return command - kHeadingCommand - 1;
+  if (command <= kHeadingCommand || command > kHeadingCommand + choices.size()) return {};
+  return choices[command - kHeadingCommand - 1];
 }
 
 ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std::optional<ScreenPoint> at) {

@@ -8,18 +8,18 @@
 
 #include "app/icon_event.h"
 #include "platform/win32/windows/folders_menu_keys.h"
-#include "store/folder_list.h"
 #include "ui/main/configure_menu.h"
+#include "ui/main/folders_menu.h"
 
 namespace dm::win {
 
-// Both return when the menu closes: the position of the chosen folder in the list (nothing when
-// none was chosen) and the chosen command. The Folders menu is the heading, then the list's folders.
+// Both return when the menu closes: the choice of the entry chosen (None when none was) and the
+// chosen command. The Folders menu is drawn as its model says, each entry fitted to the screen.
 // at: where the menu opens; at the pointer when none is given. The menu takes the front while it is
 // open; closed without a choice, it gives the front back to the window that had it before.
 // keys: where the owner finds the open Folders menu when it answers WM_MENUCHAR.
-std::optional<std::size_t> TrackFoldersMenu(HWND owner, const FolderList& folders,
-                                            std::optional<ScreenPoint> at, FoldersMenuKeys* keys = nullptr);
+FoldersMenuChoice TrackFoldersMenu(HWND owner, const FoldersMenu& model, std::optional<ScreenPoint> at,
+                                   FoldersMenuKeys* keys = nullptr);
 ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std::optional<ScreenPoint> at);
 
 }  // namespace dm::win
