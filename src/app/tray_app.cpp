@@ -101,14 +101,29 @@ void TrayApp::OnHotkey(WindowHandle window, std::optional<ScreenPoint> at) {
   // The key repeats while held: its further presses reach this object through the menu's own
   // loop and are dropped.
   answeringIcon_ = true;
-  const FoldersMenuChoice chosen = ChooseFolder(at);
+  const FoldersMenuChoice chosen = ChooseFolder(at, window);
   answeringIcon_ = false;
   OnFolderChosen(chosen, window);
 }
 
-FoldersMenuChoice TrayApp::ChooseFolder(std::optional<ScreenPoint> at) {
+FoldersMenuChoice TrayApp::ChooseFolder(std::optional<ScreenPoint> at, WindowHandle target) {
   if (folders_.Empty() || s_.windows.EditorVisible()) return {};
-  return s_.windows.PopUpFoldersMenu(BuildFoldersMenu(folders_, recent_.Folders()), at);
+  Whereabouts around = s_.delivery.LookAround(target);
+  return s_.windows.PopUpFoldersMenu(
+      BuildFoldersMenu(folders_, recent_.Folders(),
+                       {std::move(around.openFolders), std::move(around.targetFolder)}),
+      at);
+}
+
+void TrayApp::AddShownFolder(const std::string& folder) {
+  // The editor, opened while the menu was up, shows the list as it was: nothing is added under it.
+  if (s_.windows.EditorVisible() || folders_.Add(folder).result != AddResult::Added) {
+    s_.process.Beep();
+    return;
+  }
+  // Stored at once, as after the editor: a program ended by force keeps it.
+  StoreFolderListChanges(s_.store, folders_);
+  s_.icon.Modify(TrayTipText(folders_.Count()));
 }
 
 void TrayApp::OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle target) {
@@ -119,6 +134,9 @@ void TrayApp::OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle targe
       break;
     case FoldersMenuAction::DeliverPath:
       Deliver(choice.path, target);
+      break;
+    case FoldersMenuAction::AddFolder:
+      AddShownFolder(choice.path);
       break;
     case FoldersMenuAction::ClearRecent:
       recent_.Clear();

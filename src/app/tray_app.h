@@ -79,7 +79,11 @@ class TrayApp {
  private:
   void OpenEditor();
   // Pops up the Folders menu, unless the list is empty or the editor is open; the entry chosen.
-  FoldersMenuChoice ChooseFolder(std::optional<ScreenPoint> at);
+  // target: the window the folder will go to (the folder hotkey's), 0 for the delivery's search;
+  // the menu offers what it and the folder windows show.
+  FoldersMenuChoice ChooseFolder(std::optional<ScreenPoint> at, WindowHandle target = 0);
+  // Adds folder to the list and stores the list at once; a beep when it cannot.
+  void AddShownFolder(const std::string& folder);
   // target: the window a chosen folder goes to, or 0 for the delivery's own search.
   void OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle target);
   // Delivers path; a folder delivered goes to the top of the recent folders, which are stored.

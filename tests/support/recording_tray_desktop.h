@@ -44,14 +44,21 @@ inline FoldersMenuChoice Picked(const std::vector<FoldersMenuItem>& items, const
   return {};
 }
 
-// The menu as one line: "folders menu (2 paths)", and " recent [C:\X\|C:\Y\]" when it offers
-// the "Recent" submenu (its entries above the separator).
+// The menu as one line: "folders menu (2 paths)", " open [C:\X\|C:\Y\]" when it offers folders
+// open in folder windows, " recent [C:\X\|C:\Y\]" when it offers the "Recent" submenu (its
+// entries above the separator), and " add [C:\Z\]" when it offers to add a folder.
 inline std::string DescribeFoldersMenu(const FoldersMenu& menu) {
   std::size_t paths = 0;
+  std::string open;
   std::string recent;
+  std::string add;
   for (const FoldersMenuItem& item : menu.items) {
     if (item.kind == FoldersMenuItemKind::Entry && item.choice.action == FoldersMenuAction::DeliverStored)
       ++paths;
+    if (item.kind == FoldersMenuItemKind::Entry && item.choice.action == FoldersMenuAction::DeliverPath)
+      open += (open.empty() ? "" : "|") + item.text;
+    if (item.kind == FoldersMenuItemKind::Entry && item.choice.action == FoldersMenuAction::AddFolder)
+      add = " add [" + item.choice.path + "]";
     if (item.kind != FoldersMenuItemKind::Submenu) continue;
     recent += " " + item.text + " [";
     for (const FoldersMenuItem& entry : item.items) {
@@ -60,7 +67,8 @@ inline std::string DescribeFoldersMenu(const FoldersMenu& menu) {
     }
     recent += "]";
   }
-  return "folders menu (" + std::to_string(paths) + " paths)" + recent;
+  return "folders menu (" + std::to_string(paths) + " paths)" + (open.empty() ? "" : " open [" + open + "]") +
+         recent + add;
 }
 
 class RecordingTrayDesktop final : public TrayIcon,
@@ -84,6 +92,10 @@ class RecordingTrayDesktop final : public TrayIcon,
   // Runs while a menu is on screen, as the menu's own message loop would dispatch messages.
   std::function<void()> whileMenuOpen;
   std::function<void()> whileAboutOpen;
+
+  // What a look around finds, and the windows it was asked for (0: the delivery's own search).
+  Whereabouts around;
+  std::vector<WindowHandle> lookedAround;
 
   // The shell: adds that fail while it is not ready, and whether it shows the icon.
   int failingAdds = 0;
@@ -164,6 +176,10 @@ class RecordingTrayDesktop final : public TrayIcon,
     aboutOpen = false;
   }
 
+  Whereabouts LookAround(WindowHandle window) override {
+    lookedAround.push_back(window);
+    return around;
+  }
   DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
     log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys"));
     return NextOutcome();

@@ -5,11 +5,15 @@
 //
 // Top to bottom: a disabled heading; one entry for each folder of the folder list, in the list's
 // order (items 1 to n, which the digit and letter keys work on, see folders_menu_keys.h); then,
-// when there are recent folders the list does not hold, a separator and the "Recent" submenu:
-// those folders newest first, a separator and "Clear recent".
+// when folders open in folder windows are not in the list, a separator, the disabled heading
+// "Open in Explorer" and those folders, the front-most window's first (at most
+// kMaxOpenFolders); when there are recent folders the list does not hold, a separator and the
+// "Recent" submenu: those folders newest first, a separator and "Clear recent"; last, when the
+// window a delivery would go to shows a folder the list does not hold, "Add “<folder>”".
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +27,11 @@ namespace folders_menu {
 inline constexpr std::string_view kHeading = "Available Dashmarks...";
 inline constexpr std::string_view kRecent = "Recent";
 inline constexpr std::string_view kClearRecent = "Clear recent";
+inline constexpr std::string_view kOpenHeading = "Open in Explorer";
+// "Add “" and the folder (as it would be stored) and "”".
+inline constexpr std::string_view kAddBefore = "Add \u201C";
+inline constexpr std::string_view kAddAfter = "\u201D";
+inline constexpr std::size_t kMaxOpenFolders = 20;
 
 }  // namespace folders_menu
 
@@ -32,12 +41,13 @@ enum class FoldersMenuAction : std::uint8_t {
   DeliverStored,  // deliver the folder at index of the folder list
   DeliverPath,    // deliver the folder at path (a recent folder)
   ClearRecent,    // forget the recent folders
+  AddFolder,      // add the folder at path to the folder list
 };
 
 struct FoldersMenuChoice {
   FoldersMenuAction action = FoldersMenuAction::None;
   std::size_t index = 0;  // DeliverStored
-  std::string path;       // DeliverPath
+  std::string path;       // DeliverPath, AddFolder
   friend bool operator==(const FoldersMenuChoice&, const FoldersMenuChoice&) = default;
 };
 
@@ -63,8 +73,18 @@ struct FoldersMenu {
   std::vector<std::string> keyFolders;
 };
 
-// The menu for the folder list and the recent folders, newest first (those the list holds are
-// left out). The tray application opens no menu for an empty list, whatever the recent folders.
-FoldersMenu BuildFoldersMenu(const FolderList& folders, const std::vector<std::string>& recent);
+// Where the user is, as the menu offers it.
+struct FoldersMenuSurroundings {
+  // Folders open in folder windows, the front-most window's first.
+  std::vector<std::string> openFolders;
+  // The folder the window a delivery would go to shows, where it is a full path.
+  std::optional<std::string> targetFolder;
+};
+
+// The menu for the folder list, the recent folders, newest first, and the surroundings (folders
+// the list holds, or that come twice, are left out of each section). The tray application opens no
+// menu for an empty list, whatever the rest.
+FoldersMenu BuildFoldersMenu(const FolderList& folders, const std::vector<std::string>& recent,
+                             const FoldersMenuSurroundings& around = {});
 
 }  // namespace dm

@@ -699,5 +699,52 @@ TEST_F(TrayAppRecentTest, RecentFoldersAloneMakeNoMenu) {
   EXPECT_EQ(desktop.log, (Log{"timer on", "timer off", "beep"}));
 }
 
+// --- where the user is -------------------------------------------------------------------------
+
+using TrayAppSurroundingsTest = TrayAppRecentTest;
+
+TEST_F(TrayAppSurroundingsTest, FoldersOpenInFolderWindowsAreOfferedAndDeliveredLikeStoredOnes) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.around.openFolders = {"E:\\Front", "C:\\A", "D:\\Back"};
+  EXPECT_EQ(MenuShown(), "folders menu (1 paths) open [E:\\Front|D:\\Back]");
+  desktop.folderChoices = {test::MenuPick::Entry("D:\\Back")};
+  desktop.log.clear();
+  app.OnHotkey(77, std::nullopt);
+  EXPECT_EQ(desktop.log.back(), "deliver D:\\Back by clipboard to window 77");
+  // The icon's menu looks around the delivery's own target, the hotkey's around its window.
+  EXPECT_EQ(desktop.lookedAround, (std::vector<WindowHandle>{0, 77}));
+  // Delivered, it is a recent folder too.
+  EXPECT_EQ(store.Changes(), (Log{"write Recent1=D:\\Back"}));
+}
+
+TEST_F(TrayAppSurroundingsTest, TheTargetsFolderIsAddedAndStoredAtOnce) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.around.targetFolder = "E:\\Shown";
+  EXPECT_EQ(MenuShown(), "folders menu (1 paths) add [E:\\Shown\\]");
+  desktop.log.clear();
+  ClickAndPick(
+      test::MenuPick::Entry("Add \u201C"
+                            "E:\\Shown\\\u201D"));
+  EXPECT_EQ(desktop.log.back(), "icon modify: 2 Dashmarks");
+  EXPECT_EQ(store.Changes(), (Log{"write Amount=2", "write Path2=E:\\Shown\\"}));
+  // The next menu holds it among the stored folders and offers it no more.
+  EXPECT_EQ(MenuShown(), "folders menu (2 paths)");
+}
+
+TEST_F(TrayAppSurroundingsTest, NothingIsAddedUnderAnEditorOpenedWhileTheMenuWasUp) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.around.targetFolder = "E:\\Shown";
+  desktop.whileMenuOpen = [this] { desktop.editorVisible = true; };
+  ClickAndPick(
+      test::MenuPick::Entry("Add \u201C"
+                            "E:\\Shown\\\u201D"));
+  EXPECT_EQ(desktop.log.back(), "beep");
+  EXPECT_TRUE(store.Changes().empty());
+  EXPECT_EQ(app.Folders().Count(), 1U);
+}
+
 }  // namespace
 }  // namespace dm

@@ -42,6 +42,9 @@ std::string Describe(const std::vector<FoldersMenuItem>& items) {
           case FoldersMenuAction::ClearRecent:
             out += "clear recent";
             break;
+          case FoldersMenuAction::AddFolder:
+            out += "add " + item.choice.path;
+            break;
           case FoldersMenuAction::None:
             out += "nothing";
             break;
@@ -92,6 +95,58 @@ TEST(FoldersMenu, ItsItemsAsATable) {
     // The keys work on the stored folders, items 1 to n.
     EXPECT_EQ(menu.keyFolders, c.stored);
   }
+}
+
+// The sections of where the user is: folders open in folder windows below the stored ones, and the
+// folder the target shows offered for adding at the very end.
+TEST(FoldersMenu, WhatTheUserHasOpenAsATable) {
+  const std::string kHead = "heading: Available Dashmarks...; entry: C:\\A\\ -> stored 0";
+  const struct Case {
+    const char* name;
+    Paths recent;
+    FoldersMenuSurroundings around;
+    std::string items;
+  } cases[] = {
+      {"open folders under their heading, in the order given",
+       {},
+       {{"E:\\Front", "D:\\Back\\"}, std::nullopt},
+       kHead + "; separator; heading: Open in Explorer; entry: E:\\Front -> E:\\Front; entry: D:\\Back\\ -> "
+               "D:\\Back\\"},
+      {"one stored or shown before is left out, with or without its backslash; letter case counts",
+       {},
+       {{"C:\\A", "E:\\X", "E:\\X\\", "e:\\x"}, std::nullopt},
+       kHead + "; separator; heading: Open in Explorer; entry: E:\\X -> E:\\X; entry: e:\\x -> e:\\x"},
+      {"only stored ones open: no heading", {}, {{"C:\\A\\"}, std::nullopt}, kHead},
+      {"the open section above the recent one",
+       {"F:\\R\\"},
+       {{"E:\\X"}, std::nullopt},
+       kHead + "; separator; heading: Open in Explorer; entry: E:\\X -> E:\\X; separator; submenu: Recent "
+               "{entry: F:\\R\\ -> F:\\R\\; separator; entry: Clear recent -> clear recent}"},
+      {"the target's folder offered last, as it would be stored, its ampersand shown",
+       {"F:\\R\\"},
+       {{}, "G:\\R&D"},
+       kHead + "; separator; submenu: Recent {entry: F:\\R\\ -> F:\\R\\; separator; entry: Clear recent -> "
+               "clear recent}; separator; entry: Add \u201CG:\\R&&D\\\u201D -> add G:\\R&D\\"},
+      {"the target's folder already stored: not offered", {}, {{}, "C:\\A"}, kHead},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Describe(BuildFoldersMenu(FolderList({"C:\\A\\"}), c.recent, c.around).items), c.items);
+  }
+}
+
+TEST(FoldersMenu, AtMostTwentyOpenFoldersAndNoAddToAFullList) {
+  FoldersMenuSurroundings around;
+  for (int i = 0; i < 30; ++i) around.openFolders.push_back("E:\\" + std::to_string(i));
+  around.targetFolder = "G:\\New";
+  const FoldersMenu menu = BuildFoldersMenu(FolderList({"C:\\A\\"}), {}, around);
+  // The heading, one stored, a separator, the open heading, twenty, a separator and the add entry.
+  ASSERT_EQ(menu.items.size(), 26U);
+  EXPECT_EQ(menu.items[23].text, "E:\\19");
+  EXPECT_EQ(menu.items.back().choice.action, FoldersMenuAction::AddFolder);
+  const FoldersMenu full =
+      BuildFoldersMenu(FolderList(Paths(FolderList::kMaxFolders, "C:\\A\\")), {}, around);
+  EXPECT_NE(full.items.back().choice.action, FoldersMenuAction::AddFolder);
 }
 
 }  // namespace
