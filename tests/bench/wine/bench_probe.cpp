@@ -11,6 +11,8 @@
 //                                     process to end and the tray to empty; prints the exit code
 //   bench_probe timed LOG TOKEN...    sends keys, then waits for LOG to grow by a line; prints
 //                                     "MICROSECONDS LINE": from the token after "mark" to that line
+//   bench_probe menu TOKEN...         sends keys, then waits for a pop-up menu to show; prints
+//                                     "MICROSECONDS": from the token after "mark" to the menu
 //
 // Tokens of "timed": down, up, enter, esc, alt+X, ctrl+X, text:LITERAL (typed as Unicode),
 // front:TITLE (brings that visible top-level window to the foreground and waits until it is),
@@ -282,9 +284,9 @@ std::string ReadFrom(const wchar_t* path, LONGLONG offset) {
   return text;
 }
 
-int Timed(const wchar_t* log, int count, wchar_t** tokens) {
-  const LONGLONG before = FileSize(log);
-  Stopwatch clock;
+// Sends the tokens; the clock restarts at the token after "mark" (at the end where there is none).
+// 0, or the exit code for a token that failed.
+int SendTokens(int count, wchar_t** tokens, Stopwatch& clock) {
   bool marked = false;
   bool timing = false;
   for (int i = 0; i < count; ++i) {
@@ -318,6 +320,13 @@ int Timed(const wchar_t* log, int count, wchar_t** tokens) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   }
   if (!timing) clock.Restart();
+  return 0;
+}
+
+int Timed(const wchar_t* log, int count, wchar_t** tokens) {
+  const LONGLONG before = FileSize(log);
+  Stopwatch clock;
+  if (const int failed = SendTokens(count, tokens, clock); failed != 0) return failed;
   // The line is complete once its newline is in the file.
   while (clock.Milliseconds() < kTimeoutMs) {
     if (FileSize(log) > before) {
@@ -340,6 +349,21 @@ int Timed(const wchar_t* log, int count, wchar_t** tokens) {
   return 1;
 }
 
+int TimedMenu(int count, wchar_t** tokens) {
+  Stopwatch clock;
+  if (const int failed = SendTokens(count, tokens, clock); failed != 0) return failed;
+  while (clock.Milliseconds() < kTimeoutMs) {
+    const HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu != nullptr && IsWindowVisible(menu)) {
+      Print(std::to_wstring(clock.Microseconds()));
+      return 0;
+    }
+    Sleep(1);
+  }
+  Print(L"timeout");
+  return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -349,5 +373,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"start" && argc >= 4) return Start(argv[2], argv[3]);
   if (command == L"end" && argc >= 4) return End(static_cast<DWORD>(wcstoul(argv[2], nullptr, 10)), argv[3]);
   if (command == L"timed" && argc >= 4) return Timed(argv[2], argc - 3, argv + 3);
+  if (command == L"menu" && argc >= 3) return TimedMenu(argc - 2, argv + 2);
   return 2;
 }

@@ -8,8 +8,11 @@
               bytes and working set of Dashmarks.exe; floor: fixtures/bare_tray.exe
   search      the window search over about 2,000 real windows (fixtures/many_windows.exe);
               floor: the same walk asking only each window's class
+  menu        from Ctrl+G in a file dialog to the Folders menu on screen, with twenty folders open
+              in folder windows (the tests' stand-in shell window list); floor: the same menu while
+              the list holds none
 
-Usage: wine_bench.py BUILD_DIR [--repetitions N] [--only delivery,footprint,search] [--json FILE]
+Usage: wine_bench.py BUILD_DIR [--repetitions N] [--only delivery,footprint,search,menu] [--json FILE]
 Times inside Wine are taken by bench/bench_probe.exe (one process's QueryPerformanceCounter); the
 log and the tray are polled about once a millisecond.
 """
@@ -244,6 +247,70 @@ class Bench:
             shutil.rmtree(root, ignore_errors=True)
 
 
+    # --- the Folders menu with the folders open in folder windows ------------------------------
+
+    def menu_pairs(self):
+        return self.pairs or max(3 * self.n, 21)
+
+    def open_folder_windows(self, root, windows, tabs):
+        for w in range(windows):
+            folders = []
+            for t in range(tabs):
+                folder = root / f'open {w}-{t}'
+                folder.mkdir()
+                folders.append(windows_path(folder))
+            self.d.spawn(self.fixture('folder_window_fixture'), windows_path(root / f'window-{w}.log'), '--title',
+                         f'Open {w}', '--kind', 'tabs-hidden', '--folders', '|'.join(folders))
+            self.d.wait_window(cls='CabinetWClass', title=f'Open {w}', visible=True, timeout=30)
+
+    def menu(self):
+        from test_shell_window_list import SETTINGS_KEY, shell_list
+        d = self.d
+        d.reset()
+        root = Path(tempfile.mkdtemp(prefix='dm-bench-'))
+        try:
+            with shell_list(d, root / 'shell-list.log', mode='empty'):
+                d.reg_seed_paths([windows_path(root)])
+                d.test_name = 'menu'
+                d.start_dashmarks(env=self.program_env)
+                # Seven windows of three tabs: twenty-one folders, of which the menu shows twenty.
+                self.open_folder_windows(root, 7, 3)
+                title = 'Bench menu'
+                d.spawn(self.fixture('windows_file_dialog_fixture'), windows_path(root / 'dialog.log'), 'open',
+                        'C:\\windows', title)
+                dialog = d.wait_window(cls='#32770', title=title, visible=True, timeout=30)
+                pairs = []
+                # The first pair warms the program, the list and Wine's caches, and is not counted.
+                for pair in range(self.menu_pairs() + 1):
+                    shown = {}
+                    for mode in ('empty', 'windows'):
+                        d.wine('reg', 'add', SETTINGS_KEY, '/v', 'Mode', '/d', mode, '/f', check_rc=True)
+                        d.helper('activate', dialog.hwnd)
+                        # The folder hotkey arms once the dialog has been in front a moment.
+                        time.sleep(0.5)
+                        rc, out = self.probe('menu', 'mark', 'ctrl+g')
+                        harness.check(rc == 0, f'no Folders menu after Ctrl+G: {out}')
+                        shown[mode] = int(out) / 1000
+                        if pair == 0:
+                            texts = [text for _, text in d.menu_items()]
+                            opened = texts[texts.index('Open in Explorer') + 1:] if 'Open in Explorer' in texts else []
+                            harness.check(len([t for t in opened if t.startswith('Z:')]) == (20 if mode == 'windows' else 0),
+                                          f'the menu with the list {mode}: {texts}')
+                        d.keys('esc')
+                        d.wait_for(lambda: not d.popup_menu(), 10, 'the Folders menu to close')
+                        time.sleep(0.3)
+                    if pair > 0:
+                        pairs.append((shown['empty'], shown['windows']))
+            d.kill_all()
+        finally:
+            shutil.rmtree(root, ignore_errors=True)
+        floor = [f for f, _ in pairs]
+        program = [p for _, p in pairs]
+        self.results['menu'] = {'floor_ms': statistics.median(floor), 'program_ms': statistics.median(program),
+                                'ratio': statistics.median(p / f for f, p in pairs if f > 0),
+                                'floor_all': floor, 'program_all': program}
+
+
 # --- the table -----------------------------------------------------------------------------------
 
 def verdict(ratio, goal):
@@ -283,6 +350,10 @@ def table(results, repetitions):
                     f'{s["search_ns"]:,.0f} | {s["ratio"]:.2f} | ≤ 1.2: {verdict(s["ratio"], GOALS["search"])} |')
         rows.append(f'| (every title read as well) | {s["floor_ns"]:,.0f} | {s["titles_ns"]:,.0f} | '
                     f'{s["titles_ratio"]:.2f} | |')
+    if 'menu' in results:
+        m = results['menu']
+        rows.append(f'| Folders menu by Ctrl+G, 20 folders open in folder windows (ms) | {m["floor_ms"]:.1f} | '
+                    f'{m["program_ms"]:.1f} | {m["ratio"]:.2f} | figure (floor: none open) |')
     rows.append('')
     delivered = results.get('delivery', {})
     pairs = min((len(r['floor_all']) for r in delivered.values()), default=max(3 * repetitions, 21))
@@ -298,7 +369,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('build_dir')
     parser.add_argument('--repetitions', type=int, default=7)
-    parser.add_argument('--only', default='delivery,footprint,search')
+    parser.add_argument('--only', default='delivery,footprint,search,menu')
     parser.add_argument('--json', default=None)
     parser.add_argument('--kinds', default=','.join(DIALOG_KINDS), help='the dialog kinds the delivery takes')
     parser.add_argument('--pairs', type=int, default=None,
