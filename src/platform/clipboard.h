@@ -14,9 +14,10 @@ class ClipboardSnapshot {
 };
 
 enum class ClipboardSaveStatus {
-  Saved,     // the snapshot holds the content
-  Busy,      // the clipboard could not be opened or read: nothing may be put there
-  TooLarge,  // the content, or the time its owner takes to render it, is beyond what is kept
+  Saved,      // the snapshot holds the content
+  Busy,       // the clipboard could not be opened or read: nothing may be put there
+  TooLarge,   // the content, or the time its owner takes to render it, is beyond what is kept
+  OwnersOwn,  // its owner keeps it for itself (an OLE copy or cut, which taking over would end)
 };
 
 struct ClipboardSaveResult {

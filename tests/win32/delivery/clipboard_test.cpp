@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -313,11 +314,16 @@ class PromisingOwner {
   PromisingOwner(const PromisingOwner&) = delete;
   PromisingOwner& operator=(const PromisingOwner&) = delete;
 
+  // Whether it is inside its rendering at the moment.
+  bool Rendering() const { return rendering_; }
+
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<PromisingOwner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_RENDERFORMAT && self != nullptr) {
+      self->rendering_ = true;
       Sleep(self->delay_);
+      self->rendering_ = false;
       if (self->renders_) {
         const wchar_t text[] = L"rendered";
         SetClipboardData(static_cast<UINT>(wParam), GlobalFrom(text, sizeof text));
@@ -330,6 +336,7 @@ class PromisingOwner {
 
   DWORD delay_;
   bool renders_;
+  std::atomic<bool> rendering_{false};
   std::thread thread_;
   HWND window_ = nullptr;
   DWORD threadId_ = 0;
@@ -358,6 +365,48 @@ TEST(ClipboardTest, ARenderingBeyondTheTimeBoundMakesTheSnapshotTooLarge) {
   PromisingOwner owner(400, /*renders=*/true);
   Win32Clipboard clipboard(ClipboardBounds{std::size_t{1} << 20, 100});
   EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::TooLarge);
+}
+
+TEST(ClipboardTest, AnOwnerStillRenderingAtTheTimeBoundNoLongerHoldsTheProgram) {
+  PromisingOwner owner(3000, /*renders=*/true);
+  Win32Clipboard clipboard(ClipboardBounds{std::size_t{1} << 20, 200});
+  EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::TooLarge);
+  // The answer came while the owner was still at its rendering: the copy was left to it.
+  EXPECT_TRUE(owner.Rendering());
+  // Until the copy left behind has ended, no other is begun: the path is typed.
+  EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::TooLarge);
+}
+
+// A program's copy or cut through OLE (an Office program's) is owned by OLE's clipboard window,
+// here played by a window of that class.
+TEST(ClipboardTest, AnOleCopyOrCutIsLeftWithItsOwner) {
+  WNDCLASSW oleClass{};
+  oleClass.lpfnWndProc = DefWindowProcW;
+  oleClass.hInstance = GetModuleHandleW(nullptr);
+  oleClass.lpszClassName = L"CLIPBRDWNDCLASS";
+  RegisterClassW(&oleClass);
+  HWND ole = CreateWindowExW(0, oleClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             oleClass.hInstance, nullptr);
+  ASSERT_NE(ole, nullptr);
+  {
+    ClipboardSession session(ole);
+    ASSERT_TRUE(session.IsOpen());
+    EmptyClipboard();
+    const wchar_t text[] = L"cut from a spreadsheet";
+    SetClipboardData(CF_UNICODETEXT, GlobalFrom(text, sizeof text));
+  }
+  const ClipboardSaveResult saved = Win32Clipboard().Save();
+  EXPECT_EQ(saved.status, ClipboardSaveStatus::OwnersOwn);
+  EXPECT_EQ(saved.snapshot, nullptr);
+  EXPECT_EQ(GetClipboardOwner(), ole);
+  {
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    EXPECT_EQ(TextOf(GetClipboardData(CF_UNICODETEXT)), L"cut from a spreadsheet");
+    EmptyClipboard();
+  }
+  DestroyWindow(ole);
+  UnregisterClassW(oleClass.lpszClassName, oleClass.hInstance);
 }
 
 // After the paste the restored set carries the same marks as the path's text did, so the

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <new>
 #include <string>
 #include <utility>
@@ -15,6 +16,9 @@ namespace {
 
 // How long the clipboard's owner may take to answer before a paste gives up.
 constexpr ULONGLONG kOwnerDeadlineMs = 2000;
+// How much longer than its own time bound the worker is waited for: it checks the bound between
+// formats, and a format being copied is finished first.
+constexpr ULONGLONG kWorkerGraceMs = 250;
 constexpr wchar_t kOwnerClassName[] = L"DashmarksClipboardOwner";
 
 void Trace(const wchar_t* line) { OutputDebugStringW(line); }
@@ -88,20 +92,50 @@ HWND Win32Clipboard::Owner() {
   return owner_.Get();
 }
 
-ClipboardSaveResult Win32Clipboard::Save() {
-  // Saving may ask the owner to render a format it only promised, and the paste then tells it
-  // that it lost the clipboard; both wait for its answer. An owner that does not answer soon
-  // makes the paste give up rather than hold the program.
-  const HWND owner = GetClipboardOwner();
-  if (owner && GetWindowThreadProcessId(owner, nullptr) != GetCurrentThreadId() &&
-      !AnswersBefore(owner, GetTickCount64() + kOwnerDeadlineMs)) {
-    return Busy(L"Dashmarks: the clipboard's owner does not answer; nothing is pasted\n");
+// One snapshot and its result, shared by the asking thread and the worker: whichever lets go last
+// frees it, so a worker left behind at the deadline still writes into a live record.
+struct Win32Clipboard::Reading {
+  ClipboardBounds bounds;
+  ClipboardSaveResult result;  // written by the worker before it signals done
+  UniqueKernelHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+namespace {
+
+// The class of the window OLE puts on the clipboard for a data object (OleSetClipboard).
+constexpr wchar_t kOleClipboardClass[] = L"CLIPBRDWNDCLASS";
+
+bool OwnedByOle(HWND owner) {
+  wchar_t name[32] = L"";
+  return owner != nullptr && GetClassNameW(owner, name, 32) > 0 && lstrcmpW(name, kOleClipboardClass) == 0;
+}
+
+// Waits for the event until the deadline, answering meanwhile the messages other threads send to
+// this one (a window of this thread may be asked something by the clipboard's owner).
+bool WaitAnswering(HANDLE event, ULONGLONG deadline) {
+  for (;;) {
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
+    const DWORD woke =
+        MsgWaitForMultipleObjectsEx(1, &event, static_cast<DWORD>(deadline - now), QS_SENDMESSAGE, 0);
+    if (woke == WAIT_OBJECT_0) return true;
+    if (woke != WAIT_OBJECT_0 + 1) return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
+    // Sent messages are delivered by a peek; nothing is taken from the queue.
+    MSG ignored;
+    PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
-  ClipboardSession session(Owner());
+}
+
+// The snapshot itself, on the worker: the clipboard is opened for reading only, by a window of
+// the worker's own (the system tells openers apart by their window).
+ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
+  const UniqueWindow reader(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+  ClipboardSession session(reader.Get());
   if (!session.IsOpen()) {
     return Busy(L"Dashmarks: the clipboard stays open in another program; nothing is pasted\n");
   }
-  const ULONGLONG deadline = GetTickCount64() + bounds_.milliseconds;
+  const ULONGLONG deadline = GetTickCount64() + bounds.milliseconds;
   int skipped = 0;
   auto snapshot = std::make_unique<Win32ClipboardSnapshot>();
   try {
@@ -109,7 +143,7 @@ ClipboardSaveResult Win32Clipboard::Save() {
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
       if (IsOleBookkeeping(format)) continue;
       // A rendering cannot be cut short; the next one is not asked for once the time is up.
-      if (GetTickCount64() >= deadline) return TooLarge(bounds_, L"takes too long to copy");
+      if (GetTickCount64() >= deadline) return TooLarge(bounds, L"takes too long to copy");
       const HANDLE data = GetClipboardData(format);
       if (!data) {  // a promised format its owner declined or failed to render
         ++skipped;
@@ -117,7 +151,7 @@ ClipboardSaveResult Win32Clipboard::Save() {
       }
       SavedFormat saved;
       std::size_t used = 0;
-      switch (CopyFormat(format, data, bounds_.bytes - total, saved, used)) {
+      switch (CopyFormat(format, data, bounds.bytes - total, saved, used)) {
         case CopyResult::Copied:
           total += used;
           snapshot->formats.push_back(std::move(saved));
@@ -126,12 +160,12 @@ ClipboardSaveResult Win32Clipboard::Save() {
           ++skipped;
           break;
         case CopyResult::TooLarge:
-          return TooLarge(bounds_, L"holds too much to keep");
+          return TooLarge(bounds, L"holds too much to keep");
       }
     }
-    if (GetTickCount64() > deadline) return TooLarge(bounds_, L"takes too long to copy");
+    if (GetTickCount64() > deadline) return TooLarge(bounds, L"takes too long to copy");
   } catch (const std::bad_alloc&) {
-    return TooLarge(bounds_, L"holds more than the memory there is to keep it");
+    return TooLarge(bounds, L"holds more than the memory there is to keep it");
   }
   if (skipped != 0) {
     const std::wstring line = L"Dashmarks: " + Number(static_cast<unsigned long long>(skipped)) +
@@ -139,6 +173,51 @@ ClipboardSaveResult Win32Clipboard::Save() {
     Trace(line.c_str());
   }
   return {ClipboardSaveStatus::Saved, std::move(snapshot)};
+}
+
+}  // namespace
+
+DWORD WINAPI Win32Clipboard::Read(void* parameter) {
+  const std::unique_ptr<std::shared_ptr<Reading>> held(static_cast<std::shared_ptr<Reading>*>(parameter));
+  Reading& reading = **held;
+  reading.result = TakeSnapshot(reading.bounds);
+  SetEvent(reading.done.Get());
+  return 0;
+}
+
+ClipboardSaveResult Win32Clipboard::Save() {
+  if (unfinished_) {
+    if (WaitForSingleObject(unfinished_->done.Get(), 0) != WAIT_OBJECT_0)
+      return TooLarge(bounds_, L"is still being copied for an earlier paste");
+    unfinished_.reset();
+  }
+  const HWND owner = GetClipboardOwner();
+  if (OwnedByOle(owner)) {
+    Trace(
+        L"Dashmarks: the clipboard holds another program's copy or cut; the path is typed instead and "
+        L"the clipboard left as it is\n");
+    return {ClipboardSaveStatus::OwnersOwn, nullptr};
+  }
+  // Saving may ask the owner to render a format it only promised, and the paste then tells it
+  // that it lost the clipboard; both wait for its answer. An owner that does not answer soon
+  // makes the paste give up rather than hold the program.
+  if (owner && GetWindowThreadProcessId(owner, nullptr) != GetCurrentThreadId() &&
+      !AnswersBefore(owner, GetTickCount64() + kOwnerDeadlineMs)) {
+    return Busy(L"Dashmarks: the clipboard's owner does not answer; nothing is pasted\n");
+  }
+  auto reading = std::make_shared<Reading>();
+  reading->bounds = bounds_;
+  if (!reading->done) return Busy(L"Dashmarks: no event for the clipboard's copy; nothing is pasted\n");
+  auto held = std::make_unique<std::shared_ptr<Reading>>(reading);
+  const UniqueKernelHandle worker(CreateThread(nullptr, 0, &Read, held.get(), 0, nullptr));
+  if (!worker) return Busy(L"Dashmarks: no thread for the clipboard's copy; nothing is pasted\n");
+  static_cast<void>(held.release());  // the worker's now: it lets go of it
+  // A little beyond the worker's own bound, which it checks between formats.
+  if (!WaitAnswering(reading->done.Get(), GetTickCount64() + bounds_.milliseconds + kWorkerGraceMs)) {
+    unfinished_ = std::move(reading);
+    return TooLarge(bounds_, L"takes too long to copy");
+  }
+  return std::move(reading->result);
 }
 
 bool Win32Clipboard::SetText(const std::string& text) {
