@@ -1,0 +1,38 @@
+#include "ui/main/delivery_notice.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace dm {
+namespace {
+
+constexpr DeliveryOutcome kFailures[] = {
+    DeliveryOutcome::NoTarget,       DeliveryOutcome::FolderInvalid,
+    DeliveryOutcome::TargetElevated, DeliveryOutcome::ActivationRefused,
+    DeliveryOutcome::FocusLost,      DeliveryOutcome::TargetStoppedAnswering,
+    DeliveryOutcome::ClipboardBusy,  DeliveryOutcome::InputMethodOpen,
+    DeliveryOutcome::NoWayIn,        DeliveryOutcome::ShellNotAnswering,
+    DeliveryOutcome::NotShown,
+};
+
+TEST(DeliveryNotice, EveryFailureHasASentenceOfItsOwnAndSuccessNone) {
+  EXPECT_EQ(delivery_notice::Sentence(DeliveryOutcome::Delivered), "");
+  std::set<std::string> sentences;
+  for (const DeliveryOutcome outcome : kFailures) {
+    const std::string sentence = delivery_notice::Sentence(outcome);
+    SCOPED_TRACE(sentence);
+    EXPECT_EQ(sentence.rfind("The folder was not put ", 0), 0U);
+    EXPECT_EQ(sentence.back(), '.');
+    // A balloon's text holds at most 255 characters.
+    EXPECT_LT(sentence.size(), 256U);
+    sentences.insert(sentence);
+  }
+  EXPECT_EQ(sentences.size(), std::size(kFailures));
+  EXPECT_EQ(delivery_notice::Sentence(DeliveryOutcome::TargetElevated),
+            "The folder was not put into the window: that program runs as administrator.");
+}
+
+}  // namespace
+}  // namespace dm
