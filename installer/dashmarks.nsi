@@ -1,7 +1,10 @@
 ; The Dashmarks installer: per user, no administrator rights, into %LOCALAPPDATA%\Programs\Dashmarks.
+; It holds both builds of the program and installs the 64-bit one on 64-bit Windows (x64, and ARM64
+; where it runs x64 programs), the 32-bit one elsewhere.
 ; Built by scripts/package, which passes:
 ;   /DVERSION=1.32.1           the program's version (CMakeLists.txt's project() line)
-;   /DPROGRAM_DIR=...          the folder holding Dashmarks.exe and Dashmarks.html
+;   /DPROGRAM32_DIR=...        the folder holding the 32-bit Dashmarks.exe and Dashmarks.html
+;   /DPROGRAM64_DIR=...        the folder holding the 64-bit Dashmarks.exe
 ;   /DOUTPUT=...setup.exe      the installer to write
 ;   /DICON=...dashmarks.ico    the program's icon
 ; Silent (/S): installs with the defaults, starts Dashmarks with Windows, and starts it at the end.
@@ -16,6 +19,7 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include WinMessages.nsh
+!include x64.nsh
 
 !define PRODUCT "Dashmarks"
 !define PUBLISHER "Vantrel"
@@ -25,6 +29,9 @@ SetCompressor /SOLID lzma
 !define SETTINGS_KEY "Software\Vantrel\Dashmarks"
 !define SYNCHRONIZE 0x00100000
 !define WAIT_TIMEOUT 0x102
+!define IMAGE_FILE_MACHINE_AMD64 0x8664
+; MACHINE_ATTRIBUTES: the machine's programs run in user mode.
+!define MACHINE_USER_ENABLED 1
 ; How long a running copy gets to save its list and end.
 !define END_DEADLINE_MS 15000
 
@@ -51,6 +58,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 
 Var StartWithWindows
 Var StartWithWindowsBox
+Var Use64BitProgram
 
 !insertmacro MUI_PAGE_WELCOME
 Page custom OptionsPage OptionsPageLeave
@@ -116,6 +124,27 @@ FunctionEnd
 Function .onInit
   SetShellVarContext current
   StrCpy $StartWithWindows ${BST_CHECKED}
+  Call ChooseProgram
+FunctionEnd
+
+; The 64-bit program goes where Windows runs x64 programs: x64 Windows, and ARM64 Windows that
+; emulates them (Windows 11; Windows 10 on ARM runs 32-bit x86 programs only); the 32-bit one
+; elsewhere. Both go to the same folder: the installation is per user, and every key it writes lies
+; under HKCU\Software, which Windows shares between 32-bit and 64-bit programs.
+Function ChooseProgram
+  StrCpy $Use64BitProgram 0
+  ${If} ${IsNativeAMD64}
+    StrCpy $Use64BitProgram 1
+  ${ElseIf} ${IsNativeARM64}
+    ; Where the function is missing (before Windows 11), the call leaves "error" for its result.
+    System::Call 'kernel32::GetMachineTypeAttributes(i ${IMAGE_FILE_MACHINE_AMD64}, *i 0 r0) i .r1'
+    ${If} $1 == 0
+      IntOp $0 $0 & ${MACHINE_USER_ENABLED}
+      ${If} $0 <> 0
+        StrCpy $Use64BitProgram 1
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
 FunctionEnd
 
 Function OptionsPage
@@ -140,8 +169,12 @@ FunctionEnd
 Section "Dashmarks"
   Call EndRunningCopy
   SetOutPath "$INSTDIR"
-  File "${PROGRAM_DIR}\Dashmarks.exe"
-  File "${PROGRAM_DIR}\Dashmarks.html"
+  ${If} $Use64BitProgram = 1
+    File "${PROGRAM64_DIR}\Dashmarks.exe"
+  ${Else}
+    File "${PROGRAM32_DIR}\Dashmarks.exe"
+  ${EndIf}
+  File "${PROGRAM32_DIR}\Dashmarks.html"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\Dashmarks.exe" "" "$INSTDIR\Dashmarks.exe" 0

@@ -5,6 +5,7 @@ page built into the program when none lies beside it."""
 import re
 import shutil
 import subprocess
+import zipfile
 from contextlib import contextmanager
 from pathlib import Path
 from urllib.parse import unquote
@@ -20,6 +21,9 @@ HTML_KEY = r'HKLM\Software\Classes\.html'
 VIEWER_CLASS = r'HKLM\Software\Classes\DashmarksTestPage'
 START_WITH_WINDOWS = 'Start Dashmarks when Windows starts'
 KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks?'
+# The installer on NSIS's 64-bit stub, which scripts/test has scripts/package make (--stub64) where
+# Wine starts no 32-bit program, and so not the release's own installer.
+STUB64_SETUP = 'build/win64/Dashmarks-setup-stub64.exe'
 
 
 def project_version(repo):
@@ -95,12 +99,42 @@ def run_installer(d, setup):
     check(result.returncode == 0, f'the silent installation failed with {result.returncode}')
 
 
+def pe_machine(exe):
+    """'x64' or 'x86', from a Windows executable's PE header."""
+    return 'x64' if wine_loader.pe_is_64bit(exe) else 'x86'
+
+
+def installer_to_run(d, release):
+    """The installer Wine runs here: the release's own, a 32-bit program that runs on every Windows,
+    or, where Wine starts no 32-bit program, the same installer on NSIS's 64-bit stub."""
+    check(release.exists(), f'no {release}: scripts/package makes it')
+    check(pe_machine(release) == 'x86', f'{release} is not a 32-bit program: 32-bit Windows would not start it')
+    if wine_loader.runs_32bit_wine():
+        return release
+    setup = d.repo / STUB64_SETUP
+    check(setup.exists(), f'no {setup}: scripts/package --stub64 makes it')
+    return setup
+
+
+def expected_program(d):
+    """The build the installer puts on the Windows of the harness's prefix: the 64-bit one in a 64-bit
+    prefix, the 32-bit one in a 32-bit prefix."""
+    return d.repo / 'build' / d.wine_arch / 'Dashmarks.exe'
+
+
 def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
     version = project_version(d.repo)
-    # The 64-bit build, where the end-to-end tests run it, has an installer of its own.
-    suffix = '-x64' if wine_loader.pe_is_64bit(d.exe) else ''
-    setup = d.repo / 'dist' / f'{PRODUCT}-{version}{suffix}-setup.exe'
-    check(setup.exists(), f'no {setup}: scripts/package makes it')
+    release = d.repo / 'dist' / f'{PRODUCT}-{version}-setup.exe'
+    setup = installer_to_run(d, release)
+    program = expected_program(d)
+    for archive, build in ((f'{PRODUCT}-{version}.zip', 'win32'), (f'{PRODUCT}-{version}-x64.zip', 'win64')):
+        with zipfile.ZipFile(d.repo / 'dist' / archive) as zip_file:
+            check(sorted(zip_file.namelist()) == [f'{PRODUCT}-{version}/Dashmarks.exe',
+                                                  f'{PRODUCT}-{version}/Dashmarks.html'],
+                  f'{archive} holds {zip_file.namelist()}')
+            packed = zip_file.read(f'{PRODUCT}-{version}/Dashmarks.exe')
+            check(packed == (d.repo / 'build' / build / 'Dashmarks.exe').read_bytes(),
+                  f'{archive} does not hold the program of build/{build}')
     with own_prefix(d, 'wineprefix-install'):
         local = wine_expand(d, 'LOCALAPPDATA')
         install_dir = f'{local}\\Programs\\{PRODUCT}'
@@ -113,7 +147,10 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         run_installer(d, setup)
         names = sorted(p.name for p in folder.iterdir()) if folder.is_dir() else []
         check(names == ['Dashmarks.exe', 'Dashmarks.html', 'Uninstall.exe'], f'installed files: {names}')
-        check((folder / 'Dashmarks.exe').read_bytes() == d.exe.read_bytes(), 'the installed program differs')
+        check(pe_machine(folder / 'Dashmarks.exe') == pe_machine(program),
+              f'the {pe_machine(folder / "Dashmarks.exe")} program installed in a {d.wine_arch} prefix')
+        check((folder / 'Dashmarks.exe').read_bytes() == program.read_bytes(),
+              f'the installed program is not {program}')
         check((folder / 'Dashmarks.html').read_bytes() == (d.repo / 'res/Dashmarks.html').read_bytes(),
               'the installed help page differs')
         link = shortcut.read_bytes() if shortcut.exists() else b''
