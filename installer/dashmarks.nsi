@@ -7,6 +7,9 @@
 ;   /DPROGRAM64_DIR=...        the folder holding the 64-bit Dashmarks.exe
 ;   /DOUTPUT=...setup.exe      the installer to write
 ;   /DICON=...dashmarks.ico    the program's icon
+;   /DSIGN=...                 (when signing) a command that signs the file named after it in place:
+;                              run on the uninstaller before the installer takes it in, then on the
+;                              installer
 ; Silent (/S): installs with the defaults, starts Dashmarks with Windows, and starts it at the end.
 
 Unicode true
@@ -37,6 +40,12 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT}"
 OutFile "${OUTPUT}"
+!ifdef SIGN
+  ; The uninstaller is made with the installer and signed before it is packed into it; the
+  ; installer is signed last. A failed signing fails the build.
+  !uninstfinalize '${SIGN} "%1"' = 0
+  !finalize '${SIGN} "%1"' = 0
+!endif
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 BrandingText "${PRODUCT} ${VERSION}"
 ShowInstDetails hide

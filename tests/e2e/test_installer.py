@@ -1,10 +1,11 @@
 """The release as a user meets it: the installer (dist/, made by scripts/package) run silently in a
 Wine prefix of this test's own, a logon that starts the program from the Run value, the installer run
-again over a running copy with an edited list, the uninstaller; and F1 in the editor, which opens the
-page built into the program when none lies beside it."""
+again over a running copy with an edited list, the uninstaller; the signed release; and F1 in the
+editor, which opens the page built into the program when none lies beside it."""
 import re
 import shutil
 import subprocess
+import tempfile
 import zipfile
 from contextlib import contextmanager
 from pathlib import Path
@@ -24,6 +25,7 @@ KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks
 # The installer on NSIS's 64-bit stub, which scripts/test has scripts/package make (--stub64) where
 # Wine starts no 32-bit program, and so not the release's own installer.
 STUB64_SETUP = 'build/win64/Dashmarks-setup-stub64.exe'
+SIGNER = 'Dashmarks test signing'
 
 
 def project_version(repo):
@@ -122,6 +124,13 @@ def expected_program(d):
     return d.repo / 'build' / d.wine_arch / 'Dashmarks.exe'
 
 
+def signature(path, certificate=None):
+    """osslsigncode's report on the file's signature, or None where it has none that verifies."""
+    args = ['osslsigncode', 'verify'] + (['-CAfile', str(certificate)] if certificate else []) + ['-in', str(path)]
+    result = subprocess.run(args, capture_output=True, text=True, timeout=120)
+    return result.stdout if result.returncode == 0 else None
+
+
 def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
     version = project_version(d.repo)
     release = d.repo / 'dist' / f'{PRODUCT}-{version}-setup.exe'
@@ -135,6 +144,8 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
             packed = zip_file.read(f'{PRODUCT}-{version}/Dashmarks.exe')
             check(packed == (d.repo / 'build' / build / 'Dashmarks.exe').read_bytes(),
                   f'{archive} does not hold the program of build/{build}')
+    # Made without --sign: nothing carries a signature.
+    check(signature(release) is None, f'{release} is signed')
     with own_prefix(d, 'wineprefix-install'):
         local = wine_expand(d, 'LOCALAPPDATA')
         install_dir = f'{local}\\Programs\\{PRODUCT}'
@@ -151,6 +162,7 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
               f'the {pe_machine(folder / "Dashmarks.exe")} program installed in a {d.wine_arch} prefix')
         check((folder / 'Dashmarks.exe').read_bytes() == program.read_bytes(),
               f'the installed program is not {program}')
+        check(signature(folder / 'Uninstall.exe') is None, 'the uninstaller is signed')
         check((folder / 'Dashmarks.html').read_bytes() == (d.repo / 'res/Dashmarks.html').read_bytes(),
               'the installed help page differs')
         link = shortcut.read_bytes() if shortcut.exists() else b''
@@ -236,6 +248,64 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         d.wait_for(lambda: not folder.exists(), 30, 'the program\'s folder to go')
         check(not d.reg_values(), f'settings left after No: {d.reg_values()}')
         check(reg_read(d, r'HKCU\Software\Vantrel') is None, 'the publisher\'s empty key remains')
+
+
+def test_signed_release_signs_both_programs_the_uninstaller_and_the_installer(d):
+    """scripts/package --sign with a throw-away self-signed certificate: the installer, both programs
+    (in their zips and as installed) and the uninstaller the installer writes each carry a signature
+    by it that verifies; the signed installer and uninstaller still run."""
+    version = project_version(d.repo)
+    with tempfile.TemporaryDirectory(prefix='dashmarks-signing-') as folder:
+        check_signed_release(d, version, Path(folder))
+
+
+def check_signed_release(d, version, work):
+    certificate, key, pfx, password = (work / name for name in ('cert.pem', 'key.pem', 'cert.pfx', 'password.txt'))
+    password.write_text('throw-away password')
+    subprocess.run(['openssl', 'req', '-x509', '-newkey', 'rsa:2048', '-nodes', '-keyout', key, '-out', certificate,
+                    '-days', '2', '-subj', f'/CN={SIGNER}', '-addext', 'extendedKeyUsage=codeSigning',
+                    '-addext', 'keyUsage=critical,digitalSignature'], check=True, capture_output=True, timeout=120)
+    subprocess.run(['openssl', 'pkcs12', '-export', '-inkey', key, '-in', certificate, '-out', pfx,
+                    '-passout', f'file:{password}'], check=True, capture_output=True, timeout=120)
+    out = work / 'dist'
+    stub = work / 'Dashmarks-setup-stub64.exe'
+    runs_32bit = wine_loader.runs_32bit_wine()
+    result = subprocess.run(['bash', 'scripts/package', '--sign', pfx, password, '--out', out]
+                            + ([] if runs_32bit else ['--stub64', stub]),
+                            cwd=d.repo, capture_output=True, text=True, timeout=1200)
+    (d.test_dir() / 'package.log').write_text(result.stdout + result.stderr)
+    check(result.returncode == 0, f'scripts/package --sign failed: {result.stderr[-2000:]}')
+
+    def check_signed(path, what):
+        report = signature(path, certificate)
+        check(report is not None and 'Signature verification: ok' in report and f'CN={SIGNER}' in report,
+              f'{what} ({path}) carries no signature by the test certificate: {report}')
+
+    release = out / f'{PRODUCT}-{version}-setup.exe'
+    check_signed(release, 'the installer')
+    for archive, machine in ((f'{PRODUCT}-{version}.zip', 'x86'), (f'{PRODUCT}-{version}-x64.zip', 'x64')):
+        program = work / machine / 'Dashmarks.exe'
+        program.parent.mkdir()
+        with zipfile.ZipFile(out / archive) as zip_file:
+            program.write_bytes(zip_file.read(f'{PRODUCT}-{version}/Dashmarks.exe'))
+        check(pe_machine(program) == machine, f'{archive} holds the {pe_machine(program)} program')
+        check_signed(program, f'the program in {archive}')
+    setup = release if runs_32bit else stub
+    if setup != release:
+        check_signed(setup, 'the installer on the 64-bit stub')
+
+    with own_prefix(d, 'wineprefix-install'):
+        folder = unix_path(d, f'{wine_expand(d, "LOCALAPPDATA")}\\Programs\\{PRODUCT}')
+        run_installer(d, setup)
+        installed = folder / 'Dashmarks.exe'
+        check(pe_machine(installed) == pe_machine(expected_program(d)),
+              f'the {pe_machine(installed)} program installed in a {d.wine_arch} prefix')
+        check_signed(installed, 'the installed program')
+        check_signed(folder / 'Uninstall.exe', 'the installed uninstaller')
+        wait_running(d, 'after the signed installation')
+        result = d.wine(folder / 'Uninstall.exe', '/S', timeout=120)
+        check(result.returncode == 0, f'the signed uninstaller failed with {result.returncode}')
+        d.wait_for(lambda: not folder.exists(), 60, 'the signed uninstaller to remove the program\'s folder')
 
 
 def controls(d, window):
