@@ -1,7 +1,8 @@
 """The release as a user meets it: the installer (dist/, made by scripts/package) run silently in a
 Wine prefix of this test's own, a logon that starts the program from the Run value, the installer run
-again over a running copy with an edited list, the uninstaller; the signed release; and F1 in the
-editor, which opens the page built into the program when none lies beside it."""
+again over a running copy with an edited list, the uninstaller; a copy running as administrator,
+which the installer names and leaves be; the signed release; and F1 in the editor, which opens the
+page built into the program when none lies beside it."""
 import re
 import shutil
 import subprocess
@@ -22,9 +23,13 @@ HTML_KEY = r'HKLM\Software\Classes\.html'
 VIEWER_CLASS = r'HKLM\Software\Classes\DashmarksTestPage'
 START_WITH_WINDOWS = 'Start Dashmarks when Windows starts'
 KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks?'
+ELEVATED_COPY = ('Dashmarks is running as administrator and cannot be closed by this setup. Close it from its '
+                 'icon (Exit), then run the setup again.')
 # The installer on NSIS's 64-bit stub, which scripts/test has scripts/package make (--stub64) where
 # Wine starts no 32-bit program, and so not the release's own installer.
 STUB64_SETUP = 'build/win64/Dashmarks-setup-stub64.exe'
+# Wine shows OutputDebugString lines on its "seh" channel (older versions: "debugstr").
+TRACE_LINES = 'warn+seh,warn+debugstr'
 SIGNER = 'Dashmarks test signing'
 
 
@@ -248,6 +253,51 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         d.wait_for(lambda: not folder.exists(), 30, 'the program\'s folder to go')
         check(not d.reg_values(), f'settings left after No: {d.reg_values()}')
         check(reg_read(d, r'HKCU\Software\Vantrel') is None, 'the publisher\'s empty key remains')
+
+
+def test_a_copy_running_as_administrator_is_named_and_nothing_is_installed_over_it(d):
+    """Windows refuses the close request to a copy that runs as administrator (access denied). Wine
+    knows no integrity levels: the installer built with TEST_ELEVATED_COPY takes that refusal in
+    place of the send, and the rest is the installer's own."""
+    version = project_version(d.repo)
+    setup = d.build / 'Dashmarks-setup-elevated-copy.exe'
+    setup.unlink(missing_ok=True)
+    target = 'amd64-unicode' if d.wine_arch == 'win64' else 'x86-unicode'
+    result = subprocess.run(
+        ['makensis', '-V2', '-INPUTCHARSET', 'UTF8', f'-XTarget {target}', f'-DVERSION={version}',
+         f'-DPROGRAM32_DIR={d.repo}/build/win32', f'-DPROGRAM64_DIR={d.repo}/build/win64', f'-DOUTPUT={setup}',
+         f'-DICON={d.repo}/res/dashmarks.ico', '-DTEST_ELEVATED_COPY', 'installer/dashmarks.nsi'],
+        cwd=d.repo, capture_output=True, text=True, timeout=300)
+    check(result.returncode == 0, f'makensis failed: {result.stdout}{result.stderr}')
+    with own_prefix(d, 'wineprefix-install'):
+        folder = unix_path(d, f'{wine_expand(d, "LOCALAPPDATA")}\\Programs\\{PRODUCT}')
+        d.start_dashmarks()
+        copy = wait_running(d, 'before the installation')
+
+        process = d.spawn(setup, log_name='setup.log', env={'WINEDEBUG': TRACE_LINES})
+        next_page(d, 'Dashmarks Setup', {'Next >'}, 'welcome')
+        next_page(d, 'Dashmarks Setup', {'Install'}, 'options', key='alt+i')
+
+        def message():
+            for window in d.find_windows(cls='#32770', visible=True):
+                if window.title.strip() == 'Dashmarks Setup':
+                    text = ' '.join(filter(None, (d.window_text(c) for c in d.children(window))))
+                    if 'administrator' in text:
+                        return window, text
+            return None
+        box, text = d.wait_for(message, 30, 'the setup\'s word on the copy running as administrator')
+        d.screenshot('elevated-copy', box)
+        check(ELEVATED_COPY in text, f'the setup said {text!r}')
+        d.keys('enter')
+        check(d.wait_exit(process, 30, 'the setup to end') == 2, f'the setup ended with {process.returncode}')
+        trace = (d.test_dir() / 'setup.log').read_text(encoding='utf-8', errors='replace')
+        check('refused the close request (access denied)' in trace, 'the refusal is not traced')
+
+        check(not folder.exists(), f'installed over the running copy, into {folder}')
+        check(PRODUCT not in (reg_read(d, RUN_KEY) or {}), f'Run value written: {reg_read(d, RUN_KEY)}')
+        check(reg_read(d, UNINSTALL_KEY) is None, 'the uninstall entry is written')
+        check([(w.pid, w.hwnd) for w in running_copies(d)] == [(copy.pid, copy.hwnd)],
+              f'the running copy did not stay: {running_copies(d)}')
 
 
 def test_signed_release_signs_both_programs_the_uninstaller_and_the_installer(d):
