@@ -1,10 +1,13 @@
 """The release as a user meets it: the installer (dist/, made by scripts/package) run silently in a
 Wine prefix of this test's own, a logon that starts the program from the Run value, the installer run
-again over a running copy with an edited list, the uninstaller; and F1 in the editor, which opens the
+again over a running copy with an edited list, the uninstaller; a copy running as administrator,
+which the installer names and leaves be; the signed release; and F1 in the editor, which opens the
 page built into the program when none lies beside it."""
 import re
 import shutil
 import subprocess
+import tempfile
+import zipfile
 from contextlib import contextmanager
 from pathlib import Path
 from urllib.parse import unquote
@@ -20,6 +23,14 @@ HTML_KEY = r'HKLM\Software\Classes\.html'
 VIEWER_CLASS = r'HKLM\Software\Classes\DashmarksTestPage'
 START_WITH_WINDOWS = 'Start Dashmarks when Windows starts'
 KEEP_QUESTION = 'Keep your list of folders for a later installation of Dashmarks?'
+ELEVATED_COPY = ('Dashmarks is running as administrator and cannot be closed by this setup. Close it from its '
+                 'icon (Exit), then run the setup again.')
+# The installer on NSIS's 64-bit stub, which scripts/test has scripts/package make (--stub64) where
+# Wine starts no 32-bit program, and so not the release's own installer.
+STUB64_SETUP = 'build/win64/Dashmarks-setup-stub64.exe'
+# Wine shows OutputDebugString lines on its "seh" channel (older versions: "debugstr").
+TRACE_LINES = 'warn+seh,warn+debugstr'
+SIGNER = 'Dashmarks test signing'
 
 
 def project_version(repo):
@@ -95,12 +106,51 @@ def run_installer(d, setup):
     check(result.returncode == 0, f'the silent installation failed with {result.returncode}')
 
 
+def pe_machine(exe):
+    """'x64' or 'x86', from a Windows executable's PE header."""
+    return 'x64' if wine_loader.pe_is_64bit(exe) else 'x86'
+
+
+def installer_to_run(d, release):
+    """The installer Wine runs here: the release's own, a 32-bit program that runs on every Windows,
+    or, where Wine starts no 32-bit program, the same installer on NSIS's 64-bit stub."""
+    check(release.exists(), f'no {release}: scripts/package makes it')
+    check(pe_machine(release) == 'x86', f'{release} is not a 32-bit program: 32-bit Windows would not start it')
+    if wine_loader.runs_32bit_wine():
+        return release
+    setup = d.repo / STUB64_SETUP
+    check(setup.exists(), f'no {setup}: scripts/package --stub64 makes it')
+    return setup
+
+
+def expected_program(d):
+    """The build the installer puts on the Windows of the harness's prefix: the 64-bit one in a 64-bit
+    prefix, the 32-bit one in a 32-bit prefix."""
+    return d.repo / 'build' / d.wine_arch / 'Dashmarks.exe'
+
+
+def signature(path, certificate=None):
+    """osslsigncode's report on the file's signature, or None where it has none that verifies."""
+    args = ['osslsigncode', 'verify'] + (['-CAfile', str(certificate)] if certificate else []) + ['-in', str(path)]
+    result = subprocess.run(args, capture_output=True, text=True, timeout=120)
+    return result.stdout if result.returncode == 0 else None
+
+
 def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
     version = project_version(d.repo)
-    # The 64-bit build, where the end-to-end tests run it, has an installer of its own.
-    suffix = '-x64' if wine_loader.pe_is_64bit(d.exe) else ''
-    setup = d.repo / 'dist' / f'{PRODUCT}-{version}{suffix}-setup.exe'
-    check(setup.exists(), f'no {setup}: scripts/package makes it')
+    release = d.repo / 'dist' / f'{PRODUCT}-{version}-setup.exe'
+    setup = installer_to_run(d, release)
+    program = expected_program(d)
+    for archive, build in ((f'{PRODUCT}-{version}.zip', 'win32'), (f'{PRODUCT}-{version}-x64.zip', 'win64')):
+        with zipfile.ZipFile(d.repo / 'dist' / archive) as zip_file:
+            check(sorted(zip_file.namelist()) == [f'{PRODUCT}-{version}/Dashmarks.exe',
+                                                  f'{PRODUCT}-{version}/Dashmarks.html'],
+                  f'{archive} holds {zip_file.namelist()}')
+            packed = zip_file.read(f'{PRODUCT}-{version}/Dashmarks.exe')
+            check(packed == (d.repo / 'build' / build / 'Dashmarks.exe').read_bytes(),
+                  f'{archive} does not hold the program of build/{build}')
+    # Made without --sign: nothing carries a signature.
+    check(signature(release) is None, f'{release} is signed')
     with own_prefix(d, 'wineprefix-install'):
         local = wine_expand(d, 'LOCALAPPDATA')
         install_dir = f'{local}\\Programs\\{PRODUCT}'
@@ -113,7 +163,11 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         run_installer(d, setup)
         names = sorted(p.name for p in folder.iterdir()) if folder.is_dir() else []
         check(names == ['Dashmarks.exe', 'Dashmarks.html', 'Uninstall.exe'], f'installed files: {names}')
-        check((folder / 'Dashmarks.exe').read_bytes() == d.exe.read_bytes(), 'the installed program differs')
+        check(pe_machine(folder / 'Dashmarks.exe') == pe_machine(program),
+              f'the {pe_machine(folder / "Dashmarks.exe")} program installed in a {d.wine_arch} prefix')
+        check((folder / 'Dashmarks.exe').read_bytes() == program.read_bytes(),
+              f'the installed program is not {program}')
+        check(signature(folder / 'Uninstall.exe') is None, 'the uninstaller is signed')
         check((folder / 'Dashmarks.html').read_bytes() == (d.repo / 'res/Dashmarks.html').read_bytes(),
               'the installed help page differs')
         link = shortcut.read_bytes() if shortcut.exists() else b''
@@ -199,6 +253,109 @@ def test_silent_install_logon_install_over_a_running_copy_and_uninstall(d):
         d.wait_for(lambda: not folder.exists(), 30, 'the program\'s folder to go')
         check(not d.reg_values(), f'settings left after No: {d.reg_values()}')
         check(reg_read(d, r'HKCU\Software\Vantrel') is None, 'the publisher\'s empty key remains')
+
+
+def test_a_copy_running_as_administrator_is_named_and_nothing_is_installed_over_it(d):
+    """Windows refuses the close request to a copy that runs as administrator (access denied). Wine
+    knows no integrity levels: the installer built with TEST_ELEVATED_COPY takes that refusal in
+    place of the send, and the rest is the installer's own."""
+    version = project_version(d.repo)
+    setup = d.build / 'Dashmarks-setup-elevated-copy.exe'
+    setup.unlink(missing_ok=True)
+    target = 'amd64-unicode' if d.wine_arch == 'win64' else 'x86-unicode'
+    result = subprocess.run(
+        ['makensis', '-V2', '-INPUTCHARSET', 'UTF8', f'-XTarget {target}', f'-DVERSION={version}',
+         f'-DPROGRAM32_DIR={d.repo}/build/win32', f'-DPROGRAM64_DIR={d.repo}/build/win64', f'-DOUTPUT={setup}',
+         f'-DICON={d.repo}/res/dashmarks.ico', '-DTEST_ELEVATED_COPY', 'installer/dashmarks.nsi'],
+        cwd=d.repo, capture_output=True, text=True, timeout=300)
+    check(result.returncode == 0, f'makensis failed: {result.stdout}{result.stderr}')
+    with own_prefix(d, 'wineprefix-install'):
+        folder = unix_path(d, f'{wine_expand(d, "LOCALAPPDATA")}\\Programs\\{PRODUCT}')
+        d.start_dashmarks()
+        copy = wait_running(d, 'before the installation')
+
+        process = d.spawn(setup, log_name='setup.log', env={'WINEDEBUG': TRACE_LINES})
+        next_page(d, 'Dashmarks Setup', {'Next >'}, 'welcome')
+        next_page(d, 'Dashmarks Setup', {'Install'}, 'options', key='alt+i')
+
+        def message():
+            for window in d.find_windows(cls='#32770', visible=True):
+                if window.title.strip() == 'Dashmarks Setup':
+                    text = ' '.join(filter(None, (d.window_text(c) for c in d.children(window))))
+                    if 'administrator' in text:
+                        return window, text
+            return None
+        box, text = d.wait_for(message, 30, 'the setup\'s word on the copy running as administrator')
+        d.screenshot('elevated-copy', box)
+        check(ELEVATED_COPY in text, f'the setup said {text!r}')
+        d.keys('enter')
+        check(d.wait_exit(process, 30, 'the setup to end') == 2, f'the setup ended with {process.returncode}')
+        trace = (d.test_dir() / 'setup.log').read_text(encoding='utf-8', errors='replace')
+        check('refused the close request (access denied)' in trace, 'the refusal is not traced')
+
+        check(not folder.exists(), f'installed over the running copy, into {folder}')
+        check(PRODUCT not in (reg_read(d, RUN_KEY) or {}), f'Run value written: {reg_read(d, RUN_KEY)}')
+        check(reg_read(d, UNINSTALL_KEY) is None, 'the uninstall entry is written')
+        check([(w.pid, w.hwnd) for w in running_copies(d)] == [(copy.pid, copy.hwnd)],
+              f'the running copy did not stay: {running_copies(d)}')
+
+
+def test_signed_release_signs_both_programs_the_uninstaller_and_the_installer(d):
+    """scripts/package --sign with a throw-away self-signed certificate: the installer, both programs
+    (in their zips and as installed) and the uninstaller the installer writes each carry a signature
+    by it that verifies; the signed installer and uninstaller still run."""
+    version = project_version(d.repo)
+    with tempfile.TemporaryDirectory(prefix='dashmarks-signing-') as folder:
+        check_signed_release(d, version, Path(folder))
+
+
+def check_signed_release(d, version, work):
+    certificate, key, pfx, password = (work / name for name in ('cert.pem', 'key.pem', 'cert.pfx', 'password.txt'))
+    password.write_text('throw-away password')
+    subprocess.run(['openssl', 'req', '-x509', '-newkey', 'rsa:2048', '-nodes', '-keyout', key, '-out', certificate,
+                    '-days', '2', '-subj', f'/CN={SIGNER}', '-addext', 'extendedKeyUsage=codeSigning',
+                    '-addext', 'keyUsage=critical,digitalSignature'], check=True, capture_output=True, timeout=120)
+    subprocess.run(['openssl', 'pkcs12', '-export', '-inkey', key, '-in', certificate, '-out', pfx,
+                    '-passout', f'file:{password}'], check=True, capture_output=True, timeout=120)
+    out = work / 'dist'
+    stub = work / 'Dashmarks-setup-stub64.exe'
+    runs_32bit = wine_loader.runs_32bit_wine()
+    result = subprocess.run(['bash', 'scripts/package', '--sign', pfx, password, '--out', out]
+                            + ([] if runs_32bit else ['--stub64', stub]),
+                            cwd=d.repo, capture_output=True, text=True, timeout=1200)
+    (d.test_dir() / 'package.log').write_text(result.stdout + result.stderr)
+    check(result.returncode == 0, f'scripts/package --sign failed: {result.stderr[-2000:]}')
+
+    def check_signed(path, what):
+        report = signature(path, certificate)
+        check(report is not None and 'Signature verification: ok' in report and f'CN={SIGNER}' in report,
+              f'{what} ({path}) carries no signature by the test certificate: {report}')
+
+    release = out / f'{PRODUCT}-{version}-setup.exe'
+    check_signed(release, 'the installer')
+    for archive, machine in ((f'{PRODUCT}-{version}.zip', 'x86'), (f'{PRODUCT}-{version}-x64.zip', 'x64')):
+        program = work / machine / 'Dashmarks.exe'
+        program.parent.mkdir()
+        with zipfile.ZipFile(out / archive) as zip_file:
+            program.write_bytes(zip_file.read(f'{PRODUCT}-{version}/Dashmarks.exe'))
+        check(pe_machine(program) == machine, f'{archive} holds the {pe_machine(program)} program')
+        check_signed(program, f'the program in {archive}')
+    setup = release if runs_32bit else stub
+    if setup != release:
+        check_signed(setup, 'the installer on the 64-bit stub')
+
+    with own_prefix(d, 'wineprefix-install'):
+        folder = unix_path(d, f'{wine_expand(d, "LOCALAPPDATA")}\\Programs\\{PRODUCT}')
+        run_installer(d, setup)
+        installed = folder / 'Dashmarks.exe'
+        check(pe_machine(installed) == pe_machine(expected_program(d)),
+              f'the {pe_machine(installed)} program installed in a {d.wine_arch} prefix')
+        check_signed(installed, 'the installed program')
+        check_signed(folder / 'Uninstall.exe', 'the installed uninstaller')
+        wait_running(d, 'after the signed installation')
+        result = d.wine(folder / 'Uninstall.exe', '/S', timeout=120)
+        check(result.returncode == 0, f'the signed uninstaller failed with {result.returncode}')
+        d.wait_for(lambda: not folder.exists(), 60, 'the signed uninstaller to remove the program\'s folder')
 
 
 def controls(d, window):
