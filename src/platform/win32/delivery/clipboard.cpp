@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/delivery/clipboard_session.h"
 #include "platform/win32/delivery/window_ping.h"
 
@@ -17,8 +18,6 @@ namespace {
 constexpr ULONGLONG kOwnerDeadlineMs = 2000;
 constexpr wchar_t kOwnerClassName[] = L"DashmarksClipboardOwner";
 
-void Trace(const wchar_t* line) { OutputDebugStringW(line); }
-
 class Win32ClipboardSnapshot : public ClipboardSnapshot {
  public:
   std::vector<SavedFormat> formats;
@@ -26,17 +25,15 @@ class Win32ClipboardSnapshot : public ClipboardSnapshot {
 
 // Numbers written without the C library's formatter, which would bring its floating-point
 // conversions into the program.
-std::wstring Number(unsigned long long value) { return Utf8ToWide(std::to_string(value)); }
+std::string Number(unsigned long long value) { return std::to_string(value); }
 
-ClipboardSaveResult TooLarge(const ClipboardBounds& bounds, const wchar_t* why) {
-  const std::wstring line = L"Dashmarks: the clipboard " + std::wstring(why) + L" (bounds: " +
-                            Number(bounds.bytes >> 10) + L" KB, " + Number(bounds.milliseconds) +
-                            L" ms); the path is typed instead and the clipboard left as it is\n";
-  Trace(line.c_str());
+ClipboardSaveResult TooLarge(const ClipboardBounds& bounds, const char* why) {
+  Trace("the clipboard " + std::string(why) + " (bounds: " + Number(bounds.bytes >> 10) + " KB, " +
+        Number(bounds.milliseconds) + " ms); the path is typed instead and the clipboard left as it is");
   return {ClipboardSaveStatus::TooLarge, nullptr};
 }
 
-ClipboardSaveResult Busy(const wchar_t* line) {
+ClipboardSaveResult Busy(const char* line) {
   Trace(line);
   return {ClipboardSaveStatus::Busy, nullptr};
 }
@@ -95,11 +92,11 @@ ClipboardSaveResult Win32Clipboard::Save() {
   const HWND owner = GetClipboardOwner();
   if (owner && GetWindowThreadProcessId(owner, nullptr) != GetCurrentThreadId() &&
       !AnswersBefore(owner, GetTickCount64() + kOwnerDeadlineMs)) {
-    return Busy(L"Dashmarks: the clipboard's owner does not answer; nothing is pasted\n");
+    return Busy("the clipboard's owner does not answer; nothing is pasted");
   }
   ClipboardSession session(Owner());
   if (!session.IsOpen()) {
-    return Busy(L"Dashmarks: the clipboard stays open in another program; nothing is pasted\n");
+    return Busy("the clipboard stays open in another program; nothing is pasted");
   }
   const ULONGLONG deadline = GetTickCount64() + bounds_.milliseconds;
   int skipped = 0;
@@ -109,7 +106,7 @@ ClipboardSaveResult Win32Clipboard::Save() {
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
       if (IsOleBookkeeping(format)) continue;
       // A rendering cannot be cut short; the next one is not asked for once the time is up.
-      if (GetTickCount64() >= deadline) return TooLarge(bounds_, L"takes too long to copy");
+      if (GetTickCount64() >= deadline) return TooLarge(bounds_, "takes too long to copy");
       const HANDLE data = GetClipboardData(format);
       if (!data) {  // a promised format its owner declined or failed to render
         ++skipped;
@@ -126,17 +123,16 @@ ClipboardSaveResult Win32Clipboard::Save() {
           ++skipped;
           break;
         case CopyResult::TooLarge:
-          return TooLarge(bounds_, L"holds too much to keep");
+          return TooLarge(bounds_, "holds too much to keep");
       }
     }
-    if (GetTickCount64() > deadline) return TooLarge(bounds_, L"takes too long to copy");
+    if (GetTickCount64() > deadline) return TooLarge(bounds_, "takes too long to copy");
   } catch (const std::bad_alloc&) {
-    return TooLarge(bounds_, L"holds more than the memory there is to keep it");
+    return TooLarge(bounds_, "holds more than the memory there is to keep it");
   }
   if (skipped != 0) {
-    const std::wstring line = L"Dashmarks: " + Number(static_cast<unsigned long long>(skipped)) +
-                              L" clipboard format(s) could not be copied and will not come back\n";
-    Trace(line.c_str());
+    Trace(Number(static_cast<unsigned long long>(skipped)) +
+          " clipboard format(s) could not be copied and will not come back");
   }
   return {ClipboardSaveStatus::Saved, std::move(snapshot)};
 }
@@ -152,7 +148,7 @@ bool Win32Clipboard::SetText(const std::string& text) {
     MarkForThisPasteAlone();
     return true;
   } catch (const std::bad_alloc&) {
-    Trace(L"Dashmarks: no memory for the path's text on the clipboard\n");
+    Trace("no memory for the path's text on the clipboard");
     return false;
   }
 }
@@ -172,7 +168,7 @@ bool Win32Clipboard::Restore(const ClipboardSnapshot& snapshot) {
   // The content is back, not new: the clipboard history already holds it and the cloud clipboard
   // has had it, so it is marked like the path's text was. The marks replace any it came with.
   if (!formats.empty()) MarkForThisPasteAlone();
-  if (!all) Trace(L"Dashmarks: some of the clipboard's earlier formats could not be put back\n");
+  if (!all) Trace("some of the clipboard's earlier formats could not be put back");
   return all;
 }
 
