@@ -21,7 +21,7 @@ HotkeySetting LoadHotkeySetting(SettingsStore& store) {
 
 void FolderHotkey::Start(WindowHandle front) {
   if (setting_.choice == HotkeyChoice::Unreadable) {
-    registration_.Trace("Dashmarks: the \"Hotkey\" setting is not a key such as Ctrl+G; the hotkey is off");
+    registration_.Trace("the \"Hotkey\" setting is not a key such as Ctrl+G; the hotkey is off");
   }
   OnForegroundChanged(front);
 }
@@ -55,8 +55,7 @@ void FolderHotkey::Follow(WindowHandle front) {
     registered_ = registration_.Register(setting_.key);
     if (!registered_) {
       stopped_ = true;
-      registration_.Trace("Dashmarks: " + HotkeyText(setting_.key) +
-                          " is taken by another program; the hotkey is off");
+      registration_.Trace(HotkeyText(setting_.key) + " is taken by another program; the hotkey is off");
     }
   } else if (!target && registered_) {
     registration_.Unregister();

@@ -20,7 +20,7 @@ class HotkeyRegistration {
   // Takes the key for this program; false when the system refused it (another program holds it).
   virtual bool Register(const Hotkey& key) = 0;
   virtual void Unregister() = 0;
-  // One line of the debug trace.
+  // One line of the debug trace; the desktop puts the program's name before it.
   virtual void Trace(const std::string& line) = 0;
   // Calls FolderHotkey::LookAgain every FolderHotkey::kLookAgainMs milliseconds from now on, until
   // StopLookingAgain; asked again while it runs, it keeps running as it is.

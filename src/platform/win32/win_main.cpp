@@ -1,12 +1,17 @@
-// Dashmarks: the program's entry. Everything else begins when the hidden main window is created.
+// Dashmarks: the program's entry. It makes the desktop's pieces, gives them to the tray
+// application, and runs the messages; everything else begins when the hidden main window is
+// created.
 
 #include <windows.h>
 
 #include <cstdlib>
 
 #include "platform/win32/delivery/path_delivery.h"
+#include "platform/win32/system/notify_icon.h"
+#include "platform/win32/system/process_services.h"
 #include "platform/win32/system/registry_settings_store.h"
 #include "platform/win32/windows/main_window.h"
+#include "platform/win32/windows/tray_popups.h"
 
 // The runtime's default terminate handler demangles the exception's type name to print it on a
 // console this program does not have; the demangler alone is a sixth of the executable. A program
@@ -18,12 +23,16 @@ void __verbose_terminate_handler() { std::abort(); }
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   dm::win::RegistrySettingsStore store;
   auto delivery = dm::win::MakeWin32PathDelivery();
-  dm::win::MainWindow main(instance, store, *delivery);
-  if (!main.Create()) return 0;
+  dm::win::Win32ProcessServices process;
+  dm::win::NotifyIcon icon;
+  dm::win::TrayPopups popups;
+  dm::win::MainWindow main(instance, store, icon, popups, process);
+  dm::TrayApp app(dm::TrayAppServices{store, icon, main, process, popups, *delivery, main});
+  if (!main.Create(app)) return 0;
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (main.TranslateDialogMessage(msg)) continue;
+    if (popups.TranslateDialogMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

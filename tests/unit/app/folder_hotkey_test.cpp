@@ -118,9 +118,8 @@ TEST_F(FolderHotkeyTest, AKeyTakenByAnotherProgramIsTracedOnceAndNotAskedForAgai
   hotkey.Start(fileDialog);
   hotkey.OnForegroundChanged(notepad);
   hotkey.OnForegroundChanged(explorer);
-  EXPECT_EQ(registration.log,
-            (Log{"register Ctrl+G (refused)",
-                 "trace: Dashmarks: Ctrl+G is taken by another program; the hotkey is off"}));
+  EXPECT_EQ(registration.log, (Log{"register Ctrl+G (refused)",
+                                   "trace: Ctrl+G is taken by another program; the hotkey is off"}));
   EXPECT_FALSE(hotkey.PressedIn().has_value());
 }
 
@@ -132,9 +131,8 @@ TEST_F(FolderHotkeyTest, AnEmptySettingTurnsTheKeyOffAndAnUnreadableOneIsTracedO
     hotkey.Start(fileDialog);
     hotkey.OnForegroundChanged(explorer);
     const Log expected =
-        *stored == '\0'
-            ? Log{}
-            : Log{"trace: Dashmarks: the \"Hotkey\" setting is not a key such as Ctrl+G; the hotkey is off"};
+        *stored == '\0' ? Log{}
+                        : Log{"trace: the \"Hotkey\" setting is not a key such as Ctrl+G; the hotkey is off"};
     EXPECT_EQ(registration.log, expected);
   }
 }

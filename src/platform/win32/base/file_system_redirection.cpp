@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/win32/base/bindings.h"
+#include "platform/win32/base/trace.h"
 
 namespace dm::win {
 
@@ -40,7 +41,7 @@ void FileSystemRedirectionOff::Revert() {
   // Restoring the thread's redirection must not change the error its caller is about to read.
   const DWORD error = GetLastError();
   if (calls_.revert == nullptr || calls_.revert(previous_) == FALSE) {
-    OutputDebugStringW(L"Dashmarks: this thread's file-system redirection could not be turned back on\n");
+    Trace("this thread's file-system redirection could not be turned back on");
   }
   SetLastError(error);
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/delivery/clipboard_session.h"
 #include "platform/win32/delivery/window_ping.h"
 
@@ -21,8 +22,6 @@ constexpr ULONGLONG kOwnerDeadlineMs = 2000;
 constexpr ULONGLONG kWorkerGraceMs = 250;
 constexpr wchar_t kOwnerClassName[] = L"DashmarksClipboardOwner";
 
-void Trace(const wchar_t* line) { OutputDebugStringW(line); }
-
 class Win32ClipboardSnapshot : public ClipboardSnapshot {
  public:
   std::vector<SavedFormat> formats;
@@ -30,17 +29,15 @@ class Win32ClipboardSnapshot : public ClipboardSnapshot {
 
 // Numbers written without the C library's formatter, which would bring its floating-point
 // conversions into the program.
-std::wstring Number(unsigned long long value) { return Utf8ToWide(std::to_string(value)); }
+std::string Number(unsigned long long value) { return std::to_string(value); }
 
-ClipboardSaveResult TooLarge(const ClipboardBounds& bounds, const wchar_t* why) {
-  const std::wstring line = L"Dashmarks: the clipboard " + std::wstring(why) + L" (bounds: " +
-                            Number(bounds.bytes >> 10) + L" KB, " + Number(bounds.milliseconds) +
-                            L" ms); the path is typed instead and the clipboard left as it is\n";
-  Trace(line.c_str());
+ClipboardSaveResult TooLarge(const ClipboardBounds& bounds, const char* why) {
+  Trace("the clipboard " + std::string(why) + " (bounds: " + Number(bounds.bytes >> 10) + " KB, " +
+        Number(bounds.milliseconds) + " ms); the path is typed instead and the clipboard left as it is");
   return {ClipboardSaveStatus::TooLarge, nullptr};
 }
 
-ClipboardSaveResult Busy(const wchar_t* line) {
+ClipboardSaveResult Busy(const char* line) {
   Trace(line);
   return {ClipboardSaveStatus::Busy, nullptr};
 }
@@ -133,7 +130,7 @@ ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
                                             GetModuleHandleW(nullptr), nullptr));
   ClipboardSession session(reader.Get());
   if (!session.IsOpen()) {
-    return Busy(L"Dashmarks: the clipboard stays open in another program; nothing is pasted\n");
+    return Busy("the clipboard stays open in another program; nothing is pasted");
   }
   const ULONGLONG deadline = GetTickCount64() + bounds.milliseconds;
   int skipped = 0;
@@ -143,7 +140,7 @@ ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
       if (IsOleBookkeeping(format)) continue;
       // A rendering cannot be cut short; the next one is not asked for once the time is up.
-      if (GetTickCount64() >= deadline) return TooLarge(bounds, L"takes too long to copy");
+      if (GetTickCount64() >= deadline) return TooLarge(bounds, "takes too long to copy");
       const HANDLE data = GetClipboardData(format);
       if (!data) {  // a promised format its owner declined or failed to render
         ++skipped;
@@ -160,17 +157,16 @@ ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
           ++skipped;
           break;
         case CopyResult::TooLarge:
-          return TooLarge(bounds, L"holds too much to keep");
+          return TooLarge(bounds, "holds too much to keep");
       }
     }
-    if (GetTickCount64() > deadline) return TooLarge(bounds, L"takes too long to copy");
+    if (GetTickCount64() > deadline) return TooLarge(bounds, "takes too long to copy");
   } catch (const std::bad_alloc&) {
-    return TooLarge(bounds, L"holds more than the memory there is to keep it");
+    return TooLarge(bounds, "holds more than the memory there is to keep it");
   }
   if (skipped != 0) {
-    const std::wstring line = L"Dashmarks: " + Number(static_cast<unsigned long long>(skipped)) +
-                              L" clipboard format(s) could not be copied and will not come back\n";
-    Trace(line.c_str());
+    Trace(Number(static_cast<unsigned long long>(skipped)) +
+          " clipboard format(s) could not be copied and will not come back");
   }
   return {ClipboardSaveStatus::Saved, std::move(snapshot)};
 }
@@ -188,14 +184,14 @@ DWORD WINAPI Win32Clipboard::Read(void* parameter) {
 ClipboardSaveResult Win32Clipboard::Save() {
   if (unfinished_) {
     if (WaitForSingleObject(unfinished_->done.Get(), 0) != WAIT_OBJECT_0)
-      return TooLarge(bounds_, L"is still being copied for an earlier paste");
+      return TooLarge(bounds_, "is still being copied for an earlier paste");
     unfinished_.reset();
   }
   const HWND owner = GetClipboardOwner();
   if (OwnedByOle(owner)) {
     Trace(
-        L"Dashmarks: the clipboard holds another program's copy or cut; the path is typed instead and "
-        L"the clipboard left as it is\n");
+        "the clipboard holds another program's copy or cut; the path is typed instead and the clipboard "
+        "left as it is");
     return {ClipboardSaveStatus::OwnersOwn, nullptr};
   }
   // Saving may ask the owner to render a format it only promised, and the paste then tells it
@@ -203,19 +199,19 @@ ClipboardSaveResult Win32Clipboard::Save() {
   // makes the paste give up rather than hold the program.
   if (owner && GetWindowThreadProcessId(owner, nullptr) != GetCurrentThreadId() &&
       !AnswersBefore(owner, GetTickCount64() + kOwnerDeadlineMs)) {
-    return Busy(L"Dashmarks: the clipboard's owner does not answer; nothing is pasted\n");
+    return Busy("the clipboard's owner does not answer; nothing is pasted");
   }
   auto reading = std::make_shared<Reading>();
   reading->bounds = bounds_;
-  if (!reading->done) return Busy(L"Dashmarks: no event for the clipboard's copy; nothing is pasted\n");
+  if (!reading->done) return Busy("no event for the clipboard's copy; nothing is pasted");
   auto held = std::make_unique<std::shared_ptr<Reading>>(reading);
   const UniqueKernelHandle worker(CreateThread(nullptr, 0, &Read, held.get(), 0, nullptr));
-  if (!worker) return Busy(L"Dashmarks: no thread for the clipboard's copy; nothing is pasted\n");
+  if (!worker) return Busy("no thread for the clipboard's copy; nothing is pasted");
   static_cast<void>(held.release());  // the worker's now: it lets go of it
   // A little beyond the worker's own bound, which it checks between formats.
   if (!WaitAnswering(reading->done.Get(), GetTickCount64() + bounds_.milliseconds + kWorkerGraceMs)) {
     unfinished_ = std::move(reading);
-    return TooLarge(bounds_, L"takes too long to copy");
+    return TooLarge(bounds_, "takes too long to copy");
   }
   return std::move(reading->result);
 }
@@ -231,7 +227,7 @@ bool Win32Clipboard::SetText(const std::string& text) {
     MarkForThisPasteAlone();
     return true;
   } catch (const std::bad_alloc&) {
-    Trace(L"Dashmarks: no memory for the path's text on the clipboard\n");
+    Trace("no memory for the path's text on the clipboard");
     return false;
   }
 }
@@ -251,7 +247,7 @@ bool Win32Clipboard::Restore(const ClipboardSnapshot& snapshot) {
   // The content is back, not new: the clipboard history already holds it and the cloud clipboard
   // has had it, so it is marked like the path's text was. The marks replace any it came with.
   if (!formats.empty()) MarkForThisPasteAlone();
-  if (!all) Trace(L"Dashmarks: some of the clipboard's earlier formats could not be put back\n");
+  if (!all) Trace("some of the clipboard's earlier formats could not be put back");
   return all;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 
 namespace dm::win {
 namespace {
@@ -127,7 +128,7 @@ InputMethodState Win32DialogControls::CloseInputMethod(WindowHandle control) {
 void Win32DialogControls::ReopenInputMethod(WindowHandle control) {
   const HWND inputMethod = bindings::ImmGetDefaultIMEWnd(Hwnd(control));
   if (inputMethod == nullptr || !Send(inputMethod, WM_IME_CONTROL, kSetOpenStatus, TRUE))
-    OutputDebugStringW(L"Dashmarks: the input method of the box could not be opened again\n");
+    Trace("the input method of the box could not be opened again");
 }
 
 }  // namespace dm::win

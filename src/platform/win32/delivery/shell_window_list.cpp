@@ -17,6 +17,7 @@
 #include "platform/win32/base/com_apartment.h"
 #include "platform/win32/base/com_ptr.h"
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/base/unique_handle.h"
 
 namespace dm::win {
@@ -31,8 +32,6 @@ constexpr DWORD kShowPollMs = 50;
 
 void FreeString(BSTR text) { bindings::SysFreeString(text); }
 using UniqueBstr = UniqueHandle<NullHandleTraits<BSTR, FreeString>>;
-
-void Trace(const wchar_t* line) { OutputDebugStringW(line); }
 
 ComPtr<IShellWindows> OpenList() {
   ComPtr<IShellWindows> list;
@@ -192,7 +191,7 @@ DWORD WINAPI Win32ShellWindowList::Work(void* parameter) {
 ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question, DWORD deadlineMs) {
   if (stuck_) {
     if (WaitForSingleObject(stuck_->answered.Get(), 0) != WAIT_OBJECT_0) {
-      Trace(L"Dashmarks: the shell's window list has still not answered an earlier question\n");
+      Trace("the shell's window list has still not answered an earlier question");
       return ShellAnswer::TimedOut;
     }
     stuck_.reset();
@@ -205,7 +204,7 @@ ShellAnswer Win32ShellWindowList::Ask(const std::shared_ptr<Question>& question,
   if (WaitForSingleObject(question->answered.Get(), deadlineMs) == WAIT_OBJECT_0)
     return ShellAnswer::Answered;
   stuck_ = question;
-  Trace(L"Dashmarks: the shell's window list did not answer in time; it is left to itself\n");
+  Trace("the shell's window list did not answer in time; it is left to itself");
   return ShellAnswer::TimedOut;
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 
 namespace dm::win {
 namespace {
@@ -50,7 +51,7 @@ void ForegroundHotkey::Start() {
   hook_.Reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, OnWinEvent, 0, 0,
                               WINEVENT_OUTOFCONTEXT));
   if (!hook_) {
-    Trace("Dashmarks: the foreground window cannot be followed; the hotkey is off");
+    Trace("the foreground window cannot be followed; the hotkey is off");
     hotkey_.Stop();
     return;
   }
@@ -121,13 +122,13 @@ void ForegroundHotkey::Unregister() { UnregisterHotKey(owner_, kHotkeyId); }
 void ForegroundHotkey::StartLookingAgain() {
   if (lookAgainTimer_ != 0) return;
   lookAgainTimer_ = SetTimer(nullptr, 0, FolderHotkey::kLookAgainMs, OnLookAgainTick);
-  if (lookAgainTimer_ == 0) Trace("Dashmarks: a dialog in front cannot be looked at again for its name box");
+  if (lookAgainTimer_ == 0) Trace("a dialog in front cannot be looked at again for its name box");
 }
 
 void ForegroundHotkey::StopLookingAgain() {
   if (lookAgainTimer_ != 0) KillTimer(nullptr, std::exchange(lookAgainTimer_, 0));
 }
 
-void ForegroundHotkey::Trace(const std::string& line) { OutputDebugStringW(Utf8ToWide(line + "\n").c_str()); }
+void ForegroundHotkey::Trace(const std::string& line) { win::Trace(line); }
 
 }  // namespace dm::win

@@ -6,6 +6,7 @@
 
 #include "platform/win32/base/bindings.h"
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/system/help_page_file.h"
 #include "ui/editor/help_topics.h"
 
@@ -36,9 +37,7 @@ bool Open(HWND owner, const std::wstring& page, int topic) {
 void OpenHelpTopic(HWND owner, int topic) {
   const std::wstring page = HelpPageToOpen();
   if (!page.empty() && Open(owner, page, topic)) return;
-  const std::wstring trace =
-      L"Dashmarks: could not open the help page " + page + L"#" + Utf8ToWide(HelpAnchor(topic));
-  OutputDebugStringW((trace + L"\n").c_str());
+  Trace("could not open the help page " + WideToUtf8(page) + "#" + HelpAnchor(topic));
   MessageBeep(MB_ICONWARNING);
 }
 

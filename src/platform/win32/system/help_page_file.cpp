@@ -6,14 +6,13 @@
 
 #include "../../../../res/resource_ids.h"
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/base/unique_handle.h"
 #include "ui/editor/help_topics.h"
 
 namespace dm::win {
 
 namespace {
-
-void Trace(const std::wstring& text) { OutputDebugStringW((L"Dashmarks: " + text + L"\n").c_str()); }
 
 std::wstring ProgramFolder() {
   std::wstring path(MAX_PATH, L'\0');
@@ -72,13 +71,13 @@ std::wstring HelpPageToOpen() {
   const std::string_view page = BuiltInPage();
   const std::wstring folder = TemporaryFolder();
   if (page.empty() || folder.empty()) {
-    Trace(L"no help page beside the program, and no built-in page or temporary folder to write it to");
+    Trace("no help page beside the program, and no built-in page or temporary folder to write it to");
     return {};
   }
   // Written each time: a copy left by another version of the program would show other help.
   std::wstring copy = folder + Utf8ToWide(kHelpPageName);
   if (!WriteWhole(copy, page)) {
-    Trace(L"could not write the help page to " + copy);
+    Trace("could not write the help page to " + WideToUtf8(copy));
     return {};
   }
   return copy;

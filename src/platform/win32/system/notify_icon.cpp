@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 
 namespace dm::win {
 
@@ -48,7 +49,7 @@ bool NotifyIcon::AskForCurrentBehaviour() {
   request.uVersion = NOTIFYICON_VERSION_4;
   currentBehaviour_ = bindings::Shell_NotifyIconA(NIM_SETVERSION, &request) != FALSE;
   if (!currentBehaviour_) {
-    OutputDebugStringW(L"Dashmarks: the shell keeps the original icon behaviour (no keyboard selection)\n");
+    Trace("the shell keeps the original icon behaviour (no keyboard selection)");
   }
   return currentBehaviour_;
 }

@@ -16,6 +16,11 @@ class NotifyIcon final : public TrayIcon {
 
   // owner receives the icon's callbacks; icon is the picture it shows (owned by the caller).
   NotifyIcon(HWND owner, HICON icon) : owner_(owner), icon_(icon) {}
+  // An icon whose window and picture come later (SetOwner, ChangeImage), before its first add: the
+  // program hands it to the tray application before the window that receives its callbacks exists.
+  NotifyIcon() = default;
+
+  void SetOwner(HWND owner) { owner_ = owner; }
 
   bool Add(const std::string& tip) override;
   bool Modify(const std::string& tip) override;
@@ -35,8 +40,8 @@ class NotifyIcon final : public TrayIcon {
   // Asks the shell for version 4 of the notification behaviour, after an add.
   bool AskForCurrentBehaviour();
 
-  HWND owner_;
-  HICON icon_;
+  HWND owner_ = nullptr;
+  HICON icon_ = nullptr;
   TrayIconRecord record_{};
   bool currentBehaviour_ = false;
 };

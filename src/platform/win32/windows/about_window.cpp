@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "../../../../res/resource_ids.h"
+#include "platform/win32/base/device_context.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/system/locale_grouping.h"
 #include "platform/win32/system/memory_status.h"
@@ -37,18 +38,6 @@ bool IsLabel(int id) {
 
 void SetText(HWND window, const std::string& text) { SetWindowTextW(window, Utf8ToWide(text).c_str()); }
 
-// The width in pixels of text drawn in font on the screen.
-int TextWidth(HGDIOBJ font, const std::string& text) {
-  const std::wstring wide = Utf8ToWide(text);
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ previous = SelectObject(screen, font);
-  SIZE extent{};
-  GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
-  SelectObject(screen, previous);
-  ReleaseDC(nullptr, screen);
-  return extent.cx;
-}
-
 // A one-pixel line across, drawn in a system colour.
 void DrawLine(HDC dc, const TwipsScale& scale, const TwipsLine& line, int colour) {
   const int y = scale.ToPixelsY(line.y1);
@@ -56,41 +45,23 @@ void DrawLine(HDC dc, const TwipsScale& scale, const TwipsLine& line, int colour
   FillRect(dc, &pixels, GetSysColorBrush(colour));
 }
 
-class PaintScope {
- public:
-  explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window_, &paint_); }
-  ~PaintScope() { EndPaint(window_, &paint_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-  HDC Dc() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_ = nullptr;
-};
-
 }  // namespace
 
 void AboutBox::ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText) {
   // Never entered twice: the tray application answers no click on the icon while the box is up.
-  RegisterWindowClass(instance, kClassName, Guarded<&AboutBox::WindowProc>, COLOR_BTNFACE);
   instance_ = instance;
   fallbackIcon_ = icon;
   memoryLine_ = MemoryLine(TotalPhysicalMemory(), UserDigitGrouping());
-  // WM_NCCREATE binds the window to this object and hands it to window_, which IsOpen() tests; the
-  // handle returned is the same one. LayOut sizes it for the scale of its monitor.
-  static_cast<void>(
-      CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, owner, nullptr, instance, this));
-  if (IsOpen()) {
+  // LayOut sizes the box for the scale of its monitor.
+  if (CreateBound({instance, kClassName, COLOR_BTNFACE, kExStyle, kStyle, L"", {}, owner}) != nullptr) {
     CreateControls(instance);
-    LayOut(WindowDpi(window_.Get()), nullptr);
+    LayOut(WindowDpi(Window()), nullptr);
     Open(instance, aboutInfoText);
     owner_ = owner;
     if (owner_ != nullptr) EnableWindow(owner_, FALSE);
-    ShowWindow(window_.Get(), SW_SHOWNORMAL);
-    SetForegroundWindow(window_.Get());
-    SetFocus(GetDlgItem(window_.Get(), IDOK));
+    ShowWindow(Window(), SW_SHOWNORMAL);
+    SetForegroundWindow(Window());
+    SetFocus(GetDlgItem(Window(), IDOK));
     RunModalLoop();
   }
   Close();
@@ -105,7 +76,7 @@ void AboutBox::Close() {
     EnableWindow(owner_, TRUE);
     owner_ = nullptr;
   }
-  window_.Reset();
+  Destroy();
 }
 
 void AboutBox::RunModalLoop() {
@@ -119,14 +90,14 @@ void AboutBox::RunModalLoop() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    if (IsOpen() && IsDialogMessageW(window_.Get(), &message)) continue;
+    if (IsOpen() && IsDialogMessageW(Window(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
 }
 
 void AboutBox::Open(HINSTANCE instance, const std::string& aboutInfoText) {
-  HWND box = window_.Get();
+  HWND box = Window();
   // 1. Centre on the screen, size unchanged.
   RECT outer{};
   GetWindowRect(box, &outer);
@@ -149,14 +120,14 @@ void AboutBox::Open(HINSTANCE instance, const std::string& aboutInfoText) {
 }
 
 void AboutBox::LayOut(int dpi, const RECT* suggested) {
-  HWND box = window_.Get();
+  HWND box = Window();
   scale_ = TwipsScale::FromDpi(dpi, dpi);
   // The old fonts stay until every control has the new ones.
   UniqueGdiObject windowFont = CreatePointFont(kFontFace, about_layout::kFontPoints, true, dpi);
   UniqueGdiObject controlFont = CreatePointFont(kFontFace, about_layout::kFontPoints, false, dpi);
   // MemoryLine is as wide as its figure needs; the client area holds every control with the
   // layout's margin all round, and the frame goes around that area.
-  memoryLabel_ = MemoryLabel(scale_.ToTwipsX(TextWidth(controlFont.Get(), memoryLine_)));
+  memoryLabel_ = MemoryLabel(scale_.ToTwipsX(TextWidth(controlFont.Get(), memoryLine_, false)));
   for (const auto& [id, at] : AboutControlRects(memoryLabel_)) {
     HWND child = GetDlgItem(box, Id(id));
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont.Get()), FALSE);
@@ -173,14 +144,8 @@ void AboutBox::LayOut(int dpi, const RECT* suggested) {
   icon_ = std::move(icon);
 
   const TwipsSize client = AboutClientSize(memoryLabel_);
-  const SIZE outer = FrameSizeForDpi({scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)},
-                                     kStyle, kExStyle, dpi);
-  if (suggested != nullptr) {
-    SetWindowPos(box, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    SetWindowPos(box, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  FitFrame(box, {scale_.ToPixelsX(client.width), scale_.ToPixelsY(client.height)}, kStyle, kExStyle, dpi,
+           suggested);
   InvalidateRect(box, nullptr, TRUE);
 }
 
@@ -210,21 +175,13 @@ void AboutBox::CreateControls(HINSTANCE instance) {
       {AboutControl::AboutIcon, L"STATIC", SS_ICON | SS_CENTERIMAGE, ""},
   };
   for (const Control& control : controls) {
-    static_cast<void>(CreateWindowExW(0, control.windowClass, Utf8ToWide(control.text).c_str(),
-                                      WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, window_.Get(),
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(control.id))), instance,
-                                      nullptr));
+    static_cast<void>(CreateWindowExW(
+        0, control.windowClass, Utf8ToWide(control.text).c_str(), WS_CHILD | WS_VISIBLE | control.style, 0, 0,
+        0, 0, Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id(control.id))), instance, nullptr));
   }
 }
 
-LRESULT CALLBACK AboutBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* box = BoundObject<AboutBox>(window, message, lParam);
-  if (message == WM_NCCREATE && box != nullptr) box->window_.Reset(window);
-  if (box == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return box->HandleMessage(window, message, wParam, lParam);
-}
-
-LRESULT AboutBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       // OkButton and Enter arrive as IDOK, Esc as IDCANCEL.
@@ -243,21 +200,12 @@ LRESULT AboutBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORSTATIC:
       return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_PAINT:
-      Paint(window);
+      Paint();
       return 0;
-    case WM_DPICHANGED:
-      // Moved to a monitor of another scale, or the scale changed.
-      LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-      return 0;
-    case WM_NCDESTROY:
-      // Also reached when the system destroys the box together with its owner.
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_.Release();
-      break;
     default:
       break;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return DefaultProcedure(message, wParam, lParam);
 }
 
 LRESULT AboutBox::ControlColours(HDC dc, HWND control) {
@@ -266,16 +214,16 @@ LRESULT AboutBox::ControlColours(HDC dc, HWND control) {
   if (IsLabel(id)) {
     background = COLOR_WINDOW;
   } else if (!IsTextField(id)) {
-    return DefWindowProcW(window_.Get(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                          reinterpret_cast<LPARAM>(control));
+    return DefaultProcedure(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(control));
   }
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(background));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
 
-void AboutBox::Paint(HWND window) {
-  PaintScope paint(window);
+void AboutBox::Paint() {
+  const ScopedPaint paint(Window());
   // Line2 in shadow with Line1 in highlight one pixel below: an etched separator.
   DrawLine(paint.Dc(), scale_, about_layout::kShadowLine, COLOR_BTNSHADOW);
   DrawLine(paint.Dc(), scale_, about_layout::kHighlightLine, COLOR_BTNHIGHLIGHT);

@@ -7,34 +7,32 @@
 #include <string>
 
 #include "platform/win32/base/unique_handle.h"
+#include "platform/win32/windows/base_window.h"
 #include "ui/about/about_layout.h"
 #include "ui/twips.h"
 
 namespace dm::win {
 
-class AboutBox {
+class AboutBox final : public BaseWindow<AboutBox> {
  public:
   AboutBox() = default;
-  AboutBox(const AboutBox&) = delete;
-  AboutBox& operator=(const AboutBox&) = delete;
 
   // Shows the box modally, owned by owner (disabled meanwhile); returns when it is closed.
   // aboutInfoText is the 64-character information line.
   void ShowModal(HINSTANCE instance, HWND owner, HICON icon, const std::string& aboutInfoText);
-  bool IsOpen() const { return static_cast<bool>(window_); }
   // Closes the box if it is open; the modal display then ends.
   void Close();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class BaseWindow<AboutBox>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Open(HINSTANCE instance, const std::string& aboutInfoText);
   void CreateControls(HINSTANCE instance);
   // Sizes the box, places its controls and makes its fonts and icon for dpi; where the system
   // suggests a place (the box moved to a monitor of another scale), the box goes there.
   void LayOut(int dpi, const RECT* suggested);
   LRESULT ControlColours(HDC dc, HWND control);
-  void Paint(HWND window);
+  void Paint();
   void RunModalLoop();
 
   TwipsScale scale_;
@@ -46,7 +44,6 @@ class AboutBox {
   UniqueGdiObject windowFont_;                     // bold: the box's own font
   UniqueGdiObject controlFont_;                    // normal weight: every control
   HWND owner_ = nullptr;                           // disabled by ShowModal until the box closes
-  UniqueWindow window_;                            // valid only while ShowModal runs
 };
 
 }  // namespace dm::win

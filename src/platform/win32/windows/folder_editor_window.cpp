@@ -11,9 +11,9 @@
 #include "platform/win32/base/unique_handle.h"
 #include "platform/win32/system/folder_browser.h"
 #include "platform/win32/system/help_launcher.h"
+#include "platform/win32/windows/base_window.h"
 #include "platform/win32/windows/display_scale.h"
 #include "platform/win32/windows/pending_messages.h"
-#include "platform/win32/windows/window_class.h"
 #include "ui/editor/editor_actions.h"
 #include "ui/editor/editor_layout.h"
 #include "ui/editor/editor_placement.h"
@@ -57,11 +57,15 @@ constexpr std::size_t kRepaintEvery = 10;
 
 }  // namespace
 
-struct FolderEditorWindow::Impl final : EditorView {
+struct FolderEditorWindow::Impl final : EditorView, BaseWindow<Impl> {
   explicit Impl(FolderEditorContext c) : context(std::move(c)) {}
+  // The window goes before the font and icons it shows, without telling the owner, which may be
+  // half gone by now.
+  ~Impl() override { DestroyUnbound(); }
+  Impl(const Impl&) = delete;
+  Impl& operator=(const Impl&) = delete;
 
   FolderEditorContext context;
-  UniqueWindow window;  // only while open
   UniqueGdiObject font;
   UniqueIcon bigIcon;                                   // the program icon at the window's scale
   UniqueIcon smallIcon;                                 // the same, small
@@ -85,8 +89,7 @@ struct FolderEditorWindow::Impl final : EditorView {
   void ShowHelpFor(HWND focus);
   void MoveFocus(HWND target);
   void MoveFocusOffDisabled(HWND button);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // EditorView
   void InsertLine(std::size_t index, const std::string& text) override {
@@ -113,15 +116,7 @@ struct FolderEditorWindow::Impl final : EditorView {
 // The width of the "&Path:" label's text, its access key's marker left out, drawn in font.
 int LabelTextWidth(HGDIOBJ font) {
   for (const EditorControlLayout& control : kEditorControls) {
-    if (control.control != EditorControl::PathLabel) continue;
-    const std::wstring text = Utf8ToWide(control.text);
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    RECT extent{0, 0, 0, 0};
-    DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return extent.right;
+    if (control.control == EditorControl::PathLabel) return TextWidth(font, control.text, true);
   }
   return 0;
 }
@@ -131,12 +126,10 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void FolderEditorWindow::Impl::Create() {
-  RegisterWindowClass(context.instance, kClassName, Guarded<Proc>, COLOR_BTNFACE);
   const std::wstring caption = Utf8ToWide(kEditorCaption);
-  HWND created = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, 0, 0, 0, 0, nullptr, nullptr,
-                                 context.instance, this);
-  // The window adopted its handle at WM_NCCREATE.
-  if (created == nullptr || window.Get() != created) return;
+  const HWND created = CreateBound(
+      {context.instance, kClassName, COLOR_BTNFACE, kExStyle, kStyle, caption.c_str(), {}, nullptr});
+  if (created == nullptr) return;
   CreateControls();
   LayOut(WindowDpi(created), nullptr);
 }
@@ -164,7 +157,7 @@ void FolderEditorWindow::Impl::CreateControls() {
     }
     const std::wstring text = Utf8ToWide(layout.text);
     // Placed and given their font by LayOut.
-    HWND control = CreateWindowExW(0, controlClass, text.c_str(), style, 0, 0, 0, 0, window.Get(),
+    HWND control = CreateWindowExW(0, controlClass, text.c_str(), style, 0, 0, 0, 0, Window(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))),
                                    context.instance, nullptr);
     controls[i] = control;
@@ -200,18 +193,12 @@ void FolderEditorWindow::Impl::LayOut(int newDpi, const RECT* suggested) {
   }
   font = std::move(newFont);
   // The controls' area with its margins, and the frame around it.
-  const SIZE outer = FrameSizeForDpi({layout.clientWidth, layout.clientHeight}, kStyle, kExStyle, dpi);
-  if (suggested != nullptr) {
-    SetWindowPos(window.Get(), nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    SetWindowPos(window.Get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  FitFrame(Window(), {layout.clientWidth, layout.clientHeight}, kStyle, kExStyle, dpi, suggested);
   // The program icon at this scale, in the caption and for the task switcher.
   UniqueIcon big = LoadIconAtSize(context.instance, IDI_DASHMARKS, SystemMetricForDpi(SM_CXICON, dpi));
   UniqueIcon small = LoadIconAtSize(context.instance, IDI_DASHMARKS, SystemMetricForDpi(SM_CXSMICON, dpi));
-  SendMessageW(window.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big ? big.Get() : context.icon));
-  SendMessageW(window.Get(), WM_SETICON, ICON_SMALL,
+  SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big ? big.Get() : context.icon));
+  SendMessageW(Window(), WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(small ? small.Get() : context.icon));
   bigIcon = std::move(big);
   smallIcon = std::move(small);
@@ -219,7 +206,7 @@ void FolderEditorWindow::Impl::LayOut(int newDpi, const RECT* suggested) {
 
 void FolderEditorWindow::Impl::Place() {
   RECT outer{};
-  GetWindowRect(window.Get(), &outer);
+  GetWindowRect(Window(), &outer);
   // The monitor where the pointer is, less its taskbar.
   POINT pointer{};
   GetCursorPos(&pointer);
@@ -233,9 +220,9 @@ void FolderEditorWindow::Impl::Place() {
   const PixelPosition at =
       PlaceEditorWindow(rect(monitor.rcWork), rect(monitor.rcMonitor), outer.right - outer.left,
                         outer.bottom - outer.top, TwipsScale::FromDpi(dpi, dpi));
-  SetWindowPos(window.Get(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Window(), nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // On a monitor of another scale the editor is laid out again, and placed again at its new size.
-  if (const int moved = WindowDpi(window.Get()); moved != dpi) {
+  if (const int moved = WindowDpi(Window()); moved != dpi) {
     LayOut(moved, nullptr);
     Place();
   }
@@ -243,12 +230,12 @@ void FolderEditorWindow::Impl::Place() {
 
 void FolderEditorWindow::Impl::Open() {
   Create();
-  if (!window) return;
+  if (!IsOpen()) return;
   Place();
   if (!Fill()) return;  // closed while pending messages ran
   FinishEditorOpening(*context.folders, *this);
-  ShowWindow(window.Get(), SW_SHOWNORMAL);
-  SetForegroundWindow(window.Get());
+  ShowWindow(Window(), SW_SHOWNORMAL);
+  SetForegroundWindow(Window());
   MoveFocus(pathList);
 }
 
@@ -262,20 +249,18 @@ bool FolderEditorWindow::Impl::Fill() {
     bindings::ValidateRect(pathList, nullptr);
     if ((i + 1) % kRepaintEvery == 0) bindings::InvalidateRect(pathList, nullptr, FALSE);
     RunPendingMessages();
-    if (!window) return false;
+    if (!IsOpen()) return false;
   }
   bindings::InvalidateRect(pathList, nullptr, FALSE);
   return true;
 }
 
-void FolderEditorWindow::Impl::Close() {
-  if (window) DestroyWindow(window.Get());
-}
+void FolderEditorWindow::Impl::Close() { Destroy(); }
 
 void FolderEditorWindow::Impl::OnAdd() {
-  HWND editor = window.Get();
+  HWND editor = Window();
   const std::string path = BrowseForFolderPath(editor);
-  if (!window || window.Get() != editor) return;  // closed while the browser ran
+  if (!IsOpen() || Window() != editor) return;  // closed while the browser ran
   AddFolder(*context.folders, *this, path);
 }
 
@@ -287,7 +272,7 @@ void FolderEditorWindow::Impl::ShowHelpFor(HWND focus) {
     if (focus != nullptr && (focus == controls[i] || IsChild(controls[i], focus)))
       control = kEditorControls[i].control;
   }
-  OpenHelpTopic(window.Get(), EditorHelpTopic(control));
+  OpenHelpTopic(Window(), EditorHelpTopic(control));
 }
 
 void FolderEditorWindow::Impl::MoveFocus(HWND target) {
@@ -302,11 +287,11 @@ void FolderEditorWindow::Impl::MoveFocus(HWND target) {
 }
 
 void FolderEditorWindow::Impl::MoveFocusOffDisabled(HWND button) {
-  if (GetFocus() == button) MoveFocus(GetNextDlgTabItem(window.Get(), button, FALSE));
+  if (GetFocus() == button) MoveFocus(GetNextDlgTabItem(Window(), button, FALSE));
 }
 
-LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND self = window.Get();
+LRESULT FolderEditorWindow::Impl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND self = Window();
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
@@ -350,11 +335,6 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
                       : GetFocus());
       return TRUE;
     }
-    case WM_DPICHANGED:
-      // Moved to a monitor of another scale, or the scale changed: laid out again for it, where the
-      // system suggests.
-      LayOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-      return 0;
     case WM_CLOSE:
       Close();
       return 0;
@@ -362,39 +342,26 @@ LRESULT FolderEditorWindow::Impl::OnMessage(UINT message, WPARAM wParam, LPARAM 
       if (context.onClosed) context.onClosed();
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrW(self, GWLP_USERDATA, 0);
-      window.Release();
+      // The window's last message, also when the system destroys it; the base lets go of it next.
       controls = {};
       pathList = addButton = deleteButton = closeButton = lastFocus = nullptr;
       font.Reset();
       bigIcon.Reset();
       smallIcon.Reset();
       dpi = 0;
-      return DefWindowProcW(self, message, wParam, lParam);
+      return DefaultProcedure(message, wParam, lParam);
   }
-  return DefWindowProcW(self, message, wParam, lParam);
-}
-
-LRESULT CALLBACK FolderEditorWindow::Impl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Impl* self = BoundObject<Impl>(window, message, lParam);
-  // The owner adopts the handle as soon as it exists, so every later message finds it.
-  if (message == WM_NCCREATE && self != nullptr) self->window.Reset(window);
-  if (self != nullptr && self->window.Get() == window) return self->OnMessage(message, wParam, lParam);
-  return DefWindowProcW(window, message, wParam, lParam);
+  return DefaultProcedure(message, wParam, lParam);
 }
 
 FolderEditorWindow::FolderEditorWindow(FolderEditorContext context)
     : impl_(std::make_unique<Impl>(std::move(context))) {}
 
-FolderEditorWindow::~FolderEditorWindow() {
-  // The owner may be half gone by now: its window is released without telling it.
-  impl_->context.onClosed = nullptr;
-  impl_->window.Reset();
-}
+FolderEditorWindow::~FolderEditorWindow() = default;
 
 void FolderEditorWindow::Show() {
-  if (impl_->window) {
-    HWND editor = impl_->window.Get();
+  if (impl_->IsOpen()) {
+    HWND editor = impl_->Window();
     if (IsIconic(editor)) ShowWindow(editor, SW_RESTORE);
     ShowWindow(editor, SW_SHOW);
     // The folder browser may be open over the editor: bring forward whichever is active.
@@ -404,12 +371,12 @@ void FolderEditorWindow::Show() {
   impl_->Open();
 }
 
-bool FolderEditorWindow::IsVisible() const { return impl_->window && IsWindowVisible(impl_->window.Get()); }
+bool FolderEditorWindow::IsVisible() const { return impl_->IsOpen() && IsWindowVisible(impl_->Window()); }
 
 void FolderEditorWindow::Close() { impl_->Close(); }
 
 bool FolderEditorWindow::TranslateDialogMessage(MSG& msg) {
-  HWND editor = impl_->window.Get();
+  HWND editor = impl_->Window();
   if (editor == nullptr || (msg.hwnd != editor && !IsChild(editor, msg.hwnd))) return false;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) {
     impl_->ShowHelpFor(GetFocus());

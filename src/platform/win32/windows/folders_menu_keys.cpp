@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "platform/win32/base/trace.h"
 #include "ui/main/folders_menu_keys.h"
 
 namespace dm::win {
@@ -60,7 +61,7 @@ void FoldersMenuKeys::AfterHighlight(HWND owner, WPARAM item) const {
   const auto position = static_cast<UINT>(item);
   if (Highlighted(menu_, position)) return;
   if (!HiliteMenuItem(owner, menu_, position, MF_BYPOSITION | MF_HILITE)) {
-    OutputDebugStringW(L"Dashmarks: the Folders menu's highlight could not be moved\n");
+    Trace("the Folders menu's highlight could not be moved");
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/windows/display_scale.h"
 #include "ui/main/menu_entry_text.h"
 
@@ -16,12 +17,17 @@ constexpr int kFrameChecks = 4;
 
 }  // namespace
 
-MenuEntryFit::MenuEntryFit(POINT at) : dc_(CreateCompatibleDC(nullptr)) {
-  // Pop-up menus are drawn at the system's scale.
+namespace {
+// Pop-up menus are drawn at the system's scale, in the system's menu font.
+UniqueGdiObject MenuFont() {
+  const LOGFONTW menuFont = SystemFontForDpi(SystemFont::Menu, SystemDpi());
+  return UniqueGdiObject(CreateFontIndirectW(&menuFont));
+}
+}  // namespace
+
+MenuEntryFit::MenuEntryFit(POINT at)
+    : dc_(CreateCompatibleDC(nullptr)), font_(MenuFont()), selectedFont_(dc_.Get(), font_.Get()) {
   const int dpi = SystemDpi();
-  const LOGFONTW menuFont = SystemFontForDpi(SystemFont::Menu, dpi);
-  font_.Reset(CreateFontIndirectW(&menuFont));
-  if (dc_ && font_) previousFont_ = SelectObject(dc_.Get(), font_.Get());
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   if (!GetMonitorInfoW(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor)) {
@@ -29,10 +35,6 @@ MenuEntryFit::MenuEntryFit(POINT at) : dc_(CreateCompatibleDC(nullptr)) {
   }
   maxWidth_ = std::max(0, static_cast<int>(monitor.rcWork.right - monitor.rcWork.left) -
                               kFrameChecks * SystemMetricForDpi(SM_CXMENUCHECK, dpi));
-}
-
-MenuEntryFit::~MenuEntryFit() {
-  if (previousFont_ != nullptr) SelectObject(dc_.Get(), previousFont_);
 }
 
 std::string MenuEntryFit::Fit(std::string_view caption) const {
@@ -44,7 +46,7 @@ int MenuEntryFit::Width(std::string_view text) const {
   SIZE extent{};
   if (!dc_ || !GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &extent)) {
     // Unmeasurable: a check mark's width for each character, which shortens more than needed.
-    OutputDebugStringW(L"Dashmarks: a menu entry could not be measured\n");
+    Trace("a menu entry could not be measured");
     return static_cast<int>(wide.size()) * SystemMetricForDpi(SM_CXMENUCHECK, SystemDpi());
   }
   return extent.cx;

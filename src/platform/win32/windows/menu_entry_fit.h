@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/text_measure.h"
+#include "platform/win32/base/device_context.h"
 #include "platform/win32/base/unique_handle.h"
 
 namespace dm::win {
@@ -16,7 +17,7 @@ class MenuEntryFit final : public TextMeasure {
  public:
   // For a menu that opens at at.
   explicit MenuEntryFit(POINT at);
-  ~MenuEntryFit() override;
+  ~MenuEntryFit() override = default;
   MenuEntryFit(const MenuEntryFit&) = delete;
   MenuEntryFit& operator=(const MenuEntryFit&) = delete;
 
@@ -28,7 +29,7 @@ class MenuEntryFit final : public TextMeasure {
  private:
   UniqueMemoryDc dc_;
   UniqueGdiObject font_;
-  HGDIOBJ previousFont_ = nullptr;
+  ScopedSelectObject selectedFont_;  // goes first: the font is given back before it is deleted
   int maxWidth_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/win32/windows/message_filter.h"
 
 #include "platform/win32/base/bindings.h"
+#include "platform/win32/base/trace.h"
 
 namespace dm::win {
 
@@ -9,8 +10,7 @@ bool LetThroughFromLowerIntegrity(HWND window, UINT message) {
   status.cbSize = sizeof(status);
   if (bindings::ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, &status)) return true;
   if (GetLastError() != ERROR_PROC_NOT_FOUND) {
-    OutputDebugStringW(
-        L"Dashmarks: the system refused to let the shell's messages through to the icon's windows\n");
+    Trace("the system refused to let the shell's messages through to the icon's windows");
   }
   return false;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/base/text_conversion.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/base/unique_handle.h"
 #include "platform/win32/windows/menu_entry_fit.h"
 
@@ -19,7 +20,7 @@ constexpr UINT kHeadingCommand = 1000;
 void GiveFrontBack(HWND previous) {
   if (previous == nullptr || !IsWindow(previous)) return;
   if (!SetForegroundWindow(previous)) {
-    OutputDebugStringW(L"Dashmarks: the window in front before the menu could not have the front back\n");
+    Trace("the window in front before the menu could not have the front back");
   }
 }
 
@@ -92,7 +93,7 @@ FoldersMenuChoice TrackFoldersMenu(HWND owner, const FoldersMenu& model, std::op
   const MenuEntryFit fit(pointer);
   std::vector<FoldersMenuChoice> choices;
   if (!menu || !AppendItems(menu.Get(), model.items, fit, choices)) {
-    OutputDebugStringW(L"Dashmarks: the Folders menu could not be made\n");
+    Trace("the Folders menu could not be made");
     MessageBeep(MB_OK);
     return {};
   }

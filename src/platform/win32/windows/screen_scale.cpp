@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
+#include "platform/win32/base/device_context.h"
+
 namespace dm::win {
 
 TwipsScale ScreenScale() {
-  HDC screen = GetDC(nullptr);
-  const TwipsScale scale =
-      TwipsScale::FromDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return scale;
+  const ScopedGetDC screen(nullptr);
+  return TwipsScale::FromDpi(GetDeviceCaps(screen.Get(), LOGPIXELSX),
+                             GetDeviceCaps(screen.Get(), LOGPIXELSY));
 }
 
 }  // namespace dm::win

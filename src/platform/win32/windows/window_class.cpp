@@ -1,9 +1,11 @@
 #include "platform/win32/windows/window_class.h"
 
 #include <cstdlib>
-#include <cwchar>
+#include <cstring>
 #include <iterator>
 #include <utility>
+
+#include "platform/win32/base/trace.h"
 
 namespace dm::win {
 namespace {
@@ -36,27 +38,27 @@ void SetUnexpectedFailureHandler(std::function<void()> handler) { FailureHandler
 void OnUnexpectedFailure(UINT message) noexcept {
   // Written into a buffer on the stack, without the C library's formatter: nothing is allocated
   // after a failure that may have been the memory running out.
-  wchar_t line[160] = L"Dashmarks: unexpected failure while handling message 0x";
-  wchar_t hex[9] = {};
+  char line[128] = "unexpected failure while handling message 0x";
+  char hex[9] = {};
   const int digits = message > 0xFFFF ? 8 : 4;
-  for (int i = 0; i < digits; ++i) hex[digits - 1 - i] = L"0123456789ABCDEF"[(message >> (4 * i)) & 0xF];
-  std::wcsncat(line, hex, std::size(line) - 1 - std::wcslen(line));
-  std::wcsncat(line,
-               handlingFailure ? L"; the shutdown under way goes on\n"
-                               : L"; saving the list and the options, then ending\n",
-               std::size(line) - 1 - std::wcslen(line));
-  OutputDebugStringW(line);
+  for (int i = 0; i < digits; ++i) hex[digits - 1 - i] = "0123456789ABCDEF"[(message >> (4 * i)) & 0xF];
+  std::strncat(line, hex, std::size(line) - 1 - std::strlen(line));
+  std::strncat(
+      line,
+      handlingFailure ? "; the shutdown under way goes on" : "; saving the list and the options, then ending",
+      std::size(line) - 1 - std::strlen(line));
+  Trace(line);
   if (handlingFailure) return;
   MessageBeep(MB_ICONHAND);
   if (!FailureHandler()) {
-    OutputDebugStringW(L"Dashmarks: nothing to save yet; ending\n");
+    Trace("nothing to save yet; ending");
     ExitProcess(EXIT_FAILURE);
   }
   handlingFailure = true;
   try {
     FailureHandler()();
   } catch (...) {
-    OutputDebugStringW(L"Dashmarks: the shutdown failed as well; ending\n");
+    Trace("the shutdown failed as well; ending");
     ExitProcess(EXIT_FAILURE);
   }
   handlingFailure = false;
