@@ -23,6 +23,9 @@ class TrayIcon {
   virtual bool Add(const std::string& tip) = 0;
   virtual bool Modify(const std::string& tip) = 0;
   virtual void Delete() = 0;
+  // A quiet notice from the icon (a balloon, or a toast where the system shows those instead):
+  // title and one sentence of text; false where the shell did not take it.
+  virtual bool ShowNotice(const std::string& title, const std::string& text) = 0;
 };
 
 // A repeating timer that asks for the icon again until the shell has taken it.

@@ -23,6 +23,8 @@ std::string TrimmedLower(std::string_view text) {
 
 bool ClipboardOptionFromText(std::string_view text) { return TrimmedLower(text) != "false"; }
 
+bool NoticesFromText(std::string_view text) { return TrimmedLower(text) != "false"; }
+
 ProcessPriority PriorityFromText(std::string_view text) {
   // The stored numbers are those of the settings' first version; they are read, never written.
   constexpr std::int64_t kStoredIdle = 64;

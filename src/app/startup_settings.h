@@ -11,6 +11,10 @@ namespace dm {
 // and any other text set it (on is the default). Blanks around the word and letter case are ignored.
 bool ClipboardOptionFromText(std::string_view text);
 
+// Whether a failed delivery shows a notice, from the stored "Notify" text: read as the clipboard
+// option is ("False" alone turns it off).
+bool NoticesFromText(std::string_view text);
+
 enum class ProcessPriority { Normal, Idle, High };
 
 // The process priority from the stored "Priority" text: "32" normal, "64" idle, "128" high;

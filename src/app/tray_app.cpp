@@ -7,6 +7,7 @@
 #include "store/recent_folders_store.h"
 #include "store/settings_keys.h"
 #include "ui/about/about_info_text.h"
+#include "ui/main/delivery_notice.h"
 
 namespace dm {
 
@@ -18,6 +19,8 @@ bool TrayApp::Start() {
   }
   folders_ = LoadFolderList(s_.store);
   recent_ = LoadRecentFolders(s_.store);
+  notices_ = NoticesFromText(
+      ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kNotify, keys::kNotifyDefault));
   configureMenu_.SetClipboardChecked(ClipboardOptionFromText(
       ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
   ShowIcon();
@@ -155,6 +158,10 @@ void TrayApp::Deliver(const std::string& path, WindowHandle target) {
                   : s_.delivery.DeliverPath(path, configureMenu_.ClipboardChecked());
   if (outcome == DeliveryOutcome::Delivered && recent_.Delivered(path)) {
     StoreRecentFolders(s_.store, recent_);
+  }
+  // The beep said that it failed; the notice says why, for as long as the user wants to read it.
+  if (outcome != DeliveryOutcome::Delivered && notices_) {
+    s_.icon.ShowNotice(std::string(delivery_notice::kTitle), delivery_notice::Sentence(outcome));
   }
   delivering_ = false;
   for (const IconNotification& click : std::exchange(deferredClicks_, {})) Answer(click);

@@ -97,6 +97,7 @@ class TrayApp {
   TrayAppServices s_;
   FolderList folders_;
   RecentFolders recent_;
+  bool notices_ = true;  // a failed delivery shows a notice from the icon ("Notify")
   ConfigureMenu configureMenu_;
   // Set while a pop-up menu or the About box of the icon's own is on screen: their message loops
   // hand this object further icon events, which are then dropped.

@@ -13,6 +13,9 @@
 //   Priority   decimal, default 32         read at start-up; never written (hand-edited only)
 //   Hotkey     "Ctrl+G", "Ctrl+Alt+F"...,  read at start-up; never written (set by the user only);
 //              default Ctrl+G, empty: off   kept out of every save
+//   Notify     "True" / "False", default True
+//                                          read at start-up; never written (set by the user only):
+//                                          "False" keeps failed deliveries to a beep, no notice
 //   Recent<i>  a path, i = 1..8, newest first, no default
 //                                          read at start-up; written when a folder was delivered
 //                                          and the recent folders changed (only the values that
@@ -32,9 +35,11 @@ inline constexpr std::string_view kAmount = "Amount";
 inline constexpr std::string_view kClipboard = "Clipboard";
 inline constexpr std::string_view kPriority = "Priority";
 inline constexpr std::string_view kHotkey = "Hotkey";
+inline constexpr std::string_view kNotify = "Notify";
 
 inline constexpr std::string_view kAmountDefault = "0";
 inline constexpr std::string_view kClipboardDefault = "True";
+inline constexpr std::string_view kNotifyDefault = "True";
 inline constexpr std::string_view kPriorityDefault = "32";
 
 inline constexpr std::string_view kTrue = "True";

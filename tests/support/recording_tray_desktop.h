@@ -112,6 +112,10 @@ class RecordingTrayDesktop final : public TrayIcon,
     log.push_back("icon modify: " + tip + (iconThere ? "" : " (failed)"));
     return iconThere;
   }
+  bool ShowNotice(const std::string& title, const std::string& text) override {
+    log.push_back("notice: " + title + ": " + text);
+    return iconThere;
+  }
   void Delete() override {
     log.push_back("icon delete");
     iconThere = false;

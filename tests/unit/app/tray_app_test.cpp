@@ -56,9 +56,10 @@ TEST_F(TrayAppTest, StartUpLoadsThenReadsOptionAddsIconSetsPriorityAndInterval) 
   SeedPaths({"C:\\A\\", "C:\\B\\", "C:\\C\\"});
   desktop.doubleClickTime = 500;
   ASSERT_TRUE(app.Start());
-  EXPECT_EQ(store.Log(), (Log{"read Amount", "read Path1", "read Path2", "read Path3", "read Recent1",
-                              "read Recent2", "read Recent3", "read Recent4", "read Recent5", "read Recent6",
-                              "read Recent7", "read Recent8", "read Clipboard", "read Priority"}));
+  EXPECT_EQ(store.Log(),
+            (Log{"read Amount", "read Path1", "read Path2", "read Path3", "read Recent1", "read Recent2",
+                 "read Recent3", "read Recent4", "read Recent5", "read Recent6", "read Recent7",
+                 "read Recent8", "read Notify", "read Clipboard", "read Priority"}));
   EXPECT_EQ(desktop.log, (Log{"icon add: 3 Dashmarks", "priority normal", "timer interval 500"}));
   EXPECT_TRUE(store.Changes().empty());
 }
@@ -744,6 +745,31 @@ TEST_F(TrayAppSurroundingsTest, NothingIsAddedUnderAnEditorOpenedWhileTheMenuWas
   EXPECT_EQ(desktop.log.back(), "beep");
   EXPECT_TRUE(store.Changes().empty());
   EXPECT_EQ(app.Folders().Count(), 1U);
+}
+
+// --- the notice of a failed delivery ------------------------------------------------------------
+
+TEST_F(TrayAppRecentTest, AFailedDeliveryShowsItsNoticeAndOneDeliveredNone) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.outcomes = {DeliveryOutcome::TargetElevated};
+  ClickAndPick(0);
+  EXPECT_EQ(desktop.log.back(),
+            "notice: Dashmarks: The folder was not put into the window: that program runs as administrator.");
+  desktop.log.clear();
+  ClickAndPick(0);
+  EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by clipboard");
+}
+
+TEST_F(TrayAppRecentTest, NotifyFalseKeepsAFailureToTheBeep) {
+  store.Seed("Notify", " false ");
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.outcomes = {DeliveryOutcome::NoTarget};
+  ClickAndPick(0);
+  EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by clipboard");
+  // Read, never written.
+  EXPECT_EQ(store.Values().at("Notify"), " false ");
 }
 
 }  // namespace

@@ -67,6 +67,24 @@ void NotifyIcon::Delete() {
   currentBehaviour_ = false;
 }
 
+bool NotifyIcon::ShowNotice(const std::string& title, const std::string& text) {
+  // The balloon's fields live beyond the original record, in the longer one.
+  NOTIFYICONDATAA notice{};
+  notice.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  notice.hWnd = owner_;
+  notice.uID = kIconId;
+  notice.uFlags = NIF_INFO;
+  notice.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND;
+  const std::string ansiText = Utf8ToAnsi(text);
+  const std::string ansiTitle = Utf8ToAnsi(title);
+  std::memcpy(notice.szInfo, ansiText.data(), std::min(ansiText.size(), sizeof(notice.szInfo) - 1));
+  std::memcpy(notice.szInfoTitle, ansiTitle.data(),
+              std::min(ansiTitle.size(), sizeof(notice.szInfoTitle) - 1));
+  if (bindings::Shell_NotifyIconA(NIM_MODIFY, &notice) != FALSE) return true;
+  Trace("the shell did not show the notice: " + text);
+  return false;
+}
+
 void NotifyIcon::ChangeImage(HICON icon) {
   icon_ = icon;
   record_.cbSize = sizeof(TrayIconRecord);
