@@ -49,6 +49,8 @@ class ProcessServices {
   virtual ~ProcessServices() = default;
   virtual bool AnotherCopyRunning() = 0;
   virtual void Beep() = 0;
+  // Writes one line, without its line end, to the debug trace.
+  virtual void Trace(const std::string& line) = 0;
   virtual void SetPriority(ProcessPriority priority) = 0;
   // The user's double-click time in milliseconds.
   virtual int DoubleClickTime() = 0;

@@ -1,5 +1,6 @@
 #include "app/tray_app.h"
 
+#include <string>
 #include <utility>
 
 #include "app/startup_settings.h"
@@ -149,11 +150,13 @@ void TrayApp::OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle targe
 
 void TrayApp::Deliver(const std::string& path, WindowHandle target) {
   delivering_ = true;
-  // A failure has been told to the user already, by the delivery; only a success is remembered.
-  const DeliveryOutcome outcome =
-      target != 0 ? s_.delivery.DeliverPathTo(path, configureMenu_.ClipboardChecked(), target)
-                  : s_.delivery.DeliverPath(path, configureMenu_.ClipboardChecked());
-  if (outcome == DeliveryOutcome::Delivered && recent_.Delivered(path)) {
+  const DeliveryMode mode = configureMenu_.ClipboardChecked() ? DeliveryMode::Pasted : DeliveryMode::Typed;
+  const DeliveryOutcome outcome = s_.delivery.Deliver(path, mode, target);
+  if (outcome != DeliveryOutcome::Delivered) {
+    s_.process.Beep();
+    s_.process.Trace("Dashmarks: the folder was not delivered: " + std::string(DescribeOutcome(outcome)) +
+                     (mode == DeliveryMode::Pasted ? " (clipboard mode)" : " (typed)"));
+  } else if (recent_.Delivered(path)) {
     StoreRecentFolders(s_.store, recent_);
   }
   delivering_ = false;

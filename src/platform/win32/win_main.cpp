@@ -4,7 +4,8 @@
 
 #include <cstdlib>
 
-#include "platform/win32/delivery/path_delivery.h"
+#include "deliver/path_delivery_sequence.h"
+#include "platform/win32/delivery/delivery_desktop.h"
 #include "platform/win32/system/registry_settings_store.h"
 #include "platform/win32/windows/main_window.h"
 
@@ -17,8 +18,9 @@ void __verbose_terminate_handler() { std::abort(); }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   dm::win::RegistrySettingsStore store;
-  auto delivery = dm::win::MakeWin32PathDelivery();
-  dm::win::MainWindow main(instance, store, *delivery);
+  dm::win::Win32DeliveryDesktop desktop;
+  dm::PathDeliverySequence delivery(desktop.Services());
+  dm::win::MainWindow main(instance, store, delivery);
   if (!main.Create()) return 0;
 
   MSG msg;

@@ -208,6 +208,8 @@ void MainWindow::Disable() { KillTimer(window_, kClickTimerId); }
 bool MainWindow::AnotherCopyRunning() { return singleInstance_.AnotherCopyRunning(); }
 void MainWindow::Beep() { MessageBeep(MB_OK); }
 
+void MainWindow::Trace(const std::string& line) { OutputDebugStringW(Utf8ToWide(line + "\n").c_str()); }
+
 void MainWindow::SetPriority(ProcessPriority priority) {
   DWORD priorityClass = NORMAL_PRIORITY_CLASS;
   if (priority == ProcessPriority::Idle) priorityClass = IDLE_PRIORITY_CLASS;

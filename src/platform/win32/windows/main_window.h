@@ -52,6 +52,7 @@ class MainWindow final : public TrayIcon,
   // ProcessServices
   bool AnotherCopyRunning() override;
   void Beep() override;
+  void Trace(const std::string& line) override;
   void SetPriority(ProcessPriority priority) override;
   int DoubleClickTime() override;
   void CloseMainWindow() override;
