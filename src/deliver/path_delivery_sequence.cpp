@@ -300,7 +300,7 @@ DeliveryOutcome PathDeliverySequence::FocusNameBox(WindowHandle root, WindowHand
 DeliveryOutcome PathDeliverySequence::SendPath(WindowHandle root, const std::string& path,
                                                ClipboardSnapshot* saved) {
   if (saved == nullptr) {
-    // IsDeliverableFolder let only well-formed text through.
+    // Only well-formed text gets this far (IsDeliverableFolder refuses any other).
     const std::optional<KeySequence> typed = TypedText(path);
     if (!typed) return DeliveryOutcome::FolderInvalid;
     // The first character goes alone and is waited for. Keys already sent follow the foreground:
