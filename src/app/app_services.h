@@ -52,6 +52,8 @@ class ProcessServices {
   virtual ~ProcessServices() = default;
   virtual bool AnotherCopyRunning() = 0;
   virtual void Beep() = 0;
+  // Writes one line to the debug trace; the program's name goes before it and the line's end after.
+  virtual void Trace(const std::string& line) = 0;
   virtual void SetPriority(ProcessPriority priority) = 0;
   // The user's double-click time in milliseconds.
   virtual int DoubleClickTime() = 0;

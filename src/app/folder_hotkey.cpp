@@ -9,7 +9,6 @@ namespace dm {
 
 namespace {
 
-constexpr std::string_view kDialogClass = "#32770";
 // Longer than every class name compared here: a longer name, cut to this, still differs from them.
 constexpr int kClassNameChars = 32;
 

@@ -1,5 +1,6 @@
 #include "app/tray_app.h"
 
+#include <string>
 #include <utility>
 
 #include "app/startup_settings.h"
@@ -152,16 +153,17 @@ void TrayApp::OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle targe
 
 void TrayApp::Deliver(const std::string& path, WindowHandle target) {
   delivering_ = true;
-  // A failure has been told to the user already, by the delivery; only a success is remembered.
-  const DeliveryOutcome outcome =
-      target != 0 ? s_.delivery.DeliverPathTo(path, configureMenu_.ClipboardChecked(), target)
-                  : s_.delivery.DeliverPath(path, configureMenu_.ClipboardChecked());
-  if (outcome == DeliveryOutcome::Delivered && recent_.Delivered(path)) {
+  const DeliveryMode mode = configureMenu_.ClipboardChecked() ? DeliveryMode::Pasted : DeliveryMode::Typed;
+  const DeliveryOutcome outcome = s_.delivery.Deliver(path, mode, target);
+  if (outcome != DeliveryOutcome::Delivered) {
+    s_.process.Beep();
+    s_.process.Trace("the folder was not delivered: " + std::string(DescribeOutcome(outcome)) +
+                     (mode == DeliveryMode::Pasted ? " (clipboard mode)" : " (typed)"));
+    // The beep says that it failed; the notice says why, for as long as the user wants to read it.
+    if (notices_)
+      s_.icon.ShowNotice(std::string(delivery_notice::kTitle), delivery_notice::Sentence(outcome));
+  } else if (recent_.Delivered(path)) {
     StoreRecentFolders(s_.store, recent_);
-  }
-  // The beep said that it failed; the notice says why, for as long as the user wants to read it.
-  if (outcome != DeliveryOutcome::Delivered && notices_) {
-    s_.icon.ShowNotice(std::string(delivery_notice::kTitle), delivery_notice::Sentence(outcome));
   }
   delivering_ = false;
   for (const IconNotification& click : std::exchange(deferredClicks_, {})) Answer(click);

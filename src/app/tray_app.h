@@ -11,7 +11,7 @@
 #include "app/app_services.h"
 #include "app/close_rule.h"
 #include "app/icon_event.h"
-#include "app/path_delivery.h"
+#include "deliver/path_delivery.h"
 #include "platform/settings_store.h"
 #include "store/folder_list.h"
 #include "store/recent_folders.h"
@@ -86,7 +86,9 @@ class TrayApp {
   void AddShownFolder(const std::string& folder);
   // target: the window a chosen folder goes to, or 0 for the delivery's own search.
   void OnFolderChosen(const FoldersMenuChoice& choice, WindowHandle target);
-  // Delivers path; a folder delivered goes to the top of the recent folders, which are stored.
+  // Delivers path; a folder delivered goes to the top of the recent folders, which are stored. A
+  // folder not delivered is a choice of the user's that came to nothing: it is said with a beep
+  // and in the trace.
   void Deliver(const std::string& path, WindowHandle target);
   // The event as answered: the mouse's own selection and menu request become Other.
   IconEvent Recognise(IconEvent event);

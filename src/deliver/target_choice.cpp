@@ -105,7 +105,7 @@ bool CanTakeInput(WindowTree& tree, WindowHandle window) {
 
 void DialogPartsRecord::Passed(WindowHandle window, const std::string& className, std::size_t subtreeStart,
                                std::size_t place) {
-  if (className == "#32770") dialogs_.push_back({window, subtreeStart, place});
+  if (className == kDialogClass) dialogs_.push_back({window, subtreeStart, place});
   std::optional<Kind> kind;
   if (className == "SHELLDLL_DefView") kind = Kind::ShellView;
   if (className == "ListBox") kind = Kind::ListBox;
@@ -134,7 +134,7 @@ WindowHandle FindFileNameBox(WindowTree& tree, WindowHandle dialog) {
   DialogPartsRecord parts;
   std::vector<WindowHandle> nested;
   WindowSearch search(tree);
-  search.CollectWindows(nested, dialog, "*", kDialogClassPattern, &parts);
+  search.CollectWindows(nested, dialog, kDialogClass, &parts);
   return NameBoxAmong(tree, parts.Parts(), search.Passed());
 }
 
@@ -152,7 +152,7 @@ FileDialogTarget ChooseFileDialog(WindowTree& tree, const std::vector<WindowHand
 
 ExplorerTarget ChooseExplorer(WindowSearch& search, WindowTree& tree, std::vector<WindowHandle>& found) {
   for (const ExplorerClass& explorer : kExplorerClasses) {
-    if (search.CollectWindows(found, 0, "*", explorer.className) == 0) continue;
+    if (search.CollectWindows(found, 0, explorer.className) == 0) continue;
     if (const WindowHandle window = ChooseExplorerWindow(tree, found); window != 0)
       return {window, explorer.kind};
   }
@@ -240,7 +240,7 @@ WindowTarget TargetOfWindow(WindowTree& tree, WindowHandle window) {
   if (window == 0 || !tree.Exists(window) || tree.Text(window, kTitleBufferChars).empty()) return target;
   const std::string className = tree.ClassName(window, kClassBufferChars);
   const std::vector<WindowHandle> found{0, window};
-  if (className == "#32770" && CanTakeInput(tree, window)) {
+  if (className == kDialogClass && CanTakeInput(tree, window)) {
     if (const WindowHandle box = FindFileNameBox(tree, window); box != 0) target.dialog = {window, box};
   }
   for (const ExplorerClass& explorer : kExplorerClasses) {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "deliver/collect_windows.h"
+#include "deliver/window_search.h"
 #include "platform/window_tree.h"
 
 namespace dm {
@@ -23,8 +23,8 @@ inline constexpr int kSaveNameEditId = 0x3E9;
 inline constexpr int kFileListId = 0x460;
 inline constexpr int kFolderListId = 0x461;
 
-// The class the search for file dialogs looks for.
-inline constexpr std::string_view kDialogClassPattern = "[#]32770";
+// The class of the system's dialog boxes, the common file dialogs among them.
+inline constexpr std::string_view kDialogClass = "#32770";
 
 // A file dialog and the edit field of its name box.
 struct FileDialogTarget {

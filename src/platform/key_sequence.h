@@ -36,6 +36,11 @@ enum class NamedKey : std::uint8_t {
   F16 = F1 + 15,
 };
 
+// Function key n, from 1 to 16.
+constexpr NamedKey FunctionKey(int n) {
+  return static_cast<NamedKey>(static_cast<int>(NamedKey::F1) + n - 1);
+}
+
 namespace modifier {
 inline constexpr std::uint8_t kNone = 0;
 inline constexpr std::uint8_t kShift = 1;
@@ -48,6 +53,13 @@ struct KeyPress {
   bool named = false;
   NamedKey key = NamedKey::Enter;  // when named
   char32_t character = 0;          // when not named
+
+  static constexpr KeyPress Named(NamedKey key, std::uint8_t modifiers = modifier::kNone) {
+    return {modifiers, true, key, 0};
+  }
+  static constexpr KeyPress Character(char32_t character, std::uint8_t modifiers = modifier::kNone) {
+    return {modifiers, false, NamedKey::Enter, character};
+  }
 
   friend bool operator==(const KeyPress&, const KeyPress&) = default;
 };

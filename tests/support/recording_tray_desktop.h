@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/app_services.h"
-#include "app/path_delivery.h"
+#include "deliver/path_delivery.h"
 
 namespace dm::test {
 
@@ -130,6 +130,7 @@ class RecordingTrayDesktop final : public TrayIcon,
 
   bool AnotherCopyRunning() override { return anotherCopy; }
   void Beep() override { log.push_back("beep"); }
+  void Trace(const std::string& line) override { log.push_back("trace " + line); }
   void SetPriority(ProcessPriority priority) override {
     static const char* const kNames[] = {"normal", "idle", "high"};
     log.push_back(std::string("priority ") + kNames[static_cast<int>(priority)]);
@@ -184,13 +185,9 @@ class RecordingTrayDesktop final : public TrayIcon,
     lookedAround.push_back(window);
     return around;
   }
-  DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override {
-    log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys"));
-    return NextOutcome();
-  }
-  DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override {
-    log.push_back("deliver " + path + (clipboardMode ? " by clipboard" : " by keys") + " to window " +
-                  std::to_string(window));
+  DeliveryOutcome Deliver(const std::string& path, DeliveryMode mode, WindowHandle target) override {
+    log.push_back("deliver " + path + (mode == DeliveryMode::Pasted ? " by clipboard" : " by keys") +
+                  (target != 0 ? " to window " + std::to_string(target) : ""));
     return NextOutcome();
   }
 

@@ -6,7 +6,8 @@
 
 #include <cstdlib>
 
-#include "platform/win32/delivery/path_delivery.h"
+#include "deliver/path_delivery_sequence.h"
+#include "platform/win32/delivery/delivery_desktop.h"
 #include "platform/win32/system/notify_icon.h"
 #include "platform/win32/system/process_services.h"
 #include "platform/win32/system/registry_settings_store.h"
@@ -22,12 +23,13 @@ void __verbose_terminate_handler() { std::abort(); }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   dm::win::RegistrySettingsStore store;
-  auto delivery = dm::win::MakeWin32PathDelivery();
+  dm::win::Win32DeliveryDesktop desktop;
+  dm::PathDeliverySequence delivery(desktop.Services());
   dm::win::Win32ProcessServices process;
   dm::win::NotifyIcon icon;
   dm::win::TrayPopups popups;
   dm::win::MainWindow main(instance, store, icon, popups, process);
-  dm::TrayApp app(dm::TrayAppServices{store, icon, main, process, popups, *delivery, main});
+  dm::TrayApp app(dm::TrayAppServices{store, icon, main, process, popups, delivery, main});
   if (!main.Create(app)) return 0;
 
   MSG msg;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/path_delivery.h"
+#include "deliver/path_delivery.h"
 
 namespace dm::delivery_notice {
 

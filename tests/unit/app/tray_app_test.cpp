@@ -244,19 +244,45 @@ TEST_F(TrayAppTest, ChoosingAPathDeliversItsCaptionInTheCurrentMode) {
   EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by keys");
 }
 
+TEST_F(TrayAppTest, AFolderNotDeliveredIsSaidWithABeepAndATraceLineNamingTheMode) {
+  SeedPaths({"C:\\A\\"});
+  StartClean();
+  desktop.outcomes = {DeliveryOutcome::NoTarget};
+  desktop.folderChoices = {0};
+  Notify({kLeftUp});
+  app.OnClickTimerTick();
+  const Log clipboardEnd(desktop.log.end() - 4, desktop.log.end() - 1);
+  EXPECT_EQ(clipboardEnd,
+            (Log{"deliver C:\\A\\ by clipboard", "beep",
+                 "trace the folder was not delivered: no file dialog or Explorer window is open "
+                 "(clipboard mode)"}));
+  EXPECT_EQ(desktop.log.back().rfind("notice: ", 0), 0U);
+  app.OnConfigureCommand(ConfigureCommand::Clipboard);
+  desktop.outcomes = {DeliveryOutcome::TargetElevated};
+  desktop.folderChoices = {0};
+  Notify({kLeftUp});
+  app.OnClickTimerTick();
+  const Log typedEnd(desktop.log.end() - 4, desktop.log.end() - 1);
+  EXPECT_EQ(typedEnd, (Log{"deliver C:\\A\\ by keys", "beep",
+                           "trace the folder was not delivered: the target runs with higher rights "
+                           "(typed)"}));
+  // A folder delivered is said by the target itself.
+  desktop.folderChoices = {0};
+  Notify({kLeftUp});
+  app.OnClickTimerTick();
+  EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by keys");
+}
+
 // A delivery that, while it waits for its target, lets the system hand the thread icon clicks.
 class ClickedDuringDelivery : public PathDelivery {
  public:
   std::function<void()> whileDelivering;
   std::vector<std::string>* log = nullptr;
-  DeliveryOutcome DeliverPath(const std::string& path, bool) override {
+  DeliveryOutcome Deliver(const std::string& path, DeliveryMode, WindowHandle) override {
     log->push_back("deliver " + path + " begins");
     if (whileDelivering) whileDelivering();
     log->push_back("deliver " + path + " ends");
     return DeliveryOutcome::Delivered;
-  }
-  DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle) override {
-    return DeliverPath(path, clipboardMode);
   }
 };
 
@@ -767,7 +793,8 @@ TEST_F(TrayAppRecentTest, NotifyFalseKeepsAFailureToTheBeep) {
   StartClean();
   desktop.outcomes = {DeliveryOutcome::NoTarget};
   ClickAndPick(0);
-  EXPECT_EQ(desktop.log.back(), "deliver C:\\A\\ by clipboard");
+  EXPECT_EQ(desktop.log.back(),
+            "trace the folder was not delivered: no file dialog or Explorer window is open (clipboard mode)");
   // Read, never written.
   EXPECT_EQ(store.Values().at("Notify"), " false ");
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "deliver/collect_windows.h"
+#include "deliver/window_search.h"
 #include "support/fake_desktop.h"
 
 namespace dm {
@@ -212,7 +212,7 @@ TEST_P(FileDialogRecognitionTest, TellsAFileDialogByItsParts) {
   desktop.At(desktop.AddFileDialog("Hidden beside")).visible = false;
   std::vector<WindowHandle> found;
   DialogPartsRecord parts;
-  WindowSearch(desktop).CollectWindows(found, 0, "*", kDialogClassPattern, &parts);
+  WindowSearch(desktop).CollectWindows(found, 0, kDialogClass, &parts);
   const FileDialogTarget target = ChooseFileDialog(desktop, found, parts);
   EXPECT_EQ(target.dialog, box != 0 ? dialog : 0);
   EXPECT_EQ(target.nameBox, box);
@@ -239,7 +239,7 @@ TEST(ChooseFileDialogTest, TheFirstVisibleEnabledUncloakedFileDialogOfTheSearchW
   desktop.AddFileDialog("Later");
   std::vector<WindowHandle> found;
   DialogPartsRecord parts;
-  WindowSearch(desktop).CollectWindows(found, 0, "*", kDialogClassPattern, &parts);
+  WindowSearch(desktop).CollectWindows(found, 0, kDialogClass, &parts);
   EXPECT_EQ(ChooseFileDialog(desktop, found, parts).dialog, embedded);
 }
 
@@ -250,7 +250,7 @@ TEST(ChooseExplorerWindowTest, HiddenAndCloakedWindowsArePassedOver) {
   const WindowHandle minimised = desktop.Add(0, "ExploreWClass", "Minimised");
   desktop.At(minimised).iconic = true;
   std::vector<WindowHandle> found;
-  WindowSearch(desktop).CollectWindows(found, 0, "*", "ExploreWClass");
+  WindowSearch(desktop).CollectWindows(found, 0, "ExploreWClass");
   EXPECT_EQ(ChooseExplorerWindow(desktop, found), minimised);
 }
 

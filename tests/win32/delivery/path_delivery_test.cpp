@@ -6,13 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/delivery/clipboard_session.h"
-#include "platform/win32/delivery/path_delivery.h"
+#include "platform/win32/delivery/delivery_desktop.h"
 
 namespace dm::win {
 namespace {
@@ -123,7 +124,8 @@ class PathDeliveryTest : public testing::Test {
     const std::wstring temp = TempDirectory();
     log_ = temp + L"dm-delivery-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
            std::to_wstring(GetTickCount64()) + L".log";
-    // A folder whose name holds every character the key-string language treats specially.
+    // A folder whose name holds characters that notations of keys take for modifiers, Enter,
+    // groups or access keys: each must arrive as itself.
     folder_ = temp + L"dm 50% +^~ {x} [y] (z) & \u00E9";
     CreateDirectoryW(folder_.c_str(), nullptr);
   }
@@ -135,14 +137,17 @@ class PathDeliveryTest : public testing::Test {
   std::wstring fixtures_;
   std::wstring log_;
   std::wstring folder_;
-  std::unique_ptr<PathDelivery> delivery_ = MakeWin32PathDelivery();
+  std::unique_ptr<Win32DeliveryDesktop> desktop_ = std::make_unique<Win32DeliveryDesktop>();
+  std::unique_ptr<PathDeliverySequence> delivery_ =
+      std::make_unique<PathDeliverySequence>(desktop_->Services());
 };
 
 TEST_F(PathDeliveryTest, FileDialogOpensTheTypedFolder) {
   FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
   ASSERT_TRUE(dialog.started());
   ASSERT_TRUE(LogHasLines(log_));
-  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_) + "\\", false), DeliveryOutcome::Delivered);
+  EXPECT_EQ(delivery_->Deliver(WideToUtf8(folder_) + "\\", DeliveryMode::Typed, 0),
+            DeliveryOutcome::Delivered);
   EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
 }
 
@@ -179,7 +184,7 @@ TEST_F(PathDeliveryTest, FileDialogOpensThePastedFolderAndTheClipboardIsPutBack)
   FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
   ASSERT_TRUE(dialog.started());
   ASSERT_TRUE(LogHasLines(log_));
-  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_), true), DeliveryOutcome::Delivered);
+  EXPECT_EQ(delivery_->Deliver(WideToUtf8(folder_), DeliveryMode::Pasted, 0), DeliveryOutcome::Delivered);
   EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
 
   EXPECT_EQ(ClipboardText(), L"kept text");
@@ -202,11 +207,13 @@ TEST_F(PathDeliveryTest, AClipboardBeyondTheBoundIsLeftAloneAndThePathTyped) {
     EmptyClipboard();
     SetClipboardData(CF_UNICODETEXT, GlobalText(large));
   }
-  delivery_ = MakeWin32PathDelivery(ClipboardBounds{1024, 2000});
+  delivery_.reset();
+  desktop_ = std::make_unique<Win32DeliveryDesktop>(ClipboardBounds{1024, 2000});
+  delivery_ = std::make_unique<PathDeliverySequence>(desktop_->Services());
   FixtureProcess dialog(fixtures_ + L"file_dialog_fixture.exe", L"\"" + log_ + L"\" C:\\windows");
   ASSERT_TRUE(dialog.started());
   ASSERT_TRUE(LogHasLines(log_));
-  delivery_->DeliverPath(WideToUtf8(folder_), true);
+  delivery_->Deliver(WideToUtf8(folder_), DeliveryMode::Pasted, 0);
   EXPECT_TRUE(LogReaches(log_, WideToUtf8(folder_)));
   EXPECT_EQ(ClipboardText(), large);
 }
@@ -219,7 +226,7 @@ TEST_F(PathDeliveryTest, MinimisedExplorerIsRestoredAndGetsThePathThroughGoTo) {
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(WaitUntilShown(window, true));
   const std::string path = WideToUtf8(folder_) + "\\";
-  EXPECT_EQ(delivery_->DeliverPath(path, false), DeliveryOutcome::Delivered);
+  EXPECT_EQ(delivery_->Deliver(path, DeliveryMode::Typed, 0), DeliveryOutcome::Delivered);
   EXPECT_TRUE(LogReaches(log_, path));
   EXPECT_FALSE(IsIconic(window));
 }
@@ -229,7 +236,8 @@ TEST_F(PathDeliveryTest, AFolderThatIsGoneIsNotDeliveredAndTheDialogKeepsItsFold
   ASSERT_TRUE(dialog.started());
   ASSERT_TRUE(LogHasLines(log_));
   const std::size_t shown = ReadLines(log_).size();
-  EXPECT_EQ(delivery_->DeliverPath(WideToUtf8(folder_) + "\\gone\\", false), DeliveryOutcome::FolderInvalid);
+  EXPECT_EQ(delivery_->Deliver(WideToUtf8(folder_) + "\\gone\\", DeliveryMode::Typed, 0),
+            DeliveryOutcome::FolderInvalid);
   Sleep(500);
   EXPECT_EQ(ReadLines(log_).size(), shown);
 }

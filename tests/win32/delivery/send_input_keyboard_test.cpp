@@ -1,4 +1,4 @@
-// Key strings typed with SendInput into a real edit control owned by another thread, the way a
+// Key presses typed with SendInput into a real edit control owned by another thread, the way a
 // delivery reaches another program's dialog.
 
 #include <windows.h>
@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <thread>
 
-#include "deliver/key_string.h"
-#include "deliver/send_key_string.h"
+#include "deliver/delivery_keys.h"
 #include "platform/win32/base/text_conversion.h"
 #include "platform/win32/delivery/activation.h"
 #include "platform/win32/delivery/clipboard.h"
@@ -87,36 +87,34 @@ class SendKeysTest : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(activation.Activate(reinterpret_cast<WindowHandle>(target.frame()))); }
 
-  bool Send(std::string_view keys, bool wait = true) {
-    return SendKeyString(keyboard, keys, wait, reinterpret_cast<WindowHandle>(target.frame()));
+  bool Send(const KeySequence& keys) {
+    return keyboard.SendAndWait(keys, reinterpret_cast<WindowHandle>(target.frame()));
   }
+  bool Type(std::string_view text) { return Send(TypedText(text).value()); }
 
   EditWindowThread target;
   Win32Activation activation;
   SendInputKeyboard keyboard;
 };
 
-TEST_F(SendKeysTest, EscapedPathsArriveLiterallyByTheTimeTheSendReturns) {
+TEST_F(SendKeysTest, PathsTypedAsTextArriveLiterallyByTheTimeTheSendReturns) {
   for (const char* path : {"C:\\50% +1^2~3\\{x} [y] (z)\\R&D\\",
                            "D:\\\xC3\x9C"
                            "ber \xE6\x97\xA5\xE6\x9C\xAC\\",
-                           "\\\\server\\share\\a  b\\"}) {
+                           "\\\\server\\share\\a  b\\", "E:\\\xF0\x9F\x98\x80 \xF0\x9D\x84\x9E\\"}) {
     target.Clear();
-    ASSERT_TRUE(Send(EscapeKeyString(path)));
+    ASSERT_TRUE(Type(path));
     EXPECT_EQ(target.Text(), path);
   }
 }
 
-TEST_F(SendKeysTest, NamedKeysRepeatsAndShiftedGroupsAreKeys) {
-  ASSERT_TRUE(Send("abc{LEFT 2}X{END}+(yz){BS}"));
+TEST_F(SendKeysTest, NamedKeysAndShiftedCharactersAreKeys) {
+  const KeyPress left = KeyPress::Named(NamedKey::Left);
+  ASSERT_TRUE(Send({KeyPress::Character(U'a'), KeyPress::Character(U'b'), KeyPress::Character(U'c'), left,
+                    left, KeyPress::Character(U'X'), KeyPress::Named(NamedKey::End),
+                    KeyPress::Character(U'y', modifier::kShift), KeyPress::Character(U'z', modifier::kShift),
+                    KeyPress::Named(NamedKey::Backspace)}));
   EXPECT_EQ(target.Text(), "aXbcY");
-}
-
-TEST_F(SendKeysTest, MalformedStringSendsNothing) {
-  ASSERT_TRUE(Send("ok"));
-  EXPECT_FALSE(Send("more{ENTER"));
-  ASSERT_TRUE(Send("!"));
-  EXPECT_EQ(target.Text(), "ok!");
 }
 
 // A target that takes its time over every key-down it takes off its queue, so a wait begins
@@ -137,14 +135,15 @@ TEST_F(SendKeysTest, ChordsArriveWholeAtATargetThatTakesItsTimeOverEachKey) {
   ASSERT_NE(hook, nullptr);
   Win32Clipboard clipboard;
   ASSERT_TRUE(clipboard.SetText("pasted"));
-  EXPECT_TRUE(Send("+(ab)^v"));
+  EXPECT_TRUE(Send({KeyPress::Character(U'a', modifier::kShift), KeyPress::Character(U'b', modifier::kShift),
+                    kPaste.front()}));
   EXPECT_EQ(target.Text(), "ABpasted");
   UnhookWindowsHookEx(hook);
 }
 
 TEST_F(SendKeysTest, WaitGivesUpOnATargetThatStopsAnswering) {
   PostMessageW(target.frame(), kStall, 6000, 0);
-  EXPECT_FALSE(Send("late"));
+  EXPECT_FALSE(Type("late"));
 }
 
 }  // namespace

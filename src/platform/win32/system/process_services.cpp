@@ -1,6 +1,7 @@
 #include "platform/win32/system/process_services.h"
 
 #include "platform/win32/base/bindings.h"
+#include "platform/win32/base/trace.h"
 #include "platform/win32/windows/pending_messages.h"
 
 namespace dm::win {
@@ -15,6 +16,8 @@ constexpr int kDoubleClickSpeedDefault = 320;
 }  // namespace
 
 void Win32ProcessServices::Beep() { MessageBeep(MB_OK); }
+
+void Win32ProcessServices::Trace(const std::string& line) { win::Trace(line); }
 
 void Win32ProcessServices::SetPriority(ProcessPriority priority) {
   DWORD priorityClass = NORMAL_PRIORITY_CLASS;

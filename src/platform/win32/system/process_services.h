@@ -16,6 +16,7 @@ class Win32ProcessServices final : public ProcessServices {
 
   bool AnotherCopyRunning() override { return singleInstance_.AnotherCopyRunning(); }
   void Beep() override;
+  void Trace(const std::string& line) override;
   void SetPriority(ProcessPriority priority) override;
   int DoubleClickTime() override;
   void CloseMainWindow() override;

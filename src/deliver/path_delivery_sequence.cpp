@@ -1,14 +1,12 @@
-#include "deliver/deliver_path.h"
+#include "deliver/path_delivery_sequence.h"
 
 #include <utility>
 
+#include "deliver/delivery_keys.h"
 #include "deliver/file_url.h"
 #include "deliver/folder_rules.h"
-#include "deliver/key_string.h"
 #include "deliver/open_folders.h"
-#include "deliver/send_key_string.h"
 #include "deliver/shown_folder.h"
-#include "text/utf8.h"
 
 namespace dm {
 namespace {
@@ -50,20 +48,22 @@ class InputMethodPause {
 
 }  // namespace
 
-DeliveryOutcome PathDeliverySequence::DeliverPath(const std::string& path, bool clipboardMode) {
+DeliveryOutcome PathDeliverySequence::Deliver(const std::string& path, DeliveryMode mode,
+                                              WindowHandle target) {
   HourglassScope hourglass(services_.pointer);
   reactivations_ = 0;
   // A look at the folder that may take a while (on a network drive) starts while the windows are
-  // searched.
+  // searched or the window given is told.
   if (IsFolderPathText(path)) services_.folders.Prepare(path);
-  return DeliverToTarget(FindTarget(), path, clipboardMode);
+  const WindowTarget found = target != 0 ? TargetOfWindow(services_.tree, target) : FindTarget();
+  return DeliverToTarget(found, path, mode == DeliveryMode::Pasted);
 }
 
 WindowTarget PathDeliverySequence::FindTarget() {
   FileDialogTarget dialog;
   // The dialogs' parts are noted as the search walks past them, so no dialog is walked twice.
   DialogPartsRecord parts;
-  if (search_.CollectWindows(foundWindows_, 0, "*", kDialogClassPattern, &parts) > 0) {
+  if (search_.CollectWindows(foundWindows_, 0, kDialogClass, &parts) > 0) {
     dialog = ChooseFileDialog(services_.tree, foundWindows_, parts);
   }
   ExplorerTarget explorer;
@@ -84,15 +84,6 @@ Whereabouts PathDeliverySequence::LookAround(WindowHandle window) {
     if (!targetsOwn) where.openFolders.push_back(folder.path);
   }
   return where;
-}
-
-DeliveryOutcome PathDeliverySequence::DeliverPathTo(const std::string& path, bool clipboardMode,
-                                                    WindowHandle window) {
-  HourglassScope hourglass(services_.pointer);
-  reactivations_ = 0;
-  // A look at the folder that may take a while starts while the window is told.
-  if (IsFolderPathText(path)) services_.folders.Prepare(path);
-  return DeliverToTarget(TargetOfWindow(services_.tree, window), path, clipboardMode);
 }
 
 DeliveryOutcome PathDeliverySequence::DeliverToTarget(const WindowTarget& found, const std::string& path,
@@ -280,8 +271,8 @@ DeliveryOutcome PathDeliverySequence::OpenAddressBox(const ExplorerTarget& targe
   // of today's folder window opens for typing only on its own keys.
   if (target.kind == ExplorerKind::WineExplorer && controls.Focus(box)) return kOk;
   // The box is open when it shows and has the focus; a focused box still hidden is not typed into.
-  for (const std::string_view keys : kAddressBoxKeys) {
-    if (DeliveryOutcome o = SendToTarget(root, keys, true); o != kOk) return o;
+  for (const KeyPress& key : kAddressBoxKeys) {
+    if (DeliveryOutcome o = SendToTarget(root, std::span(&key, 1), true); o != kOk) return o;
     if (controls.HasFocus(box) && services_.tree.IsVisible(box)) return kOk;
   }
   return DeliveryOutcome::FocusLost;
@@ -309,14 +300,17 @@ DeliveryOutcome PathDeliverySequence::FocusNameBox(WindowHandle root, WindowHand
 DeliveryOutcome PathDeliverySequence::SendPath(WindowHandle root, const std::string& path,
                                                ClipboardSnapshot* saved) {
   if (saved == nullptr) {
+    // Only well-formed text gets this far (IsDeliverableFolder refuses any other).
+    const std::optional<KeySequence> typed = TypedText(path);
+    if (!typed) return DeliveryOutcome::FolderInvalid;
     // The first character goes alone and is waited for. Keys already sent follow the foreground:
     // a target that closes or gives the front away at its first key must get nothing more, and
     // the rest of the path must never reach whatever came to the front meanwhile.
-    std::size_t first = path.empty() ? 0 : 1;
-    while (first < path.size() && IsUtf8Continuation(path[first])) ++first;
-    const DeliveryOutcome sent = SendToTarget(root, EscapeKeyString(path.substr(0, first)), true);
-    if (sent != kOk || first == path.size()) return sent;
-    return SendToTarget(root, EscapeKeyString(path.substr(first)), true);
+    const std::span<const KeyPress> keys(*typed);
+    const std::size_t first = keys.empty() ? 0 : 1;
+    const DeliveryOutcome sent = SendToTarget(root, keys.first(first), true);
+    if (sent != kOk || first == keys.size()) return sent;
+    return SendToTarget(root, keys.subspan(first), true);
   }
   Clipboard& clipboard = services_.clipboard;
   // The earlier content goes back once the target has taken the paste, and also when setting
@@ -356,10 +350,13 @@ bool PathDeliverySequence::KeepTargetInFront(WindowHandle root) {
   return true;
 }
 
-DeliveryOutcome PathDeliverySequence::SendToTarget(WindowHandle root, std::string_view keys, bool wait) {
+DeliveryOutcome PathDeliverySequence::SendToTarget(WindowHandle root, std::span<const KeyPress> keys,
+                                                   bool wait) {
   // Keys only ever go to the target: if anything else has come to the front, stop typing.
   if (!KeepTargetInFront(root)) return DeliveryOutcome::FocusLost;
-  if (!SendKeyString(services_.keyboard, keys, wait, root)) return WhyNotSent(root);
+  const KeySequence sequence(keys.begin(), keys.end());
+  Keyboard& keyboard = services_.keyboard;
+  if (!(wait ? keyboard.SendAndWait(sequence, root) : keyboard.Send(sequence))) return WhyNotSent(root);
   return kOk;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
-// What a chosen Folders menu entry asks of the delivery subsystem, and how it ended.
+// What the tray application asks of the delivery of a chosen folder, and how a delivery ends:
+// the one interface between the two, so that the application acts on the outcome (the beep, the
+// trace) and the delivery knows nothing of the application.
 
 #include <cstdint>
 #include <optional>
@@ -10,6 +12,10 @@
 #include "platform/window_tree.h"
 
 namespace dm {
+
+// How the path goes in: typed as keystrokes, or pasted through the clipboard (the Configure
+// menu's "&Clipboard").
+enum class DeliveryMode : std::uint8_t { Typed, Pasted };
 
 enum class DeliveryOutcome : std::uint8_t {
   Delivered,
@@ -69,13 +75,12 @@ struct Whereabouts {
 class PathDelivery {
  public:
   virtual ~PathDelivery() = default;
-  // Puts path into the open file dialog, or else an Explorer window: typed as keystrokes, or
-  // pasted through the clipboard when clipboardMode is set. Says how it ended; nothing is sent
-  // once a step has failed.
-  virtual DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) = 0;
-  // The same, into the given window only: a file dialog or an Explorer window the user was in when
-  // asking for the Folders menu. NoTarget when the window is gone or is neither.
-  virtual DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) = 0;
+  // Puts path into target, a file dialog or an Explorer window the user was in when asking for
+  // the Folders menu, or with no target (0) into the window the delivery's own search chooses:
+  // the open file dialog, or else an Explorer window. Says how it ended (NoTarget when the window
+  // given is gone or is neither); nothing is sent once a step has failed. The caller tells the
+  // user of a failure.
+  virtual DeliveryOutcome Deliver(const std::string& path, DeliveryMode mode, WindowHandle target) = 0;
   // Where the user is, for the window given, or with none (0) for the window the delivery's own
   // search would choose. Bounded: a shell that does not answer at once leaves its part empty.
   // Nothing where the delivery cannot tell.

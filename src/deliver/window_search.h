@@ -1,12 +1,11 @@
 #pragma once
-// The search of the window tree for titled windows of a wanted class.
+// The search of the window tree for titled windows of one class.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "deliver/wildcard_pattern.h"
 #include "platform/window_tree.h"
 
 namespace dm {
@@ -31,13 +30,14 @@ class WindowSearch {
 
   explicit WindowSearch(WindowTree& tree) : tree_(tree) {}
 
-  // Lists every descendant of start (0: the desktop), not start itself, whose title is not empty
-  // and matches titlePattern and whose class matches classPattern. The order: siblings in
-  // Z-order, each window after its own subtree. The outermost call resets list to the single
-  // empty slot 0; matches go to slots 1..n. Returns n. The whole tree is always walked, and every
-  // window walked past is told to observer, when there is one.
-  int CollectWindows(std::vector<WindowHandle>& list, WindowHandle start, std::string_view titlePattern,
-                     std::string_view classPattern, WalkObserver* observer = nullptr);
+  // Lists every descendant of start (0: the desktop), not start itself, whose class name is
+  // exactly className and whose title is not empty (a window without one is no dialog or Explorer
+  // window the user can be in). The order: siblings in Z-order, each window after its own subtree.
+  // The outermost call resets list to the single empty slot 0; matches go to slots 1..n. Returns n.
+  // The whole tree is always walked, and every window walked past is told to observer, when there
+  // is one.
+  int CollectWindows(std::vector<WindowHandle>& list, WindowHandle start, std::string_view className,
+                     WalkObserver* observer = nullptr);
 
   // Calls in progress (0 between searches) and matches of the current or last search.
   int WalkDepth() const { return walkDepth_; }
@@ -47,8 +47,7 @@ class WindowSearch {
 
  private:
   // One level of the walk: the children of start and, before each, its subtree.
-  void CollectChildren(std::vector<WindowHandle>& list, WindowHandle start, const WildcardPattern& title,
-                       const WildcardPattern& className);
+  void CollectChildren(std::vector<WindowHandle>& list, WindowHandle start, std::string_view className);
 
   WindowTree& tree_;
   int walkDepth_ = 0;

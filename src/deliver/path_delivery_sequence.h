@@ -1,15 +1,15 @@
 #pragma once
 // Putting a chosen path into the open file dialog or, when there is none, an Explorer window.
 
-#include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "app/path_delivery.h"
-#include "deliver/collect_windows.h"
+#include "deliver/path_delivery.h"
 #include "deliver/target_choice.h"
+#include "deliver/window_search.h"
 #include "platform/activation.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_controls.h"
@@ -34,48 +34,30 @@ struct DeliveryServices {
   ShellWindowList& shell;
 };
 
-// The fixed key strings around the path. Alt+N is sent only when the name box will not take
-// the focus by its handle.
-inline constexpr std::string_view kDialogFocusNameBox = "%n";
-// Delete goes first, in the same batch as Enter: an autocomplete suggestion that the box appends
-// (selected) after the path was read back is taken out again before Enter could accept it.
-inline constexpr std::string_view kDialogAfterPath = "{DEL}{ENTER}";
-inline constexpr std::string_view kExplorerBeforePath = "%tg";
-inline constexpr std::string_view kExplorerAfterPath = "{ENTER}";
-inline constexpr std::string_view kPaste = "^v";
-// The keys that open a folder window's address box for typing, tried in this order until the box
-// has the focus: Alt+D, then F4 and Ctrl+L where Alt+D does nothing.
-inline constexpr std::array<std::string_view, 3> kAddressBoxKeys{"%d", "{F4}", "^l"};
-inline constexpr std::string_view kAddressBoxAfterPath = "{ENTER}";
-
 class PathDeliverySequence : public PathDelivery {
  public:
   explicit PathDeliverySequence(DeliveryServices services) : services_(services), search_(services.tree) {}
 
-  // Shows the hourglass; finds the first visible, enabled, uncloaked file dialog of the window
-  // search (told by its parts), else the front-most visible Explorer window of the most preferred
-  // kind (see kExplorerClasses). Nothing is sent when the
-  // target runs with more rights than this program, or when the path is not an existing folder.
-  // In clipboard mode the clipboard is saved before any key is sent. The target's top-level
-  // window is brought to the front; a dialog's name box is given the focus by its handle, the
-  // path typed or pasted, read back, and Enter pressed only on exactly the path; afterwards the
-  // box gets back the text it held before. An Explorer window is restored when minimised and
-  // brought to the front; a folder window of today is then told to show the folder through the
-  // shell's window list (in the tab the user sees: the first in Z-order), or where that list does
-  // not have it its Win32 address box is opened by keys and checked like a name box (it must show
-  // and hold the focus), the path typed or pasted, read back and entered. A folder window with
-  // no such box (the XAML navigation bar) gets no key at all, nor does one whose shell did not
-  // answer in time. Wine's Explorer gets the same through its path box; the old Explorer gets
-  // Go To, the path and Enter, once its Go To box has come up. After Enter, a target that shows
-  // its folder where it can be read (the breadcrumbs of an item dialog or a folder window, the
-  // title of Wine's Explorer window) must come to show the folder or anything new; one that goes
-  // on showing what it showed before did not take it, and the outcome says so.
-  // Before every send the foreground window must still be the target or a window it owns; when
-  // this program's own window or the icon's notification area took it, the target is brought
-  // back. The first failure ends the delivery. The pointer is restored on every exit.
-  DeliveryOutcome DeliverPath(const std::string& path, bool clipboardMode) override;
-  // The same steps for the one window given, with no search.
-  DeliveryOutcome DeliverPathTo(const std::string& path, bool clipboardMode, WindowHandle window) override;
+  // Shows the hourglass; with no target given, finds the first visible, enabled, uncloaked file dialog of the
+  // window search (told by its parts), else the front-most visible Explorer window of the most preferred kind
+  // (see kExplorerClasses). Nothing is sent when the target runs with more rights than this program, or when
+  // the path is not an existing folder. In clipboard mode the clipboard is saved before any key is sent. The
+  // target's top-level window is brought to the front; a dialog's name box is given the focus by its handle,
+  // the path typed or pasted, read back, and Enter pressed only on exactly the path; afterwards the box gets
+  // back the text it held before. An Explorer window is restored when minimised and brought to the front; a
+  // folder window of today is then told to show the folder through the shell's window list (in the tab the
+  // user sees: the first in Z-order), or where that list does not have it its Win32 address box is opened by
+  // keys and checked like a name box (it must show and hold the focus), the path typed or pasted, read back
+  // and entered. A folder window with no such box (the XAML navigation bar) gets no key at all, nor does one
+  // whose shell did not answer in time. Wine's Explorer gets the same through its path box; the old Explorer
+  // gets Go To, the path and Enter, once its Go To box has come up. After Enter, a target that shows its
+  // folder where it can be read (the breadcrumbs of an item dialog or a folder window, the title of Wine's
+  // Explorer window) must come to show the folder or anything new; one that goes on showing what it showed
+  // before did not take it, and the outcome says so. Before every send the foreground window must still be
+  // the target or a window it owns; when this program's own window or the icon's notification area took it,
+  // the target is brought back. The first failure ends the delivery. The pointer is restored on every exit. A
+  // target given gets the same steps, with no search.
+  DeliveryOutcome Deliver(const std::string& path, DeliveryMode mode, WindowHandle target) override;
 
   // The folders open in folder windows through the shell's list (within kOpenFoldersDeadlineMs),
   // and the folder the target shows (FolderShownBy).
@@ -86,7 +68,7 @@ class PathDeliverySequence : public PathDelivery {
   const WindowSearch& Search() const { return search_; }
 
  private:
-  // The window a delivery with no window given goes to: the first file dialog the search finds,
+  // The window a delivery with no target given goes to: the first file dialog the search finds,
   // else the front-most Explorer window of the most preferred kind.
   WindowTarget FindTarget();
   DeliveryOutcome DeliverToTarget(const WindowTarget& found, const std::string& path, bool clipboardMode);
@@ -113,7 +95,7 @@ class PathDeliverySequence : public PathDelivery {
                                        ClipboardSnapshot*& saved);
   DeliveryOutcome FocusNameBox(WindowHandle root, WindowHandle box);
   DeliveryOutcome SendPath(WindowHandle root, const std::string& path, ClipboardSnapshot* saved);
-  DeliveryOutcome SendToTarget(WindowHandle root, std::string_view keys, bool wait);
+  DeliveryOutcome SendToTarget(WindowHandle root, std::span<const KeyPress> keys, bool wait);
   // The outcome of a send or wait that failed: the front was lost, or the target did not answer.
   DeliveryOutcome WhyNotSent(WindowHandle root);
   bool TargetInFront(WindowHandle root);

@@ -1,4 +1,4 @@
-#include "deliver/deliver_path.h"
+#include "deliver/path_delivery_sequence.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ class DeliverPathTest : public testing::Test {
   }
 
   Log Deliver(const std::string& path, bool clipboardMode) {
-    outcome = delivery.DeliverPath(path, clipboardMode);
+    outcome = delivery.Deliver(path, clipboardMode ? DeliveryMode::Pasted : DeliveryMode::Typed, 0);
     return desktop.log;
   }
 
@@ -83,7 +83,9 @@ TEST_F(DeliverPathTest, TheNameTheUserTypedIsInTheBoxAgainAfterwards) {
     PathDeliverySequence sequence{Services(fresh)};
     const WindowHandle dialog = fresh.AddFileDialog("Save As");
     fresh.At(fresh.NameBoxOf(dialog)).title = "report.txt";
-    EXPECT_EQ(sequence.DeliverPath("C:\\Reports\\", clipboardMode), DeliveryOutcome::Delivered);
+    EXPECT_EQ(
+        sequence.Deliver("C:\\Reports\\", clipboardMode ? DeliveryMode::Pasted : DeliveryMode::Typed, 0),
+        DeliveryOutcome::Delivered);
     EXPECT_EQ(fresh.At(fresh.NameBoxOf(dialog)).title, "report.txt");
     // Enter went in on exactly the path.
     const auto enter = std::find(fresh.log.begin(), fresh.log.end(), "keys {DELETE} {ENTER} -> Save As");
@@ -281,7 +283,7 @@ TEST(DeliverPathToMinimisedExplorerTest, ExplorerThatStaysMinimisedGetsNoKeys) {
   desktop.At(desktop.Add(0, "ExploreWClass", "Explorer")).iconic = true;
   PathDeliverySequence delivery{
       {desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop, desktop}};
-  EXPECT_EQ(delivery.DeliverPath("D:\\", false), DeliveryOutcome::ActivationRefused);
+  EXPECT_EQ(delivery.Deliver("D:\\", DeliveryMode::Typed, 0), DeliveryOutcome::ActivationRefused);
   EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "show-no-activate Explorer", "wait shown Explorer",
                               "show-no-activate Explorer", "wait shown Explorer", "show-no-activate Explorer",
                               "wait shown Explorer", "pointer default"}));
@@ -292,7 +294,7 @@ TEST_F(DeliverPathTest, AGivenWindowGetsThePathWhateverTheSearchWouldChoose) {
   desktop.AddFileDialog("Open");
   const WindowHandle explorer = AddExplorer();
   AddGoToBoxTo(explorer);
-  outcome = delivery.DeliverPathTo("D:\\x\\", false, explorer);
+  outcome = delivery.Deliver("D:\\x\\", DeliveryMode::Typed, explorer);
   EXPECT_EQ(desktop.log,
             (Log{"pointer hourglass", "activate Explorer", "keys Alt+t \"g\" -> Explorer", "wait Explorer",
                  "keys \"D\" -> Go To", "wait Explorer", "keys \":\\x\\\" -> Go To", "wait Explorer",
@@ -301,7 +303,7 @@ TEST_F(DeliverPathTest, AGivenWindowGetsThePathWhateverTheSearchWouldChoose) {
 
   desktop.log.clear();
   const WindowHandle behind = desktop.AddFileDialog("Save As");
-  outcome = delivery.DeliverPathTo("C:\\", false, behind);
+  outcome = delivery.Deliver("C:\\", DeliveryMode::Typed, behind);
   EXPECT_EQ(desktop.log.at(1), "activate Save As");
   EXPECT_EQ(outcome, DeliveryOutcome::Delivered);
 }
@@ -312,9 +314,9 @@ TEST_F(DeliverPathTest, AGivenWindowThatIsNoTargetGetsNothing) {
   desktop.AddControl(find, kFileNameEditId);
   const WindowHandle gone = AddExplorer();
   desktop.At(gone).visible = false;
-  for (const WindowHandle window : {find, gone, desktop.Foreground(), WindowHandle{0}}) {
+  for (const WindowHandle window : {find, gone, desktop.Foreground()}) {
     desktop.log.clear();
-    EXPECT_EQ(delivery.DeliverPathTo("C:\\", false, window), DeliveryOutcome::NoTarget);
+    EXPECT_EQ(delivery.Deliver("C:\\", DeliveryMode::Typed, window), DeliveryOutcome::NoTarget);
     EXPECT_EQ(desktop.log, (Log{"pointer hourglass", "pointer default"}));
   }
 }
@@ -810,7 +812,7 @@ TEST_F(DeliverPathTest, ANetworkFolderThatCannotBeCheckedInTimeIsDeliveredAsBefo
 TEST_F(DeliverPathTest, TheLongestPathADialogTakesIsDelivered) {
   desktop.AddFileDialog("Open");
   const std::string path = "C:\\" + std::string(256, 'a');  // 259 characters
-  EXPECT_EQ(delivery.DeliverPath(path, false), DeliveryOutcome::Delivered);
+  EXPECT_EQ(delivery.Deliver(path, DeliveryMode::Typed, 0), DeliveryOutcome::Delivered);
 }
 
 TEST_F(DeliverPathTest, ExplorerIsUsedWhenOnlyOtherDialogsAreOpen) {

@@ -1,10 +1,9 @@
-#include "deliver/collect_windows.h"
+#include "deliver/window_search.h"
 
 namespace dm {
 
 int WindowSearch::CollectWindows(std::vector<WindowHandle>& list, WindowHandle start,
-                                 std::string_view titlePattern, std::string_view classPattern,
-                                 WalkObserver* observer) {
+                                 std::string_view className, WalkObserver* observer) {
   if (walkDepth_ == 0) {
     walkCount_ = 0;
     observer_ = observer;
@@ -12,25 +11,22 @@ int WindowSearch::CollectWindows(std::vector<WindowHandle>& list, WindowHandle s
     list.assign(1, 0);
     if (start == 0) start = tree_.Desktop();
   }
-  // The patterns are read once per search, not once per window.
-  CollectChildren(list, start, WildcardPattern(titlePattern), WildcardPattern(classPattern));
+  CollectChildren(list, start, className);
   return walkCount_;
 }
 
 void WindowSearch::CollectChildren(std::vector<WindowHandle>& list, WindowHandle start,
-                                   const WildcardPattern& title, const WildcardPattern& className) {
+                                   std::string_view className) {
   ++walkDepth_;
   for (WindowHandle h = tree_.FirstChild(start); h != 0; h = tree_.NextSibling(h)) {
     const std::size_t subtreeStart = passed_;
-    CollectChildren(list, h, title, className);
+    CollectChildren(list, h, className);
     const std::string name = tree_.ClassName(h, kTextBufferChars);
     if (observer_ != nullptr) observer_->Passed(h, name, subtreeStart, passed_);
     ++passed_;
-    // The class is the cheaper test and rules out almost every window, so the title is read
-    // only for windows of a matching class; the outcome is the same as testing title first.
-    if (!className.Matches(name)) continue;
-    const std::string text = tree_.Text(h, kTextBufferChars);
-    if (text.empty() || !title.Matches(text)) continue;
+    // The class rules out almost every window, so the title is read only for windows of the class.
+    if (name != className) continue;
+    if (tree_.Text(h, kTextBufferChars).empty()) continue;
     ++walkCount_;
     list.resize(static_cast<std::size_t>(walkCount_) + 1);
     list[static_cast<std::size_t>(walkCount_)] = h;

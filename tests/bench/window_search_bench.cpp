@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench_desktop.h"
-#include "deliver/collect_windows.h"
+#include "deliver/window_search.h"
 
 namespace dm::bench {
 namespace {
@@ -34,7 +34,7 @@ void BM_CollectWindows(benchmark::State& state) {
   WindowSearch search(bench.desktop);
   std::vector<WindowHandle> list;
   for (auto _ : state) {
-    const int found = search.CollectWindows(list, 0, "*", "[#]32770");
+    const int found = search.CollectWindows(list, 0, "#32770");
     benchmark::DoNotOptimize(found);
     if (found != bench.dialogs) {
       state.SkipWithError("the search did not find every dialog");
