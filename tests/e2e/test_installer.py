@@ -428,7 +428,9 @@ def test_f1_opens_the_page_beside_the_program_or_else_the_built_in_copy_at_the_t
             wait_running(d, f'from {program}')
             editor = test_editor.open_editor(d)
             d.keys('f1')
-            d.wait_for(log.exists, 15, f'the page viewer to be started from {program}')
+            # The viewer makes its log before it writes the line: the line is waited for, whole.
+            d.wait_for(lambda: log.exists() and log.read_text(encoding='utf-8').endswith('\n'), 15,
+                       f'the page viewer to be started from {program}')
             # Under load the viewer has been seen started twice with the same address: each is checked.
             addresses = log.read_text(encoding='utf-8').split()
             check(len(set(addresses)) == 1, f'different addresses opened: {addresses}')
