@@ -44,7 +44,7 @@ std::vector<OpenFolder> FindOpenFolders(WindowTree& tree, ShellWindowList& shell
   std::unordered_map<WindowHandle, std::unordered_map<WindowHandle, std::size_t>> tabPlaces;
   for (const ShellFolder& browser : listed.folders) {
     const std::size_t framePlace = PlaceIn(framePlaces, browser.frame);
-    if (framePlace == kMaxWindows) continue;  // a window no longer there
+    if (framePlace == kMaxWindows) continue;  // its window has closed since the list was read
     std::optional<std::string> path = FolderPathOfFileUrl(browser.url);
     if (!path || !IsFolderPathText(*path)) continue;
     auto placesInFrame = tabPlaces.find(browser.frame);

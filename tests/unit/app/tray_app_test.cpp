@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/delivery_failures.h"
 #include "support/memory_settings_store.h"
 #include "support/recording_tray_desktop.h"
 
@@ -646,18 +647,10 @@ class TrayAppRecentTest : public TrayAppTest {
 };
 
 TEST_F(TrayAppRecentTest, OnlyAFolderDeliveredIsRemembered) {
-  const DeliveryOutcome failures[] = {
-      DeliveryOutcome::NoTarget,       DeliveryOutcome::FolderInvalid,
-      DeliveryOutcome::TargetElevated, DeliveryOutcome::ActivationRefused,
-      DeliveryOutcome::FocusLost,      DeliveryOutcome::TargetStoppedAnswering,
-      DeliveryOutcome::ClipboardBusy,  DeliveryOutcome::InputMethodOpen,
-      DeliveryOutcome::NoWayIn,        DeliveryOutcome::ShellNotAnswering,
-      DeliveryOutcome::NotShown,
-  };
   store.Seed("Recent1", "E:\\Old\\");
   SeedPaths({"C:\\A\\"});
   StartClean();
-  for (const DeliveryOutcome outcome : failures) {
+  for (const DeliveryOutcome outcome : test::kDeliveryFailures) {
     SCOPED_TRACE(std::string(DescribeOutcome(outcome)));
     desktop.outcomes = {outcome};
     ClickAndPick(0);

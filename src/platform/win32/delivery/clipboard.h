@@ -15,7 +15,7 @@ namespace dm::win {
 // How much a snapshot may hold and how long taking it may last. Rendering formats that their
 // owner only promised can take seconds and hundreds of megabytes (a large spreadsheet range).
 // The time bound holds for the program's own thread too: the snapshot is taken on a worker that
-// is no longer waited for once the time is up, so a click on the icon is answered soon after.
+// is left to itself once the time is up, so a click on the icon is answered soon after.
 struct ClipboardBounds {
   std::size_t bytes = std::size_t{64} << 20;
   ULONGLONG milliseconds = 750;

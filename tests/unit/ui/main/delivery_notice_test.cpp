@@ -5,22 +5,15 @@
 #include <set>
 #include <string>
 
+#include "support/delivery_failures.h"
+
 namespace dm {
 namespace {
-
-constexpr DeliveryOutcome kFailures[] = {
-    DeliveryOutcome::NoTarget,       DeliveryOutcome::FolderInvalid,
-    DeliveryOutcome::TargetElevated, DeliveryOutcome::ActivationRefused,
-    DeliveryOutcome::FocusLost,      DeliveryOutcome::TargetStoppedAnswering,
-    DeliveryOutcome::ClipboardBusy,  DeliveryOutcome::InputMethodOpen,
-    DeliveryOutcome::NoWayIn,        DeliveryOutcome::ShellNotAnswering,
-    DeliveryOutcome::NotShown,
-};
 
 TEST(DeliveryNotice, EveryFailureHasASentenceOfItsOwnAndSuccessNone) {
   EXPECT_EQ(delivery_notice::Sentence(DeliveryOutcome::Delivered), "");
   std::set<std::string> sentences;
-  for (const DeliveryOutcome outcome : kFailures) {
+  for (const DeliveryOutcome outcome : test::kDeliveryFailures) {
     const std::string sentence = delivery_notice::Sentence(outcome);
     SCOPED_TRACE(sentence);
     EXPECT_EQ(sentence.rfind("The folder was not put ", 0), 0U);
@@ -29,7 +22,7 @@ TEST(DeliveryNotice, EveryFailureHasASentenceOfItsOwnAndSuccessNone) {
     EXPECT_LT(sentence.size(), 256U);
     sentences.insert(sentence);
   }
-  EXPECT_EQ(sentences.size(), std::size(kFailures));
+  EXPECT_EQ(sentences.size(), std::size(test::kDeliveryFailures));
   EXPECT_EQ(delivery_notice::Sentence(DeliveryOutcome::TargetElevated),
             "The folder was not put into the window: that program runs as administrator.");
 }
