@@ -5,10 +5,12 @@ set(DASHMARKS_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 # Every function and datum in a section of its own, so the linker leaves out what is never used.
 add_compile_options(-ffunction-sections -fdata-sections)
 
-file(GLOB_RECURSE DASHMARKS_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+file(GLOB_RECURSE DASHMARKS_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
 list(FILTER DASHMARKS_WIN32_SOURCES EXCLUDE REGEX ".*/win_main\\.cpp$")
 add_library(dashmarks_win32 STATIC ${DASHMARKS_WIN32_SOURCES})
 target_link_libraries(dashmarks_win32 PUBLIC dashmarks_core)
+# The resource identifiers are shared by the resource script and the windows that load them.
+target_include_directories(dashmarks_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res)
 target_compile_definitions(dashmarks_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                   _WIN32_WINNT=0x0601 WINVER=0x0601)
 # uuid is a static library of interface and class identifiers (the shell's window list); it adds no import.
@@ -21,7 +23,7 @@ include_directories(${CMAKE_BINARY_DIR}/generated)
 # The program and the fixtures; a tree made only for the Win32-side tests (below) leaves them out.
 option(DASHMARKS_WIN32_TESTS_ONLY "Build only the Win32-side tests" OFF)
 if(NOT DASHMARKS_WIN32_TESTS_ONLY)
-  add_executable(Dashmarks WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/win_main.cpp
+  add_executable(Dashmarks WIN32 ${CMAKE_SOURCE_DIR}/src/win32/win_main.cpp
                                  ${CMAKE_SOURCE_DIR}/res/dashmarks.rc)
   target_link_libraries(Dashmarks PRIVATE dashmarks_win32)
   # Terminal-server aware; ASLR (with its relocations) and DEP, whatever the linker's defaults.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "store/settings_keys.h"
+#include "store/stored_settings.h"
 
 namespace dm {
 
@@ -15,7 +16,7 @@ constexpr int kClassNameChars = 32;
 }  // namespace
 
 HotkeySetting LoadHotkeySetting(SettingsStore& store) {
-  return HotkeySettingFromText(store.Get(keys::kApplication, keys::kSection, keys::kHotkey));
+  return HotkeySettingFromText(FindStoredValue(store, keys::kHotkey));
 }
 
 void FolderHotkey::Start(WindowHandle front) {

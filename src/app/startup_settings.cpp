@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdint>
 
-#include "platform/stored_number.h"
+#include "store/stored_number.h"
 
 namespace dm {
 

@@ -7,6 +7,7 @@
 #include "store/folder_list_store.h"
 #include "store/recent_folders_store.h"
 #include "store/settings_keys.h"
+#include "store/stored_settings.h"
 #include "ui/about/about_info_text.h"
 #include "ui/main/delivery_notice.h"
 
@@ -20,13 +21,12 @@ bool TrayApp::Start() {
   }
   folders_ = LoadFolderList(s_.store);
   recent_ = LoadRecentFolders(s_.store);
-  notices_ = NoticesFromText(
-      ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kNotify, keys::kNotifyDefault));
-  configureMenu_.SetClipboardChecked(ClipboardOptionFromText(
-      ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kClipboard, keys::kClipboardDefault)));
+  notices_ = NoticesFromText(ReadStoredValue(s_.store, keys::kNotify, keys::kNotifyDefault));
+  configureMenu_.SetClipboardChecked(
+      ClipboardOptionFromText(ReadStoredValue(s_.store, keys::kClipboard, keys::kClipboardDefault)));
   ShowIcon();
-  s_.process.SetPriority(PriorityFromText(
-      ReadSetting(s_.store, keys::kApplication, keys::kSection, keys::kPriority, keys::kPriorityDefault)));
+  s_.process.SetPriority(
+      PriorityFromText(ReadStoredValue(s_.store, keys::kPriority, keys::kPriorityDefault)));
   s_.timer.SetInterval(s_.process.DoubleClickTime());
   return true;
 }

@@ -21,12 +21,4 @@ class SettingsStore {
   virtual void Remove(std::string_view app, std::string_view section, std::string_view key) = 0;
 };
 
-// The three operations the program uses. A missing key reads as the caller's default.
-std::string ReadSetting(SettingsStore& store, std::string_view app, std::string_view section,
-                        std::string_view key, std::string_view defaultText = {});
-void WriteSetting(SettingsStore& store, std::string_view app, std::string_view section, std::string_view key,
-                  std::string_view value);
-void DeleteSetting(SettingsStore& store, std::string_view app, std::string_view section,
-                   std::string_view key);
-
 }  // namespace dm

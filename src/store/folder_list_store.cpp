@@ -6,20 +6,20 @@
 #include <utility>
 #include <vector>
 
-#include "platform/stored_number.h"
 #include "store/settings_keys.h"
+#include "store/stored_number.h"
+#include "store/stored_settings.h"
 
 namespace dm {
 
 namespace {
 
 unsigned ReadStoredCount(SettingsStore& store) {
-  return StoredCount(
-      ReadSetting(store, keys::kApplication, keys::kSection, keys::kAmount, keys::kAmountDefault));
+  return StoredCount(ReadStoredValue(store, keys::kAmount, keys::kAmountDefault));
 }
 
 std::optional<std::string> ReadPath(SettingsStore& store, unsigned position) {
-  return store.Get(keys::kApplication, keys::kSection, keys::PathKey(position));
+  return FindStoredValue(store, keys::PathKey(position));
 }
 
 // The positions the store holds as the load reads them: "Amount", brought down to the last
@@ -34,8 +34,8 @@ unsigned ReadStoredPositions(SettingsStore& store, unsigned listCount) {
 
 // Writes value under key unless the store already holds exactly that text.
 void WriteIfChanged(SettingsStore& store, std::string_view key, std::string_view value) {
-  const std::optional<std::string> stored = store.Get(keys::kApplication, keys::kSection, key);
-  if (!stored || *stored != value) WriteSetting(store, keys::kApplication, keys::kSection, key, value);
+  const std::optional<std::string> stored = FindStoredValue(store, key);
+  if (!stored || *stored != value) WriteStoredValue(store, key, value);
 }
 
 // The list's part of a save: keys of positions that no longer hold a folder deleted, "Amount"
@@ -44,16 +44,16 @@ void WriteFolders(SettingsStore& store, const FolderList& folders, bool onlyChan
   const auto count = static_cast<unsigned>(folders.Count());
   const unsigned old = ReadStoredPositions(store, count);
   for (unsigned i = count + 1u; i <= old; ++i) {
-    DeleteSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i));
+    RemoveStoredValue(store, keys::PathKey(i));
   }
   if (count != old) {
-    WriteSetting(store, keys::kApplication, keys::kSection, keys::kAmount, DecimalText(count));
+    WriteStoredValue(store, keys::kAmount, DecimalText(count));
   }
   for (unsigned i = 1; i <= count; ++i) {
     if (onlyChanged) {
       WriteIfChanged(store, keys::PathKey(i), folders.At(i - 1));
     } else {
-      WriteSetting(store, keys::kApplication, keys::kSection, keys::PathKey(i), folders.At(i - 1));
+      WriteStoredValue(store, keys::PathKey(i), folders.At(i - 1));
     }
   }
 }
@@ -79,7 +79,7 @@ FolderList LoadFolderList(SettingsStore& store) {
 void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipboardChecked) {
   WriteFolders(store, folders, /*onlyChanged=*/false);
   if (folders.Empty()) return;
-  WriteSetting(store, keys::kApplication, keys::kSection, keys::kClipboard, ClipboardText(clipboardChecked));
+  WriteStoredValue(store, keys::kClipboard, ClipboardText(clipboardChecked));
 }
 
 void StoreFolderListChanges(SettingsStore& store, const FolderList& folders) {

@@ -1,7 +1,7 @@
 #pragma once
 // The program's UTF-8 text: decoding and encoding, and the UTF-16 of the system's resources and
 // keyboard input. The Win32 layer's conversions through the system's code pages live in
-// platform/win32/base/text_conversion.h.
+// win32/base/text_conversion.h.
 
 #include <cstddef>
 #include <optional>

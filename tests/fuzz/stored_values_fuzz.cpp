@@ -11,7 +11,7 @@
 
 #include "app/startup_settings.h"
 #include "fuzz_check.h"
-#include "platform/stored_number.h"
+#include "store/stored_number.h"
 
 namespace {
 

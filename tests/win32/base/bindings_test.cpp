@@ -1,14 +1,14 @@
 // The bindings module: records laid out as the system expects them, functions resolved on their
 // first call, and a function that cannot be resolved failing at that call.
 
-#include "platform/win32/base/bindings.h"
+#include "win32/base/bindings.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "platform/win32/base/lazy_proc.h"
-#include "platform/win32/system/notify_icon.h"
+#include "win32/base/lazy_proc.h"
+#include "win32/windows/notify_icon.h"
 
 namespace dm::win {
 namespace {

@@ -1,13 +1,13 @@
 // The owners of what a drawing borrows give it back on every way out, once, and a moved owner
 // leaves nothing for its former self to give back.
 
-#include "platform/win32/base/device_context.h"
+#include "win32/base/device_context.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "platform/win32/base/unique_handle.h"
+#include "win32/base/unique_handle.h"
 
 namespace dm::win {
 namespace {

@@ -2,7 +2,7 @@
 // the object's last owner, with the value the system gave when it was turned off, and the look in
 // between keeps its own error. The system's own calls are bound and leave folders where they are.
 
-#include "platform/win32/base/file_system_redirection.h"
+#include "win32/base/file_system_redirection.h"
 
 #include <windows.h>
 
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/base/bindings.h"
+#include "win32/base/bindings.h"
 
 namespace dm::win {
 namespace {

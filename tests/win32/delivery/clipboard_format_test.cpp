@@ -2,7 +2,7 @@
 // reason to abandon the paste), what can is copied whole, and the budget is kept. Wine's clipboard
 // takes neither blocks of no size nor GDI-object formats, so these meet the copy directly.
 
-#include "platform/win32/delivery/clipboard_format.h"
+#include "win32/delivery/clipboard_format.h"
 
 #include <gtest/gtest.h>
 

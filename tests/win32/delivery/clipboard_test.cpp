@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/win32/delivery/clipboard.h"
-#include "platform/win32/delivery/clipboard_session.h"
+#include "win32/delivery/clipboard.h"
+#include "win32/delivery/clipboard_session.h"
 
 namespace dm::win {
 namespace {

@@ -1,6 +1,6 @@
 // The folder check against the real file system.
 
-#include "platform/win32/delivery/folder_check.h"
+#include "win32/delivery/folder_check.h"
 
 #include <windows.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/base/file_system_redirection.h"
-#include "platform/win32/base/text_conversion.h"
+#include "win32/base/file_system_redirection.h"
+#include "win32/base/text_conversion.h"
 
 namespace dm::win {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <thread>
 
-#include "platform/win32/delivery/dialog_controls.h"
+#include "win32/delivery/dialog_controls.h"
 
 namespace dm::win {
 namespace {

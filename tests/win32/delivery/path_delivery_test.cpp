@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/base/text_conversion.h"
-#include "platform/win32/delivery/clipboard_session.h"
-#include "platform/win32/delivery/delivery_desktop.h"
+#include "win32/base/text_conversion.h"
+#include "win32/delivery/clipboard_session.h"
+#include "win32/delivery/delivery_desktop.h"
 
 namespace dm::win {
 namespace {

@@ -10,10 +10,10 @@
 #include <thread>
 
 #include "deliver/delivery_keys.h"
-#include "platform/win32/base/text_conversion.h"
-#include "platform/win32/delivery/activation.h"
-#include "platform/win32/delivery/clipboard.h"
-#include "platform/win32/delivery/send_input_keyboard.h"
+#include "win32/base/text_conversion.h"
+#include "win32/delivery/activation.h"
+#include "win32/delivery/clipboard.h"
+#include "win32/delivery/send_input_keyboard.h"
 
 namespace dm::win {
 namespace {

@@ -1,7 +1,7 @@
 // Waiting for another window's answer: a window that can never answer ends the wait at once,
 // however far the deadline, and one that answers late is waited for.
 
-#include "platform/win32/delivery/window_ping.h"
+#include "win32/delivery/window_ping.h"
 
 #include <gtest/gtest.h>
 

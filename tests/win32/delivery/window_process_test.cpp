@@ -1,6 +1,6 @@
 // What the delivery learns about the program behind a window, against real windows.
 
-#include "platform/win32/delivery/window_process.h"
+#include "win32/delivery/window_process.h"
 
 #include <windows.h>
 

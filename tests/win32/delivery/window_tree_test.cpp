@@ -7,7 +7,7 @@
 
 #include <thread>
 
-#include "platform/win32/delivery/window_tree.h"
+#include "win32/delivery/window_tree.h"
 
 namespace dm::win {
 namespace {

@@ -1,13 +1,13 @@
 // The registry store against the real registry of the test prefix, under a key of the tests' own.
 
-#include "platform/win32/system/registry_settings_store.h"
+#include "win32/system/registry_settings_store.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/win32/base/text_conversion.h"
-#include "platform/win32/base/unique_handle.h"
+#include "win32/base/text_conversion.h"
+#include "win32/base/unique_handle.h"
 
 namespace dm::win {
 namespace {
@@ -42,40 +42,40 @@ class RegistrySettingsStoreTest : public testing::Test {
 };
 
 TEST_F(RegistrySettingsStoreTest, ReadingAnAbsentKeyGivesTheDefaultAndCreatesNothing) {
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Amount", "0"), "0");
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path1"), "");
+  EXPECT_EQ(store.Get(kApp, kSection, "Amount").value_or("0"), "0");
+  EXPECT_EQ(store.Get(kApp, kSection, "Path1").value_or(""), "");
   EXPECT_FALSE(KeyExists(kAppKey));
 }
 
 TEST_F(RegistrySettingsStoreTest, WritingCreatesTheLevelsAndStoresText) {
-  WriteSetting(store, kApp, kSection, "Amount", "3");
+  store.Put(kApp, kSection, "Amount", "3");
   EXPECT_TRUE(KeyExists(kSectionKey));
   EXPECT_EQ(ValueType(L"Amount"), static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Amount", "0"), "3");
+  EXPECT_EQ(store.Get(kApp, kSection, "Amount").value_or("0"), "3");
 }
 
 TEST_F(RegistrySettingsStoreTest, TextRoundTripsExactly) {
   const std::string paths[] = {"C:\\WINDOWS\\", "", "D:\\a%b^c+d~e{f}g(h)i[j]k&l m\\", "C:\\Caf\xC3\xA9\\",
                                std::string(300, 'x')};
   for (const std::string& path : paths) {
-    WriteSetting(store, kApp, kSection, "Path1", path);
-    EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path1", "default"), path);
+    store.Put(kApp, kSection, "Path1", path);
+    EXPECT_EQ(store.Get(kApp, kSection, "Path1").value_or("default"), path);
   }
 }
 
 TEST_F(RegistrySettingsStoreTest, DeletingRemovesOneKeyAndAnAbsentKeyIsHarmless) {
-  WriteSetting(store, kApp, kSection, "Path1", "A");
-  WriteSetting(store, kApp, kSection, "Path2", "B");
-  DeleteSetting(store, kApp, kSection, "Path2");
-  DeleteSetting(store, kApp, kSection, "Path2");
-  DeleteSetting(store, kApp, kSection, "Path9");
-  DeleteSetting(store, "No Such App", kSection, "Path1");
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path2", "gone"), "gone");
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path1"), "A");
+  store.Put(kApp, kSection, "Path1", "A");
+  store.Put(kApp, kSection, "Path2", "B");
+  store.Remove(kApp, kSection, "Path2");
+  store.Remove(kApp, kSection, "Path2");
+  store.Remove(kApp, kSection, "Path9");
+  store.Remove("No Such App", kSection, "Path1");
+  EXPECT_EQ(store.Get(kApp, kSection, "Path2").value_or("gone"), "gone");
+  EXPECT_EQ(store.Get(kApp, kSection, "Path1").value_or(""), "A");
 }
 
 TEST_F(RegistrySettingsStoreTest, AHandEditedValueOfAnotherTypeNeverStopsTheRead) {
-  WriteSetting(store, kApp, kSection, "Amount", "1");
+  store.Put(kApp, kSection, "Amount", "1");
   HKEY raw = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSectionKey, 0, KEY_SET_VALUE, &raw), ERROR_SUCCESS);
   UniqueRegistryKey key(raw);
@@ -83,12 +83,12 @@ TEST_F(RegistrySettingsStoreTest, AHandEditedValueOfAnotherTypeNeverStopsTheRead
   RegSetValueExW(key.Get(), L"Path1", 0, REG_SZ, unterminated, sizeof(unterminated));
   const BYTE binary[] = {1, 2, 3};
   RegSetValueExW(key.Get(), L"Path2", 0, REG_BINARY, binary, sizeof(binary));
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path1"), "AB");
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Path2", "default"), "");
+  EXPECT_EQ(store.Get(kApp, kSection, "Path1").value_or(""), "AB");
+  EXPECT_EQ(store.Get(kApp, kSection, "Path2").value_or("default"), "");
 }
 
 TEST_F(RegistrySettingsStoreTest, AHandEnteredNumberReadsAsItsDecimalText) {
-  WriteSetting(store, kApp, kSection, "Amount", "1");
+  store.Put(kApp, kSection, "Amount", "1");
   HKEY raw = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSectionKey, 0, KEY_SET_VALUE, &raw), ERROR_SUCCESS);
   UniqueRegistryKey key(raw);
@@ -97,12 +97,12 @@ TEST_F(RegistrySettingsStoreTest, AHandEnteredNumberReadsAsItsDecimalText) {
                    sizeof(number));
     RegSetValueExW(key.Get(), L"Priority", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                    sizeof(number));
-    EXPECT_EQ(ReadSetting(store, kApp, kSection, "Amount", "0"), std::to_string(number));
-    EXPECT_EQ(ReadSetting(store, kApp, kSection, "Priority", "32"), std::to_string(number));
+    EXPECT_EQ(store.Get(kApp, kSection, "Amount").value_or("0"), std::to_string(number));
+    EXPECT_EQ(store.Get(kApp, kSection, "Priority").value_or("32"), std::to_string(number));
   }
   const ULONGLONG wide = 12345678901234567890ULL;
   RegSetValueExW(key.Get(), L"Amount", 0, REG_QWORD, reinterpret_cast<const BYTE*>(&wide), sizeof(wide));
-  EXPECT_EQ(ReadSetting(store, kApp, kSection, "Amount", "0"), "12345678901234567890");
+  EXPECT_EQ(store.Get(kApp, kSection, "Amount").value_or("0"), "12345678901234567890");
 }
 
 }  // namespace

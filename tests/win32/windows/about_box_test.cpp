@@ -12,9 +12,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/win32/base/text_conversion.h"
-#include "platform/win32/windows/about_window.h"
-#include "platform/win32/windows/display_scale.h"
+#include "win32/base/text_conversion.h"
+#include "win32/windows/about_window.h"
+#include "win32/windows/display_scale.h"
 #include "ui/about/about_info_text.h"
 #include "ui/about/about_layout.h"
 

@@ -2,7 +2,7 @@
 // after WM_NCCREATE to WM_NCDESTROY, the window goes with the object, a handler that throws stays
 // inside the window procedure, and a change of scale reaches the window's LayOut.
 
-#include "platform/win32/windows/base_window.h"
+#include "win32/windows/base_window.h"
 
 #include <gtest/gtest.h>
 

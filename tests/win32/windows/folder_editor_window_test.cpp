@@ -2,8 +2,8 @@
 // opens, the keyboard, the edits (the list it shows is the list itself at every moment) and the
 // ways it closes, also in the middle of its fill.
 
-#include "platform/win32/windows/folder_editor_window.h"
-#include "platform/win32/windows/display_scale.h"
+#include "win32/windows/folder_editor_window.h"
+#include "win32/windows/display_scale.h"
 
 #include <windows.h>
 
@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "../../../res/resource_ids.h"
-#include "platform/win32/base/text_conversion.h"
+#include "resource_ids.h"
+#include "win32/base/text_conversion.h"
 #include "store/folder_list.h"
 
 namespace dm::win {

@@ -3,14 +3,14 @@
 // run as administrator on Windows; Wine has no integrity levels, so a message held back by it cannot
 // be shown here.)
 
-#include "platform/win32/windows/message_filter.h"
+#include "win32/windows/message_filter.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/base/bindings.h"
-#include "platform/win32/system/notify_icon.h"
+#include "win32/base/bindings.h"
+#include "win32/windows/notify_icon.h"
 
 namespace dm::win {
 namespace {

@@ -1,7 +1,7 @@
 // A pop-up menu closed without a choice gives the front back to the window that had it, against
 // real windows and menus: the menu is closed from inside its own loop, as Esc closes it.
 
-#include "platform/win32/windows/popup_menu.h"
+#include "win32/windows/popup_menu.h"
 
 #include <windows.h>
 

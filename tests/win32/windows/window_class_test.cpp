@@ -1,7 +1,7 @@
 // The boundary around every window procedure: a handler that throws does not take the program
 // down with it silently; the shutdown handler (the program's save and exit) runs instead.
 
-#include "platform/win32/windows/window_class.h"
+#include "win32/windows/window_class.h"
 
 #include <gtest/gtest.h>
 

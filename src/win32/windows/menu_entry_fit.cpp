@@ -1,0 +1,55 @@
+#include "win32/windows/menu_entry_fit.h"
+
+#include <algorithm>
+
+#include "win32/base/text_conversion.h"
+#include "win32/base/trace.h"
+#include "win32/windows/display_scale.h"
+#include "ui/main/menu_entry_text.h"
+
+namespace dm::win {
+
+namespace {
+
+// Besides its text, an entry takes the check mark's column, the submenu arrow's and the menu's
+// frame: four check marks' widths is room for them all.
+constexpr int kFrameChecks = 4;
+
+}  // namespace
+
+namespace {
+// Pop-up menus are drawn at the system's scale, in the system's menu font.
+UniqueGdiObject MenuFont() {
+  const LOGFONTW menuFont = SystemFontForDpi(SystemFont::Menu, SystemDpi());
+  return UniqueGdiObject(CreateFontIndirectW(&menuFont));
+}
+}  // namespace
+
+MenuEntryFit::MenuEntryFit(POINT at)
+    : dc_(CreateCompatibleDC(nullptr)), font_(MenuFont()), selectedFont_(dc_.Get(), font_.Get()) {
+  const int dpi = SystemDpi();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+  }
+  maxWidth_ = std::max(0, static_cast<int>(monitor.rcWork.right - monitor.rcWork.left) -
+                              kFrameChecks * SystemMetricForDpi(SM_CXMENUCHECK, dpi));
+}
+
+std::string MenuEntryFit::Fit(std::string_view caption) const {
+  return FitMenuEntryText(caption, maxWidth_, *this);
+}
+
+int MenuEntryFit::Width(std::string_view text) const {
+  const std::wstring wide = Utf8ToWide(text);
+  SIZE extent{};
+  if (!dc_ || !GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &extent)) {
+    // Unmeasurable: a check mark's width for each character, which shortens more than needed.
+    Trace("a menu entry could not be measured");
+    return static_cast<int>(wide.size()) * SystemMetricForDpi(SM_CXMENUCHECK, SystemDpi());
+  }
+  return extent.cx;
+}
+
+}  // namespace dm::win
