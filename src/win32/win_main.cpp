@@ -8,10 +8,10 @@
 
 #include "deliver/path_delivery_sequence.h"
 #include "win32/delivery/delivery_desktop.h"
-#include "win32/windows/notify_icon.h"
 #include "win32/system/process_services.h"
 #include "win32/system/registry_settings_store.h"
 #include "win32/windows/main_window.h"
+#include "win32/windows/notify_icon.h"
 #include "win32/windows/tray_popups.h"
 
 // The runtime's default terminate handler demangles the exception's type name to print it on a

@@ -9,10 +9,10 @@
 #include "win32/delivery/dialog_controls.h"
 #include "win32/delivery/folder_check.h"
 #include "win32/delivery/send_input_keyboard.h"
-#include "win32/shell/shell_window_list.h"
 #include "win32/delivery/wait_pointer.h"
 #include "win32/delivery/window_process.h"
 #include "win32/delivery/window_tree.h"
+#include "win32/shell/shell_window_list.h"
 
 namespace dm::win {
 

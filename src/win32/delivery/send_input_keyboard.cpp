@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "win32/delivery/window_ping.h"
 #include "text/utf8.h"
+#include "win32/delivery/window_ping.h"
 
 namespace dm::win {
 namespace {

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <cwchar>
 
+#include "ui/editor/editor_layout.h"
 #include "win32/base/bindings.h"
 #include "win32/base/com_apartment.h"
 #include "win32/base/text_conversion.h"
 #include "win32/base/unique_handle.h"
-#include "ui/editor/editor_layout.h"
 
 namespace dm::win {
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "ui/editor/help_topics.h"
 #include "win32/base/bindings.h"
 #include "win32/base/text_conversion.h"
 #include "win32/base/trace.h"
 #include "win32/shell/help_page_file.h"
-#include "ui/editor/help_topics.h"
 
 namespace dm::win {
 

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "resource_ids.h"
+#include "ui/editor/help_topics.h"
 #include "win32/base/text_conversion.h"
 #include "win32/base/trace.h"
 #include "win32/base/unique_handle.h"
-#include "ui/editor/help_topics.h"
 
 namespace dm::win {
 

@@ -4,6 +4,9 @@
 #include <utility>
 
 #include "resource_ids.h"
+#include "ui/about/about_layout.h"
+#include "ui/about/about_texts.h"
+#include "ui/about/memory_line.h"
 #include "win32/base/device_context.h"
 #include "win32/base/text_conversion.h"
 #include "win32/system/locale_grouping.h"
@@ -12,9 +15,6 @@
 #include "win32/windows/display_scale.h"
 #include "win32/windows/point_font.h"
 #include "win32/windows/window_class.h"
-#include "ui/about/about_layout.h"
-#include "ui/about/about_texts.h"
-#include "ui/about/memory_line.h"
 
 namespace dm::win {
 

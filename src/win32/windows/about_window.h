@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "win32/base/unique_handle.h"
-#include "win32/windows/base_window.h"
 #include "ui/about/about_layout.h"
 #include "ui/twips.h"
+#include "win32/base/unique_handle.h"
+#include "win32/windows/base_window.h"
 
 namespace dm::win {
 

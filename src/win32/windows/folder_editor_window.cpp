@@ -6,6 +6,12 @@
 #include <utility>
 
 #include "resource_ids.h"
+#include "ui/editor/editor_actions.h"
+#include "ui/editor/editor_layout.h"
+#include "ui/editor/editor_placement.h"
+#include "ui/editor/editor_scaled_layout.h"
+#include "ui/editor/help_topics.h"
+#include "ui/twips.h"
 #include "win32/base/bindings.h"
 #include "win32/base/text_conversion.h"
 #include "win32/base/unique_handle.h"
@@ -14,12 +20,6 @@
 #include "win32/windows/base_window.h"
 #include "win32/windows/display_scale.h"
 #include "win32/windows/pending_messages.h"
-#include "ui/editor/editor_actions.h"
-#include "ui/editor/editor_layout.h"
-#include "ui/editor/editor_placement.h"
-#include "ui/editor/editor_scaled_layout.h"
-#include "ui/editor/help_topics.h"
-#include "ui/twips.h"
 
 namespace dm::win {
 

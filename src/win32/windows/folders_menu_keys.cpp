@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "win32/base/trace.h"
 #include "ui/main/folders_menu_keys.h"
+#include "win32/base/trace.h"
 
 namespace dm::win {
 

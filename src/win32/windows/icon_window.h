@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "app/tray_app.h"
-#include "win32/windows/notify_icon.h"
 #include "win32/windows/base_window.h"
+#include "win32/windows/notify_icon.h"
 
 namespace dm::win {
 

@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "resource_ids.h"
+#include "ui/twips.h"
 #include "win32/base/trace.h"
 #include "win32/windows/display_scale.h"
 #include "win32/windows/message_filter.h"
 #include "win32/windows/screen_scale.h"
-#include "ui/twips.h"
 
 namespace dm::win {
 

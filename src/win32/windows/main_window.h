@@ -11,10 +11,10 @@
 #include "app/tray_app.h"
 #include "win32/base/unique_handle.h"
 #include "win32/delivery/foreground_hotkey.h"
-#include "win32/windows/notify_icon.h"
 #include "win32/system/process_services.h"
 #include "win32/windows/base_window.h"
 #include "win32/windows/icon_window.h"
+#include "win32/windows/notify_icon.h"
 #include "win32/windows/tray_popups.h"
 
 namespace dm::win {

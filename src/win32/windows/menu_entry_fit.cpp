@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "ui/main/menu_entry_text.h"
 #include "win32/base/text_conversion.h"
 #include "win32/base/trace.h"
 #include "win32/windows/display_scale.h"
-#include "ui/main/menu_entry_text.h"
 
 namespace dm::win {
 

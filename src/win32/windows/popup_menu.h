@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "app/icon_event.h"
-#include "win32/windows/folders_menu_keys.h"
 #include "ui/main/configure_menu.h"
 #include "ui/main/folders_menu.h"
+#include "win32/windows/folders_menu_keys.h"
 
 namespace dm::win {
 

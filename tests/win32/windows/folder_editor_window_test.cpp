@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "resource_ids.h"
-#include "win32/base/text_conversion.h"
 #include "store/folder_list.h"
+#include "win32/base/text_conversion.h"
 
 namespace dm::win {
 namespace {
