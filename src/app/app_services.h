@@ -22,7 +22,7 @@ class TrayIcon {
   virtual ~TrayIcon() = default;
   virtual bool Add(const std::string& tip) = 0;
   virtual bool Modify(const std::string& tip) = 0;
-  virtual void Delete() = 0;
+  virtual void Remove() = 0;
   // A quiet notice from the icon (a balloon, or a toast where the system shows those instead):
   // title and one sentence of text; false where the shell did not take it.
   virtual bool ShowNotice(const std::string& title, const std::string& text) = 0;
@@ -42,8 +42,8 @@ class ClickTimer {
  public:
   virtual ~ClickTimer() = default;
   virtual void SetInterval(int milliseconds) = 0;
-  virtual void Enable() = 0;
-  virtual void Disable() = 0;
+  virtual void StartClickTimer() = 0;
+  virtual void StopClickTimer() = 0;
 };
 
 // The program's process and its place in the session.

@@ -32,7 +32,7 @@ struct TrayAppServices {
 
 class TrayApp {
  public:
-  explicit TrayApp(TrayAppServices services) : s_(services) {}
+  explicit TrayApp(TrayAppServices services) : services_(services) {}
 
   // The program's start: refuses a second copy, then loads the folder list, the recent folders and
   // the clipboard option, adds the icon, sets the priority and the double-click interval. Returns false when
@@ -91,12 +91,12 @@ class TrayApp {
   // and in the trace.
   void Deliver(const std::string& path, WindowHandle target);
   // The event as answered: the mouse's own selection and menu request become Other.
-  IconEvent Recognise(IconEvent event);
-  void Answer(const IconNotification& notification);
+  IconEvent InterpretIconEvent(IconEvent event);
+  void HandleNotification(const IconNotification& notification);
 
   static constexpr std::size_t kMaxDeferredClicks = 4;
 
-  TrayAppServices s_;
+  TrayAppServices services_;
   FolderList folders_;
   RecentFolders recent_;
   bool notices_ = true;  // a failed delivery shows a notice from the icon ("Notify")

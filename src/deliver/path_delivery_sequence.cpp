@@ -15,13 +15,13 @@ constexpr DeliveryOutcome kOk = DeliveryOutcome::Delivered;
 
 class HourglassScope {
  public:
-  explicit HourglassScope(Pointer& pointer) : pointer_(pointer) { pointer_.ShowHourglass(); }
-  ~HourglassScope() { pointer_.ShowDefault(); }
+  explicit HourglassScope(BusyCursor& cursor) : cursor_(cursor) { cursor_.ShowHourglass(); }
+  ~HourglassScope() { cursor_.ShowDefault(); }
   HourglassScope(const HourglassScope&) = delete;
   HourglassScope& operator=(const HourglassScope&) = delete;
 
  private:
-  Pointer& pointer_;
+  BusyCursor& cursor_;
 };
 
 // An open input method takes typed characters into its composition: it is closed while the path
@@ -50,7 +50,7 @@ class InputMethodPause {
 
 DeliveryOutcome PathDeliverySequence::Deliver(const std::string& path, DeliveryMode mode,
                                               WindowHandle target) {
-  HourglassScope hourglass(services_.pointer);
+  HourglassScope hourglass(services_.busyCursor);
   reactivations_ = 0;
   // A look at the folder that may take a while (on a network drive) starts while the windows are
   // searched or the window given is told.
@@ -93,7 +93,7 @@ DeliveryOutcome PathDeliverySequence::DeliverToTarget(const WindowTarget& found,
   const WindowHandle target = dialog.dialog != 0 ? dialog.dialog : explorer.window;
   if (target == 0) return DeliveryOutcome::NoTarget;
   // The system drops input sent to a program with more rights without saying so.
-  if (services_.process.RunsElevated(target)) return DeliveryOutcome::TargetElevated;
+  if (services_.programs.RunsElevated(target)) return DeliveryOutcome::TargetElevated;
   if (!IsDeliverableFolder(path, services_.folders)) return DeliveryOutcome::FolderInvalid;
   if (dialog.dialog == 0) return DeliverToExplorer(explorer, path, clipboardMode);
   std::unique_ptr<ClipboardSnapshot> saved;
@@ -341,7 +341,7 @@ bool PathDeliverySequence::KeepTargetInFront(WindowHandle root) {
     // believed only once it has settled.
     const WindowHandle front = services_.activation.SettledForeground();
     const bool nobodys = front == 0 || front == services_.tree.Desktop();
-    if ((!nobodys && !services_.process.IsOwnOrItsIcon(front)) || reactivations_ >= kMaxReactivations) {
+    if ((!nobodys && !services_.programs.IsOwnOrItsIcon(front)) || reactivations_ >= kMaxReactivations) {
       return false;
     }
     ++reactivations_;

@@ -11,13 +11,13 @@
 #include "deliver/target_choice.h"
 #include "deliver/window_search.h"
 #include "platform/activation.h"
+#include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_controls.h"
 #include "platform/folder_check.h"
 #include "platform/keyboard.h"
-#include "platform/pointer.h"
 #include "platform/shell_window_list.h"
-#include "platform/window_process.h"
+#include "platform/target_program.h"
 #include "platform/window_tree.h"
 
 namespace dm {
@@ -27,10 +27,10 @@ struct DeliveryServices {
   Keyboard& keyboard;
   Clipboard& clipboard;
   Activation& activation;
-  Pointer& pointer;
+  BusyCursor& busyCursor;
   DialogControls& controls;
   FolderCheck& folders;
-  WindowProcess& process;
+  TargetProgram& programs;
   ShellWindowList& shell;
 };
 

@@ -76,18 +76,18 @@ FolderList LoadFolderList(SettingsStore& store) {
   return FolderList(std::move(stored));
 }
 
-void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipboardChecked) {
+void SaveFolderList(SettingsStore& store, const FolderList& folders, bool pastes) {
   WriteFolders(store, folders, /*onlyChanged=*/false);
   if (folders.Empty()) return;
-  WriteStoredValue(store, keys::kClipboard, ClipboardText(clipboardChecked));
+  WriteStoredValue(store, keys::kClipboard, ClipboardText(pastes));
 }
 
 void StoreFolderListChanges(SettingsStore& store, const FolderList& folders) {
   WriteFolders(store, folders, /*onlyChanged=*/true);
 }
 
-void StoreClipboardOption(SettingsStore& store, bool clipboardChecked) {
-  WriteIfChanged(store, keys::kClipboard, ClipboardText(clipboardChecked));
+void StoreClipboardOption(SettingsStore& store, bool pastes) {
+  WriteIfChanged(store, keys::kClipboard, ClipboardText(pastes));
 }
 
 }  // namespace dm

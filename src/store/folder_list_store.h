@@ -15,7 +15,7 @@ FolderList LoadFolderList(SettingsStore& store);
 // Brings the store in line with the list: deletes the keys of positions that no longer hold a
 // folder, writes "Amount" if the list's count differs from the count the store's keys load as and,
 // only while the list holds a folder, every path in the list's order and the clipboard option.
-void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipboardChecked);
+void SaveFolderList(SettingsStore& store, const FolderList& folders, bool pastes);
 
 // Stores a change as soon as it is made, so that a program ended by force loses nothing: the same
 // keys, values and order SaveFolderList writes for the list, but a value the store already holds
@@ -23,6 +23,6 @@ void SaveFolderList(SettingsStore& store, const FolderList& folders, bool clipbo
 void StoreFolderListChanges(SettingsStore& store, const FolderList& folders);
 
 // Stores the clipboard option ("True" or "False") unless the store already holds it.
-void StoreClipboardOption(SettingsStore& store, bool clipboardChecked);
+void StoreClipboardOption(SettingsStore& store, bool pastes);
 
 }  // namespace dm

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "platform/activation.h"
+#include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
 #include "platform/dialog_controls.h"
 #include "platform/folder_check.h"
 #include "platform/key_sequence.h"
 #include "platform/keyboard.h"
-#include "platform/pointer.h"
 #include "platform/shell_window_list.h"
-#include "platform/window_process.h"
+#include "platform/target_program.h"
 #include "platform/window_tree.h"
 
 namespace dm::test {
@@ -31,10 +31,10 @@ class FakeDesktop : public WindowTree,
                     public Keyboard,
                     public Clipboard,
                     public Activation,
-                    public Pointer,
+                    public BusyCursor,
                     public DialogControls,
                     public FolderCheck,
-                    public WindowProcess,
+                    public TargetProgram,
                     public ShellWindowList {
  public:
   struct Window {
@@ -184,7 +184,7 @@ class FakeDesktop : public WindowTree,
   // FolderCheck
   FolderState Check(const std::string& path) override;
 
-  // WindowProcess
+  // TargetProgram
   bool RunsElevated(WindowHandle window) override { return At(TopLevelOf(window)).elevated; }
   bool IsOwnOrItsIcon(WindowHandle window) override { return At(window).own; }
 
@@ -193,7 +193,7 @@ class FakeDesktop : public WindowTree,
   ShellAnswer Navigate(WindowHandle frame, WindowHandle tab, const std::string& folder) override;
   ShellFolders Folders(unsigned deadlineMs) override;
 
-  // Pointer
+  // BusyCursor
   void ShowHourglass() override { log.push_back("pointer hourglass"); }
   void ShowDefault() override { log.push_back("pointer default"); }
 

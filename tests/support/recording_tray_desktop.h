@@ -116,7 +116,7 @@ class RecordingTrayDesktop final : public TrayIcon,
     log.push_back("notice: " + title + ": " + text);
     return iconThere;
   }
-  void Delete() override {
+  void Remove() override {
     log.push_back("icon delete");
     iconThere = false;
   }
@@ -125,8 +125,8 @@ class RecordingTrayDesktop final : public TrayIcon,
   void StopIconRetry() override { log.push_back("icon retry off"); }
 
   void SetInterval(int ms) override { log.push_back("timer interval " + std::to_string(ms)); }
-  void Enable() override { log.push_back("timer on"); }
-  void Disable() override { log.push_back("timer off"); }
+  void StartClickTimer() override { log.push_back("timer on"); }
+  void StopClickTimer() override { log.push_back("timer off"); }
 
   bool AnotherCopyRunning() override { return anotherCopy; }
   void Beep() override { log.push_back("beep"); }
@@ -154,7 +154,7 @@ class RecordingTrayDesktop final : public TrayIcon,
   }
   ConfigureCommand PopUpConfigureMenu(const ConfigureMenu& menu, std::optional<ScreenPoint> at) override {
     log.push_back(std::string("configure menu, clipboard ") +
-                  (menu.ClipboardChecked() ? "checked" : "clear") + Place(at));
+                  (menu.Mode() == DeliveryMode::Pasted ? "checked" : "clear") + Place(at));
     if (whileMenuOpen) whileMenuOpen();
     if (configureChoices.empty()) return ConfigureCommand::None;
     auto choice = configureChoices.front();

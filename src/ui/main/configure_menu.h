@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "deliver/path_delivery.h"
+
 namespace dm {
 
 enum class ConfigureCommand { None, List, Clipboard, About, Exit };
@@ -21,13 +23,14 @@ class ConfigureMenu {
       {ConfigureCommand::Exit, "E&xit"},
   };
 
-  // The check mark of "&Clipboard" is the clipboard option; it starts checked.
-  bool ClipboardChecked() const { return clipboardChecked_; }
-  void SetClipboardChecked(bool checked) { clipboardChecked_ = checked; }
-  void ToggleClipboard() { clipboardChecked_ = !clipboardChecked_; }
+  // How a chosen folder is delivered: the check mark of "&Clipboard" shows pasting through the
+  // clipboard; it starts checked.
+  DeliveryMode Mode() const { return mode_; }
+  void SetMode(DeliveryMode mode) { mode_ = mode; }
+  void ToggleMode() { mode_ = mode_ == DeliveryMode::Pasted ? DeliveryMode::Typed : DeliveryMode::Pasted; }
 
  private:
-  bool clipboardChecked_ = true;
+  DeliveryMode mode_ = DeliveryMode::Pasted;
 };
 
 }  // namespace dm

@@ -28,16 +28,6 @@ void CallIfBound(LazyProc<Fn>& proc, Args... args) {
 
 }  // namespace
 
-BOOL SetPriorityClass(HANDLE process, DWORD priorityClass) {
-  static LazyProc<BOOL(WINAPI*)(HANDLE, DWORD)> proc(kKernel32, "SetPriorityClass");
-  return CallOr(proc, FALSE, process, priorityClass);
-}
-
-HANDLE GetCurrentProcess() {
-  static LazyProc<HANDLE(WINAPI*)()> proc(kKernel32, "GetCurrentProcess");
-  return CallOr(proc, HANDLE{nullptr});
-}
-
 BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record) {
   static LazyProc<BOOL(WINAPI*)(DWORD, TrayIconRecord*)> proc(kShell32, "Shell_NotifyIconA");
   return CallOr(proc, FALSE, message, record);
@@ -48,67 +38,6 @@ BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* record) {
   return CallOr(proc, FALSE, message, record);
 }
 
-UINT GetProfileIntA(const char* section, const char* key, INT defaultValue) {
-  static LazyProc<UINT(WINAPI*)(const char*, const char*, INT)> proc(kKernel32, "GetProfileIntA");
-  if (auto fn = proc.Resolve()) return fn(section, key, defaultValue);
-  return static_cast<UINT>(defaultValue);
-}
-
-WORD GetWindowWord(HWND window, int index) {
-  static LazyProc<WORD(WINAPI*)(HWND, int)> proc(kUser32, "GetWindowWord");
-  return CallOr(proc, WORD{0}, window, index);
-}
-
-HWND GetParent(HWND window) {
-  static LazyProc<HWND(WINAPI*)(HWND)> proc(kUser32, "GetParent");
-  return CallOr(proc, HWND{nullptr}, window);
-}
-
-int GetClassNameA(HWND window, char* buffer, int bufferChars) {
-  static LazyProc<int(WINAPI*)(HWND, char*, int)> proc(kUser32, "GetClassNameA");
-  return CallOr(proc, 0, window, buffer, bufferChars);
-}
-
-int GetWindowTextA(HWND window, char* buffer, int bufferChars) {
-  static LazyProc<int(WINAPI*)(HWND, char*, int)> proc(kUser32, "GetWindowTextA");
-  return CallOr(proc, 0, window, buffer, bufferChars);
-}
-
-HWND GetWindow(HWND window, UINT relation) {
-  static LazyProc<HWND(WINAPI*)(HWND, UINT)> proc(kUser32, "GetWindow");
-  return CallOr(proc, HWND{nullptr}, window, relation);
-}
-
-HWND GetDesktopWindow() {
-  static LazyProc<HWND(WINAPI*)()> proc(kUser32, "GetDesktopWindow");
-  return CallOr(proc, HWND{nullptr});
-}
-
-BOOL IsIconic(HWND window) {
-  static LazyProc<BOOL(WINAPI*)(HWND)> proc(kUser32, "IsIconic");
-  return CallOr(proc, FALSE, window);
-}
-
-BOOL ShowWindow(HWND window, int command) {
-  static LazyProc<BOOL(WINAPI*)(HWND, int)> proc(kUser32, "ShowWindow");
-  return CallOr(proc, FALSE, window, command);
-}
-
-void GlobalMemoryStatus(MemoryStatusRecord* record) {
-  static LazyProc<void(WINAPI*)(MemoryStatusRecord*)> proc(kKernel32, "GlobalMemoryStatus");
-  CallIfBound(proc, record);
-}
-
-void ValidateRect(HWND window, const RECT* rect) {
-  static LazyProc<BOOL(WINAPI*)(HWND, const RECT*)> proc(kUser32, "ValidateRect");
-  CallIfBound(proc, window, rect);
-}
-
-void InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
-  static LazyProc<BOOL(WINAPI*)(HWND, const RECT*, BOOL)> proc(kUser32, "InvalidateRect");
-  CallIfBound(proc, window, rect, erase);
-}
-
 LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record) {
   static LazyProc<LPITEMIDLIST(WINAPI*)(BrowseInfoRecord*)> proc(kShell32, "SHBrowseForFolderA");
   return CallOr(proc, LPITEMIDLIST{nullptr}, record);
@@ -117,11 +46,6 @@ LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record) {
 BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer) {
   static LazyProc<BOOL(WINAPI*)(LPCITEMIDLIST, char*)> proc(kShell32, "SHGetPathFromIDListA");
   return CallOr(proc, FALSE, list, buffer);
-}
-
-BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status) {
-  static LazyProc<BOOL(WINAPI*)(MEMORYSTATUSEX*)> proc(kKernel32, "GlobalMemoryStatusEx");
-  return CallOr(proc, FALSE, status);
 }
 
 HRESULT CoInitializeEx(void* reserved, DWORD model) {

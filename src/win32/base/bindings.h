@@ -1,5 +1,5 @@
 #pragma once
-// The program's one list of late-bound system functions, with the three records it passes to them
+// The program's one list of late-bound system functions, with the two records it passes to them
 // and, for each, why it is bound late. Every binding is resolved on its first call and remembered;
 // one that cannot be resolved returns its failure value (0 / nullptr / FALSE / an error code) with
 // ERROR_PROC_NOT_FOUND, at that call, never at start-up.
@@ -37,18 +37,6 @@ struct BrowseInfoRecord {
   int iImage;
 };
 
-// MEMORYSTATUS: eight 32-bit unsigned fields on 32-bit Windows (pointer-sized on 64-bit).
-struct MemoryStatusRecord {
-  DWORD dwLength;
-  DWORD dwMemoryLoad;
-  SIZE_T dwTotalPhys;
-  SIZE_T dwAvailPhys;
-  SIZE_T dwTotalPageFile;
-  SIZE_T dwAvailPageFile;
-  SIZE_T dwTotalVirtual;
-  SIZE_T dwAvailVirtual;
-};
-
 #if !defined(_WIN64)
 static_assert(sizeof(TrayIconRecord) == 88);
 static_assert(offsetof(TrayIconRecord, cbSize) == 0);
@@ -68,48 +56,23 @@ static_assert(offsetof(BrowseInfoRecord, ulFlags) == 16);
 static_assert(offsetof(BrowseInfoRecord, lpfn) == 20);
 static_assert(offsetof(BrowseInfoRecord, lParam) == 24);
 static_assert(offsetof(BrowseInfoRecord, iImage) == 28);
-
-static_assert(sizeof(MemoryStatusRecord) == 32);
-static_assert(offsetof(MemoryStatusRecord, dwTotalPhys) == 8);
-static_assert(offsetof(MemoryStatusRecord, dwAvailVirtual) == 28);
 #endif
 // On every platform the records are the system's own structures, field for field.
 static_assert(sizeof(TrayIconRecord) == NOTIFYICONDATAA_V1_SIZE);
 static_assert(offsetof(TrayIconRecord, szTip) == offsetof(NOTIFYICONDATAA, szTip));
 static_assert(sizeof(BrowseInfoRecord) == sizeof(BROWSEINFOA));
 static_assert(offsetof(BrowseInfoRecord, iImage) == offsetof(BROWSEINFOA, iImage));
-static_assert(sizeof(MemoryStatusRecord) == sizeof(MEMORYSTATUS));
-static_assert(offsetof(MemoryStatusRecord, dwTotalPhys) == offsetof(MEMORYSTATUS, dwTotalPhys));
 
 namespace bindings {
 
-// The system calls of the program's first version, which named them in its own declarations
-// and resolved them at their first call; they stay bound that way, so a system that lacks one
-// fails at that call (and only there), and the ANSI ones keep the records above.
-BOOL SetPriorityClass(HANDLE process, DWORD priorityClass);     // the stored "Priority" at start-up
-HANDLE GetCurrentProcess();                                     // for SetPriorityClass
-BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record);  // the icon, ANSI record and tip
+// The tray icon and the folder browser, with the ANSI records above: shell32 is bound at the first
+// icon rather than by the loader, so a start-up that ends early (another copy running) never loads it.
+BOOL Shell_NotifyIconA(DWORD message, TrayIconRecord* record);
 // The icon's notification behaviour (NIM_SETVERSION): the same function, with the longer ANSI record
 // that holds the version; a shell that predates the version answers FALSE.
 BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* record);
-UINT GetProfileIntA(const char* section, const char* key, INT defaultValue);  // double-click time
-WORD GetWindowWord(HWND window, int index);                                   // the window search
-HWND GetParent(HWND window);                                                  // the window search
-int GetClassNameA(HWND window, char* buffer, int bufferChars);                // the window search, ANSI names
-int GetWindowTextA(HWND window, char* buffer, int bufferChars);  // the window search, ANSI titles
-HWND GetWindow(HWND window, UINT relation);                      // the window search
-HWND GetDesktopWindow();                                         // the window search's root
-BOOL IsIconic(HWND window);                                      // restoring a delivery's target
-BOOL ShowWindow(HWND window, int command);                       // restoring a delivery's target
-void GlobalMemoryStatus(MemoryStatusRecord* record);             // About box, where ...Ex is absent
-void ValidateRect(HWND window, const RECT* rect);                // the editor's fill, repaint steps
-void InvalidateRect(HWND window, const RECT* rect, BOOL erase);  // the editor's fill, repaint steps
-LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record);       // the folder browser, ANSI record
-BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer);     // its path where UTF-16 fails
-
-// The About box's memory figure: the extended call counts memory above 4 GB; where it is absent the
-// program falls back to GlobalMemoryStatus above.
-BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX* status);
+LPITEMIDLIST SHBrowseForFolderA(BrowseInfoRecord* record);    // the folder browser, ANSI record
+BOOL SHGetPathFromIDListA(LPCITEMIDLIST list, char* buffer);  // its path where UTF-16 fails
 
 // COM and the shell's larger functions, needed only by the folder browser and the help page:
 // bound at first use so that ole32 and shell32's launch code are not loaded at every start of a

@@ -1,16 +1,16 @@
 #pragma once
 // The desktop a delivery runs against, on the system: window tree, SendInput keyboard, clipboard,
-// activation, the wait pointer, the dialogs' controls, the folder check, the processes of windows
+// activation, the busy cursor, the dialogs' controls, the folder check, the processes of windows
 // and the shell's window list.
 
 #include "deliver/path_delivery_sequence.h"
 #include "win32/delivery/activation.h"
+#include "win32/delivery/busy_cursor.h"
 #include "win32/delivery/clipboard.h"
 #include "win32/delivery/dialog_controls.h"
 #include "win32/delivery/folder_check.h"
 #include "win32/delivery/send_input_keyboard.h"
-#include "win32/delivery/wait_pointer.h"
-#include "win32/delivery/window_process.h"
+#include "win32/delivery/target_program.h"
 #include "win32/delivery/window_tree.h"
 #include "win32/shell/shell_window_list.h"
 
@@ -27,7 +27,7 @@ class Win32DeliveryDesktop {
 
   // The services, valid while this desktop lives.
   DeliveryServices Services() {
-    return {tree_, keyboard_, clipboard_, activation_, pointer_, controls_, folders_, process_, shell_};
+    return {tree_, keyboard_, clipboard_, activation_, busyCursor_, controls_, folders_, programs_, shell_};
   }
 
  private:
@@ -35,10 +35,10 @@ class Win32DeliveryDesktop {
   SendInputKeyboard keyboard_;
   Win32Clipboard clipboard_;
   Win32Activation activation_;
-  WaitPointer pointer_;
+  Win32BusyCursor busyCursor_;
   Win32DialogControls controls_;
   Win32FolderCheck folders_;
-  Win32WindowProcess process_;
+  Win32TargetProgram programs_;
   Win32ShellWindowList shell_;
 };
 

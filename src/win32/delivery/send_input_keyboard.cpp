@@ -221,9 +221,9 @@ bool SendInputKeyboard::SendAndWait(const KeySequence& keys, WindowHandle target
   const HWND hwnd = reinterpret_cast<HWND>(target);
   const DWORD thread = GetWindowThreadProcessId(hwnd, nullptr);
   if (thread == 0 || IsHungAppWindow(hwnd)) return false;
-  // Sharing the target's input state clears the key state it holds. Done after the keys had
-  // left, that would drop a modifier the target has taken off its queue but not yet applied:
-  // Ctrl+V arrived as a plain "v". So the state is shared first and the keys sent after.
+  // Sharing the target's input state clears the key state it holds: shared after the keys have
+  // left, it drops a modifier the target has taken off its queue but not yet applied, and Ctrl+V
+  // arrives as a plain "v". So the state is shared first and the keys sent after.
   const SharedInputState state(thread);
   if (!state.Usable()) return false;
   return Send(keys) && AwaitProcessed(hwnd, thread, state);

@@ -17,7 +17,7 @@ using SendTimeoutFunction = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM, UINT, U
 // Sends WM_NULL and waits up to timeoutMs for the answer; at once kNeverWill for a hung window. While
 // it waits, this thread still answers messages other threads send it: a target that shares this
 // thread's input state may need such an answer before it can go on (a paste in another program
-// stalled for seconds when they were held back). The tray application defers icon clicks that
+// stalls for seconds when they are held back). The tray application defers icon clicks that
 // arrive this way during a delivery. A call that fails at once for a reason that may pass still
 // takes a short pause, so that no loop around it turns into a busy wait.
 PingResult Ping(HWND window, UINT timeoutMs, SendTimeoutFunction send = SendMessageTimeoutW);

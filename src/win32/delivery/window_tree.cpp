@@ -22,14 +22,14 @@ constexpr DWORD kCloakedAttribute = 14;
 
 }  // namespace
 
-WindowHandle Win32WindowTree::Desktop() { return Handle(bindings::GetDesktopWindow()); }
+WindowHandle Win32WindowTree::Desktop() { return Handle(::GetDesktopWindow()); }
 
 WindowHandle Win32WindowTree::FirstChild(WindowHandle window) {
-  return Handle(bindings::GetWindow(Hwnd(window), GW_CHILD));
+  return Handle(::GetWindow(Hwnd(window), GW_CHILD));
 }
 
 WindowHandle Win32WindowTree::NextSibling(WindowHandle window) {
-  return Handle(bindings::GetWindow(Hwnd(window), GW_HWNDNEXT));
+  return Handle(::GetWindow(Hwnd(window), GW_HWNDNEXT));
 }
 
 std::string Win32WindowTree::Text(WindowHandle window, int bufferChars) {
@@ -44,7 +44,7 @@ std::string Win32WindowTree::Text(WindowHandle window, int bufferChars) {
 
 std::string Win32WindowTree::ClassName(WindowHandle window, int bufferChars) {
   std::string buffer(static_cast<std::size_t>(bufferChars), '\0');
-  const int n = bindings::GetClassNameA(Hwnd(window), buffer.data(), bufferChars);
+  const int n = ::GetClassNameA(Hwnd(window), buffer.data(), bufferChars);
   buffer.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
   return AnsiToUtf8(buffer);
 }
@@ -53,12 +53,12 @@ bool Win32WindowTree::IsVisible(WindowHandle window) { return IsWindowVisible(Hw
 
 bool Win32WindowTree::IsEnabled(WindowHandle window) { return IsWindowEnabled(Hwnd(window)) != FALSE; }
 
-bool Win32WindowTree::IsIconic(WindowHandle window) { return bindings::IsIconic(Hwnd(window)) != FALSE; }
+bool Win32WindowTree::IsIconic(WindowHandle window) { return ::IsIconic(Hwnd(window)) != FALSE; }
 
 void Win32WindowTree::ShowNoActivate(WindowHandle window) {
   const HWND hwnd = Hwnd(window);
   if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) {
-    bindings::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     return;
   }
   if (IsHungAppWindow(hwnd) || !ShowWindowAsync(hwnd, SW_SHOWNOACTIVATE)) return;
@@ -66,15 +66,14 @@ void Win32WindowTree::ShowNoActivate(WindowHandle window) {
   // reason to stop waiting; only a hung or vanished window is. No message is sent or handled
   // here, so nothing else runs on this thread in the meantime.
   const ULONGLONG deadline = GetTickCount64() + kRestoreDeadlineMs;
-  while (bindings::IsIconic(hwnd) && IsWindow(hwnd) && !IsHungAppWindow(hwnd) &&
-         GetTickCount64() < deadline) {
+  while (::IsIconic(hwnd) && IsWindow(hwnd) && !IsHungAppWindow(hwnd) && GetTickCount64() < deadline) {
     Sleep(10);
   }
 }
 
 bool Win32WindowTree::WaitUntilShown(WindowHandle window) {
   const HWND hwnd = Hwnd(window);
-  const auto shown = [hwnd] { return IsWindowVisible(hwnd) != FALSE && bindings::IsIconic(hwnd) == FALSE; };
+  const auto shown = [hwnd] { return IsWindowVisible(hwnd) != FALSE && ::IsIconic(hwnd) == FALSE; };
   const ULONGLONG deadline = GetTickCount64() + kRestoreDeadlineMs;
   while (!shown() && IsWindow(hwnd) && !IsHungAppWindow(hwnd) && GetTickCount64() < deadline) Sleep(10);
   return shown();
@@ -108,7 +107,7 @@ bool Win32WindowTree::IsCloaked(WindowHandle window) {
 bool Win32WindowTree::Exists(WindowHandle window) { return IsWindow(Hwnd(window)) != FALSE; }
 
 WindowHandle Win32WindowTree::OwnerOf(WindowHandle window) {
-  return Handle(bindings::GetWindow(Hwnd(window), GW_OWNER));
+  return Handle(::GetWindow(Hwnd(window), GW_OWNER));
 }
 
 WindowHandle Win32WindowTree::TopLevelOf(WindowHandle window) {

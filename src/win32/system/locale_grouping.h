@@ -1,7 +1,7 @@
 #pragma once
 // The user's digit grouping, for whole numbers shown in the program's windows.
 
-#include "ui/about/digit_grouping.h"
+#include "ui/about/about_text.h"
 
 namespace dm::win {
 

@@ -2,17 +2,12 @@
 
 #include <windows.h>
 
-#include "win32/base/bindings.h"
-
 namespace dm::win {
 
 std::uint64_t TotalPhysicalMemory() {
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof(status);
-  if (bindings::GlobalMemoryStatusEx(&status)) return status.ullTotalPhys;
-  MemoryStatusRecord record{};
-  bindings::GlobalMemoryStatus(&record);
-  return record.dwTotalPhys;
+  return GlobalMemoryStatusEx(&status) ? status.ullTotalPhys : 0;
 }
 
 }  // namespace dm::win

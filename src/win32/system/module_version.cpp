@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ui/about/version_resource.h"
+#include "ui/about/version_record.h"
 
 namespace dm::win {
 

@@ -1,6 +1,5 @@
 #include "win32/system/process_services.h"
 
-#include "win32/base/bindings.h"
 #include "win32/base/trace.h"
 #include "win32/windows/pending_messages.h"
 
@@ -23,12 +22,11 @@ void Win32ProcessServices::SetPriority(ProcessPriority priority) {
   DWORD priorityClass = NORMAL_PRIORITY_CLASS;
   if (priority == ProcessPriority::Idle) priorityClass = IDLE_PRIORITY_CLASS;
   if (priority == ProcessPriority::High) priorityClass = HIGH_PRIORITY_CLASS;
-  bindings::SetPriorityClass(bindings::GetCurrentProcess(), priorityClass);
+  ::SetPriorityClass(::GetCurrentProcess(), priorityClass);
 }
 
 int Win32ProcessServices::DoubleClickTime() {
-  return static_cast<int>(
-      bindings::GetProfileIntA(kProfileSection, kDoubleClickSpeed, kDoubleClickSpeedDefault));
+  return static_cast<int>(::GetProfileIntA(kProfileSection, kDoubleClickSpeed, kDoubleClickSpeedDefault));
 }
 
 void Win32ProcessServices::CloseMainWindow() {

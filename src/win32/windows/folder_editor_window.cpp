@@ -12,7 +12,6 @@
 #include "ui/editor/editor_scaled_layout.h"
 #include "ui/editor/help_topics.h"
 #include "ui/twips.h"
-#include "win32/base/bindings.h"
 #include "win32/base/text_conversion.h"
 #include "win32/base/unique_handle.h"
 #include "win32/shell/folder_browser.h"
@@ -246,12 +245,12 @@ bool FolderEditorWindow::Impl::Fill() {
   const FolderList& folders = *context.folders;
   for (std::size_t i = 0; i < folders.Count(); ++i) {
     InsertLine(i, folders.At(i));
-    bindings::ValidateRect(pathList, nullptr);
-    if ((i + 1) % kRepaintEvery == 0) bindings::InvalidateRect(pathList, nullptr, FALSE);
+    ::ValidateRect(pathList, nullptr);
+    if ((i + 1) % kRepaintEvery == 0) ::InvalidateRect(pathList, nullptr, FALSE);
     RunPendingMessages();
     if (!IsOpen()) return false;
   }
-  bindings::InvalidateRect(pathList, nullptr, FALSE);
+  ::InvalidateRect(pathList, nullptr, FALSE);
   return true;
 }
 

@@ -143,8 +143,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::SetInterval(int milliseconds) { timerInterval_ = milliseconds > 0 ? milliseconds : 1; }
-void MainWindow::Enable() { SetTimer(Window(), kClickTimerId, timerInterval_, nullptr); }
-void MainWindow::Disable() { KillTimer(Window(), kClickTimerId); }
+void MainWindow::StartClickTimer() { SetTimer(Window(), kClickTimerId, timerInterval_, nullptr); }
+void MainWindow::StopClickTimer() { KillTimer(Window(), kClickTimerId); }
 
 void MainWindow::RequestIconRetry() {
   Trace("the shell did not take the notification icon; asking again");

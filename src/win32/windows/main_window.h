@@ -33,8 +33,8 @@ class MainWindow final : public BaseWindow<MainWindow>, public ClickTimer, publi
 
   // ClickTimer
   void SetInterval(int milliseconds) override;
-  void Enable() override;
-  void Disable() override;
+  void StartClickTimer() override;
+  void StopClickTimer() override;
 
   // IconRetry
   void RequestIconRetry() override;

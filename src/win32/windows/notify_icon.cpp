@@ -59,7 +59,7 @@ bool NotifyIcon::Modify(const std::string& tip) {
   return bindings::Shell_NotifyIconA(NIM_MODIFY, &record_) != FALSE;
 }
 
-void NotifyIcon::Delete() {
+void NotifyIcon::Remove() {
   record_.cbSize = sizeof(TrayIconRecord);
   record_.hWnd = owner_;
   record_.uID = kIconId;

@@ -24,7 +24,7 @@ class NotifyIcon final : public TrayIcon {
 
   bool Add(const std::string& tip) override;
   bool Modify(const std::string& tip) override;
-  void Delete() override;
+  void Remove() override;
   // A balloon (NIF_INFO), without its own sound: the program beeps for itself.
   bool ShowNotice(const std::string& title, const std::string& text) override;
   // Shows icon instead (owned by the caller), at once where the icon is in the tray and at the next

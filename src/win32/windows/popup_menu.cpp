@@ -113,7 +113,8 @@ ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std:
       continue;
     }
     UINT flags = MF_STRING;
-    if (entry.command == ConfigureCommand::Clipboard && model.ClipboardChecked()) flags |= MF_CHECKED;
+    if (entry.command == ConfigureCommand::Clipboard && model.Mode() == DeliveryMode::Pasted)
+      flags |= MF_CHECKED;
     AppendMenuW(menu.Get(), flags, static_cast<UINT_PTR>(entry.command), Utf8ToWide(entry.caption).c_str());
   }
   SetMenuDefaultItem(menu.Get(), static_cast<UINT>(ConfigureCommand::List), FALSE);

@@ -10,7 +10,7 @@
 
 #include "app/app_services.h"
 #include "app/tray_app.h"
-#include "win32/windows/about_window.h"
+#include "win32/windows/about_box.h"
 #include "win32/windows/folder_editor_window.h"
 #include "win32/windows/folders_menu_keys.h"
 

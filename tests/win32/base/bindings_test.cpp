@@ -17,10 +17,9 @@ TEST(Records, HaveTheSystemsLayout) {
 #if !defined(_WIN64)
   EXPECT_EQ(sizeof(TrayIconRecord), 88u);
   EXPECT_EQ(sizeof(BrowseInfoRecord), 32u);
-  EXPECT_EQ(sizeof(MemoryStatusRecord), 32u);
 #endif
   EXPECT_EQ(sizeof(TrayIconRecord), static_cast<size_t>(NOTIFYICONDATAA_V1_SIZE));
-  EXPECT_EQ(sizeof(MemoryStatusRecord), sizeof(MEMORYSTATUS));
+  EXPECT_EQ(sizeof(BrowseInfoRecord), sizeof(BROWSEINFOA));
 }
 
 TEST(LazyProc, AnUnknownFunctionFailsAtItsCallAndSaysSo) {
@@ -42,17 +41,12 @@ TEST(LazyProc, AKnownFunctionIsResolvedOnceAndRemembered) {
 }
 
 TEST(Bindings, CallThroughToTheSystem) {
-  EXPECT_EQ(bindings::GetDesktopWindow(), ::GetDesktopWindow());
-  EXPECT_EQ(bindings::GetCurrentProcess(), ::GetCurrentProcess());
-  EXPECT_EQ(bindings::GetProfileIntA("No Such Section", "No Such Key", 320), 320u);
-  MemoryStatusRecord status;
-  std::memset(&status, 0xAB, sizeof(status));
-  bindings::GlobalMemoryStatus(&status);
-  EXPECT_GT(status.dwTotalPhys, 0u);
-  EXPECT_EQ(status.dwLength, sizeof(MemoryStatusRecord));
-  char text[255];
-  EXPECT_EQ(bindings::GetClassNameA(::GetDesktopWindow(), text, 255), 6);
-  EXPECT_STREQ(text, "#32769");
+  const BSTR text = bindings::SysAllocString(L"Dashmarks");
+  ASSERT_NE(text, nullptr);
+  EXPECT_STREQ(text, L"Dashmarks");
+  bindings::SysFreeString(text);
+  EXPECT_TRUE(SUCCEEDED(bindings::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  bindings::CoUninitialize();
 }
 
 TEST(NotifyIconRecord, EveryFillSetsEveryFieldAndPadsTheTipWithBlanks) {

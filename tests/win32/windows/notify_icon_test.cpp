@@ -68,7 +68,7 @@ TEST(NotifyIconBehaviour, AnAddAsksForTheCurrentBehaviourAndShowsTheTipWithIt) {
   // This Wine takes version 4; a shell that refuses it leaves the original behaviour and flags.
   EXPECT_TRUE(icon.CurrentBehaviour());
   EXPECT_EQ(icon.Record().uFlags, static_cast<UINT>(NIF_ICON | NIF_TIP | NIF_MESSAGE | NIF_SHOWTIP));
-  icon.Delete();
+  icon.Remove();
   EXPECT_FALSE(icon.CurrentBehaviour());
   DestroyWindow(owner);
 }

@@ -1,12 +1,12 @@
-#include "win32/windows/about_window.h"
+#include "win32/windows/about_box.h"
 
 #include <string>
 #include <utility>
 
 #include "resource_ids.h"
 #include "ui/about/about_layout.h"
-#include "ui/about/about_texts.h"
-#include "ui/about/memory_line.h"
+#include "ui/about/about_text.h"
+#include "ui/about/about_text.h"
 #include "win32/base/device_context.h"
 #include "win32/base/text_conversion.h"
 #include "win32/system/locale_grouping.h"

@@ -1,11 +1,11 @@
 #pragma once
 // The hourglass while a delivery runs.
 
-#include "platform/pointer.h"
+#include "platform/busy_cursor.h"
 
 namespace dm::win {
 
-class WaitPointer : public Pointer {
+class Win32BusyCursor : public BusyCursor {
  public:
   void ShowHourglass() override;
   void ShowDefault() override;

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include "platform/window_process.h"
+#include "platform/target_program.h"
 
 namespace dm::win {
 
-class Win32WindowProcess : public WindowProcess {
+class Win32TargetProgram : public TargetProgram {
  public:
   // Compares the integrity levels of the two processes' tokens. A program whose token may not be
   // looked at counts as elevated; where the system has no integrity levels, nothing is.

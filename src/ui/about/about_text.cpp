@@ -1,6 +1,7 @@
-#include "ui/about/digit_grouping.h"
+#include "ui/about/about_text.h"
 
 #include <algorithm>
+#include "text/utf8.h"
 
 namespace dm {
 
@@ -52,6 +53,30 @@ std::string FormatGrouped(std::uint64_t value, const DigitGrouping& grouping) {
     text += *it;
   }
   return text;
+}
+
+std::string MemoryLine(std::uint64_t totalPhysicalBytes, const DigitGrouping& grouping) {
+  const std::uint64_t kilobytes = totalPhysicalBytes / 1024 + (totalPhysicalBytes % 1024 >= 512 ? 1 : 0);
+  return FormatGrouped(kilobytes, grouping) + " KB";
+}
+
+std::string FixedLengthText(std::string_view text, std::size_t length) {
+  std::size_t characters = 0;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    if (!IsUtf8Continuation(text[end])) {
+      if (characters == length) break;
+      ++characters;
+    }
+    ++end;
+  }
+  std::string fixed(text.substr(0, end));
+  fixed.append(length - characters, ' ');
+  return fixed;
+}
+
+std::string AboutInfoText(std::size_t folderCount) {
+  return FixedLengthText(std::to_string(folderCount) + " Dashmarks are available", kAboutInfoTextLength);
 }
 
 }  // namespace dm

@@ -3,9 +3,9 @@
 
 namespace dm {
 
-class Pointer {
+class BusyCursor {
  public:
-  virtual ~Pointer() = default;
+  virtual ~BusyCursor() = default;
   virtual void ShowHourglass() = 0;
   virtual void ShowDefault() = 0;
 };

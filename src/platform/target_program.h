@@ -5,9 +5,9 @@
 
 namespace dm {
 
-class WindowProcess {
+class TargetProgram {
  public:
-  virtual ~WindowProcess() = default;
+  virtual ~TargetProgram() = default;
   // Whether the window's program runs with more rights than this one, so that the system would
   // silently drop the keys sent to it. A program that refuses to tell counts as such.
   virtual bool RunsElevated(WindowHandle window) = 0;

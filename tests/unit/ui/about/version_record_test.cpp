@@ -1,12 +1,10 @@
-#include "ui/about/version_resource.h"
+#include "ui/about/version_record.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "ui/about/version_record.h"
 
 namespace dm {
 namespace {

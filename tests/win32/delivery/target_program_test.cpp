@@ -1,6 +1,6 @@
 // What the delivery learns about the program behind a window, against real windows.
 
-#include "win32/delivery/window_process.h"
+#include "win32/delivery/target_program.h"
 
 #include <windows.h>
 
@@ -11,31 +11,31 @@ namespace {
 
 WindowHandle Handle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
-TEST(WindowProcessTest, ThisProgramsOwnWindowIsOwnAndNeverElevated) {
+TEST(TargetProgramTest, ThisProgramsOwnWindowIsOwnAndNeverElevated) {
   const HWND own =
       CreateWindowExW(0, L"STATIC", L"own", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(own, nullptr);
-  Win32WindowProcess process;
+  Win32TargetProgram process;
   EXPECT_TRUE(process.IsOwnOrItsIcon(Handle(own)));
   EXPECT_FALSE(process.RunsElevated(Handle(own)));
   DestroyWindow(own);
 }
 
-TEST(WindowProcessTest, AnotherProgramWithTheSameRightsIsNeitherOwnNorElevated) {
+TEST(TargetProgramTest, AnotherProgramWithTheSameRightsIsNeitherOwnNorElevated) {
   // The desktop window belongs to the shell's process, which runs with this program's rights.
   const HWND desktop = GetDesktopWindow();
   DWORD processId = 0;
   GetWindowThreadProcessId(desktop, &processId);
   if (processId == GetCurrentProcessId()) GTEST_SKIP() << "the desktop window is this process's own";
-  Win32WindowProcess process;
+  Win32TargetProgram process;
   EXPECT_FALSE(process.IsOwnOrItsIcon(Handle(desktop)));
   EXPECT_FALSE(process.RunsElevated(Handle(desktop)));
 }
 
-TEST(WindowProcessTest, TheNotificationAreaCountsAsTheIconsOwn) {
+TEST(TargetProgramTest, TheNotificationAreaCountsAsTheIconsOwn) {
   const HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
   if (tray == nullptr) GTEST_SKIP() << "no notification area on this desktop";
-  EXPECT_TRUE(Win32WindowProcess().IsOwnOrItsIcon(Handle(tray)));
+  EXPECT_TRUE(Win32TargetProgram().IsOwnOrItsIcon(Handle(tray)));
 }
 
 // A top-level window of a class registered here, or nullptr.
@@ -49,7 +49,7 @@ HWND WindowOfClass(const wchar_t* className) {
                          nullptr);
 }
 
-TEST(WindowProcessTest, TheOverflowFlyoutCountsAsTheIconsOnlyInTheShellsProcess) {
+TEST(TargetProgramTest, TheOverflowFlyoutCountsAsTheIconsOnlyInTheShellsProcess) {
   const DWORD here = GetCurrentProcessId();
   const DWORD elsewhere = here + 4;  // process ids are multiples of four: never this one
   const struct {

@@ -1,4 +1,4 @@
-#include "win32/delivery/window_process.h"
+#include "win32/delivery/target_program.h"
 
 #include <windows.h>
 
@@ -36,7 +36,7 @@ std::optional<DWORD> OwnIntegrityLevel() {
 
 }  // namespace
 
-bool Win32WindowProcess::RunsElevated(WindowHandle window) {
+bool Win32TargetProgram::RunsElevated(WindowHandle window) {
   // Without integrity levels (before Windows Vista) input reaches every program.
   const std::optional<DWORD> own = OwnIntegrityLevel();
   if (!own) return false;
@@ -49,7 +49,7 @@ bool Win32WindowProcess::RunsElevated(WindowHandle window) {
   return !theirs || *theirs > *own;
 }
 
-bool Win32WindowProcess::IsOwnOrItsIcon(WindowHandle window) {
+bool Win32TargetProgram::IsOwnOrItsIcon(WindowHandle window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(Hwnd(window), &processId);
   if (processId == GetCurrentProcessId()) return true;
