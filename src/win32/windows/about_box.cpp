@@ -6,7 +6,6 @@
 #include "resource_ids.h"
 #include "ui/about/about_layout.h"
 #include "ui/about/about_text.h"
-#include "ui/about/about_text.h"
 #include "win32/base/device_context.h"
 #include "win32/base/text_conversion.h"
 #include "win32/system/locale_grouping.h"

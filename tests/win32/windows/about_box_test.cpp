@@ -12,8 +12,8 @@
 #include <functional>
 #include <string>
 
-#include "ui/about/about_text.h"
 #include "ui/about/about_layout.h"
+#include "ui/about/about_text.h"
 #include "win32/base/text_conversion.h"
 #include "win32/windows/about_box.h"
 #include "win32/windows/display_scale.h"
