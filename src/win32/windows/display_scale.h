@@ -1,7 +1,7 @@
 #pragma once
 // A window's display scale (its dots per inch) and the icon sizes and system fonts that go with it.
-// Where the system scales each monitor on its own, a window has its monitor's scale; elsewhere
-// every window has the system's.
+// Where the system scales each monitor on its own, a window has its monitor's scale, and so do a
+// pop-up menu and the notification area; elsewhere everything has the system's.
 
 #include <windows.h>
 
