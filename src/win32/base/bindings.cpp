@@ -13,6 +13,7 @@ constexpr wchar_t kDwmapi[] = L"dwmapi.dll";
 constexpr wchar_t kOle32[] = L"ole32.dll";
 constexpr wchar_t kOleAut32[] = L"oleaut32.dll";
 constexpr wchar_t kImm32[] = L"imm32.dll";
+constexpr wchar_t kShcore[] = L"shcore.dll";
 
 // Calls the bound function, or returns failure when it could not be resolved.
 template <typename Fn, typename Result, typename... Args>
@@ -126,6 +127,24 @@ BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIn
 BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi) {
   static LazyProc<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)> proc(kUser32, "AdjustWindowRectExForDpi");
   return CallOr(proc, FALSE, rect, style, menu, exStyle, dpi);
+}
+
+HRESULT GetDpiForMonitor(HMONITOR monitor, UINT* dpiX, UINT* dpiY) {
+  // MONITOR_DPI_TYPE's MDT_EFFECTIVE_DPI, which the headers declare only for Windows 8.1 and later.
+  constexpr int kEffectiveDpi = 0;
+  static LazyProc<HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*)> proc(kShcore, "GetDpiForMonitor");
+  return CallOr(proc, HRESULT{E_NOTIMPL}, monitor, kEffectiveDpi, dpiX, dpiY);
+}
+
+DPI_AWARENESS_CONTEXT GetThreadDpiAwarenessContext() {
+  static LazyProc<DPI_AWARENESS_CONTEXT(WINAPI*)()> proc(kUser32, "GetThreadDpiAwarenessContext");
+  return CallOr(proc, DPI_AWARENESS_CONTEXT{nullptr});
+}
+
+BOOL AreDpiAwarenessContextsEqual(DPI_AWARENESS_CONTEXT first, DPI_AWARENESS_CONTEXT second) {
+  static LazyProc<BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT)> proc(
+      kUser32, "AreDpiAwarenessContextsEqual");
+  return CallOr(proc, FALSE, first, second);
 }
 
 BOOL ChangeWindowMessageFilterEx(HWND window, UINT message, DWORD action, CHANGEFILTERSTRUCT* status) {

@@ -109,6 +109,14 @@ UINT GetDpiForWindow(HWND window);                // the editor's, the About box
 int GetSystemMetricsForDpi(int index, UINT dpi);  // icon sizes at that scale
 BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi);  // fonts
 BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);    // frames
+// A monitor's own scale (Windows 8.1 on, in shcore.dll, which the program loads for nothing else): the
+// monitor a menu opens on and the taskbar's. Always the effective scale; E_NOTIMPL where absent.
+HRESULT GetDpiForMonitor(HMONITOR monitor, UINT* dpiX, UINT* dpiY);
+// Whether the program runs per-monitor v2, the only mode in which the system draws pop-up menus at
+// the scale of their monitor (the functions are Windows 10 version 1607's): nullptr and FALSE where
+// absent.
+DPI_AWARENESS_CONTEXT GetThreadDpiAwarenessContext();
+BOOL AreDpiAwarenessContextsEqual(DPI_AWARENESS_CONTEXT first, DPI_AWARENESS_CONTEXT second);
 
 // A window's own filter for messages from processes of lower integrity (Windows 7 on): a copy of the
 // program run as administrator lets the shell's icon callbacks and "TaskbarCreated" through to the

@@ -53,6 +53,62 @@ SIZE FrameSizeForDpi(SIZE client, DWORD style, DWORD exStyle, int dpi) {
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+namespace {
+
+class SystemMonitorList final : public Monitors {
+ public:
+  HMONITOR At(POINT at) const override { return MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST); }
+
+  HMONITOR Taskbar() const override {
+    // The shell's tray window is the taskbar with the notification area; a taskbar on another
+    // monitor (Shell_SecondaryTrayWnd) has none.
+    if (const HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+      return MonitorFromWindow(tray, MONITOR_DEFAULTTOPRIMARY);
+    }
+    return MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  }
+
+  int Dpi(HMONITOR monitor) const override {
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (monitor == nullptr || FAILED(bindings::GetDpiForMonitor(monitor, &dpiX, &dpiY))) return 0;
+    return static_cast<int>(dpiY);
+  }
+
+  bool WorkArea(HMONITOR monitor, RECT& area) const override {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (monitor == nullptr || !GetMonitorInfoW(monitor, &info)) return false;
+    area = info.rcWork;
+    return true;
+  }
+
+  bool MenusScaleApart() const override {
+    return bindings::AreDpiAwarenessContextsEqual(bindings::GetThreadDpiAwarenessContext(),
+                                                  DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
+  }
+};
+
+// monitor's dots per inch, or the system's where the system does not give it.
+int DpiOrSystem(const Monitors& monitors, HMONITOR monitor) {
+  const int dpi = monitors.Dpi(monitor);
+  return dpi > 0 ? dpi : SystemDpi();
+}
+
+}  // namespace
+
+const Monitors& SystemMonitors() {
+  static const SystemMonitorList monitors;
+  return monitors;
+}
+
+int MenuDpiAt(POINT at, const Monitors& monitors) {
+  if (!monitors.MenusScaleApart()) return SystemDpi();
+  return DpiOrSystem(monitors, monitors.At(at));
+}
+
+int TaskbarDpi(const Monitors& monitors) { return DpiOrSystem(monitors, monitors.Taskbar()); }
+
 UniqueIcon LoadIconAtSize(HINSTANCE instance, int resourceId, int pixels) {
   return UniqueIcon(static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR)));

@@ -73,8 +73,9 @@ bool MainWindow::Create(TrayApp& app) {
 }
 
 void MainWindow::LoadTrayImage() {
-  // The notification area shows small icons, at the scale of the monitor the icon is on.
-  const int size = SystemMetricForDpi(SM_CXSMICON, WindowDpi(Window()));
+  // The notification area shows small icons at the scale of its own monitor, the taskbar's, which
+  // need not be the hidden window's.
+  const int size = SystemMetricForDpi(SM_CXSMICON, TaskbarDpi());
   if (size == trayImageSize_ && trayImage_) return;
   UniqueIcon image = LoadIconAtSize(instance_, IDI_TRAY, size);
   if (!image) {

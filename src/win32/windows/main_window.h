@@ -47,7 +47,7 @@ class MainWindow final : public BaseWindow<MainWindow>, public ClickTimer, publi
   static constexpr UINT kIconRetryMs = 2000;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // Loads the tray image at the size the notification area shows at the icon's scale, when that
+  // Loads the tray image at the size the notification area shows at its monitor's scale, when that
   // size changed; the icon, if shown, changes with it.
   void LoadTrayImage();
 

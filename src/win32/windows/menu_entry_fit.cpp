@@ -15,26 +15,24 @@ namespace {
 // frame: four check marks' widths is room for them all.
 constexpr int kFrameChecks = 4;
 
-}  // namespace
-
-namespace {
-// Pop-up menus are drawn at the system's scale, in the system's menu font.
-UniqueGdiObject MenuFont() {
-  const LOGFONTW menuFont = SystemFontForDpi(SystemFont::Menu, SystemDpi());
+// The system's menu font at the menu's scale, as the menu is drawn in.
+UniqueGdiObject MenuFont(int dpi) {
+  const LOGFONTW menuFont = SystemFontForDpi(SystemFont::Menu, dpi);
   return UniqueGdiObject(CreateFontIndirectW(&menuFont));
 }
 }  // namespace
 
-MenuEntryFit::MenuEntryFit(POINT at)
-    : dc_(CreateCompatibleDC(nullptr)), font_(MenuFont()), selectedFont_(dc_.Get(), font_.Get()) {
-  const int dpi = SystemDpi();
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (!GetMonitorInfoW(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+MenuEntryFit::MenuEntryFit(POINT at, const Monitors& monitors)
+    : dpi_(MenuDpiAt(at, monitors)),
+      dc_(CreateCompatibleDC(nullptr)),
+      font_(MenuFont(dpi_)),
+      selectedFont_(dc_.Get(), font_.Get()) {
+  RECT workArea{};
+  if (!monitors.WorkArea(monitors.At(at), workArea)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
   }
-  maxWidth_ = std::max(0, static_cast<int>(monitor.rcWork.right - monitor.rcWork.left) -
-                              kFrameChecks * SystemMetricForDpi(SM_CXMENUCHECK, dpi));
+  maxWidth_ = std::max(0, static_cast<int>(workArea.right - workArea.left) -
+                              kFrameChecks * SystemMetricForDpi(SM_CXMENUCHECK, dpi_));
 }
 
 std::string MenuEntryFit::Fit(std::string_view caption) const {
@@ -47,7 +45,7 @@ int MenuEntryFit::Width(std::string_view text) const {
   if (!dc_ || !GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &extent)) {
     // Unmeasurable: a check mark's width for each character, which shortens more than needed.
     Trace("a menu entry could not be measured");
-    return static_cast<int>(wide.size()) * SystemMetricForDpi(SM_CXMENUCHECK, SystemDpi());
+    return static_cast<int>(wide.size()) * SystemMetricForDpi(SM_CXMENUCHECK, dpi_);
   }
   return extent.cx;
 }

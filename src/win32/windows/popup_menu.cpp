@@ -24,19 +24,24 @@ void GiveFrontBack(HWND previous) {
   }
 }
 
-// A notification-area menu closes on a click elsewhere only while the owner is the foreground
-// window, and the menu loop needs one more message after it closes.
-UINT_PTR TrackAt(HWND owner, HMENU menu, std::optional<ScreenPoint> at) {
+// Where a menu opens: at, or the pointer.
+POINT Anchor(std::optional<ScreenPoint> at) {
   POINT pointer{};
   if (at) {
     pointer = {at->x, at->y};
   } else {
     GetCursorPos(&pointer);
   }
+  return pointer;
+}
+
+// A notification-area menu closes on a click elsewhere only while the owner is the foreground
+// window, and the menu loop needs one more message after it closes.
+UINT_PTR TrackAt(HWND owner, HMENU menu, POINT anchor) {
   const HWND previous = GetForegroundWindow();
   SetForegroundWindow(owner);
   const BOOL chosen =
-      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, pointer.x, pointer.y, 0, owner, nullptr);
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, anchor.x, anchor.y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
   if (chosen == 0 && previous != owner) {
     // Only while the owner still holds the front (or nobody does): a click elsewhere that closed
@@ -88,9 +93,9 @@ bool AppendItems(HMENU menu, const std::vector<FoldersMenuItem>& items, const Me
 FoldersMenuChoice TrackFoldersMenu(HWND owner, const FoldersMenu& model, std::optional<ScreenPoint> at,
                                    FoldersMenuKeys* keys) {
   UniqueMenu menu(CreatePopupMenu());
-  POINT pointer{};
-  GetCursorPos(&pointer);
-  const MenuEntryFit fit(pointer);
+  // The entries are fitted to the monitor the menu opens on, at its scale.
+  const POINT anchor = Anchor(at);
+  const MenuEntryFit fit(anchor);
   std::vector<FoldersMenuChoice> choices;
   if (!menu || !AppendItems(menu.Get(), model.items, fit, choices)) {
     Trace("the Folders menu could not be made");
@@ -98,7 +103,7 @@ FoldersMenuChoice TrackFoldersMenu(HWND owner, const FoldersMenu& model, std::op
     return {};
   }
   if (keys != nullptr) keys->Opened(menu.Get(), model.keyFolders);
-  const UINT_PTR command = TrackAt(owner, menu.Get(), at);
+  const UINT_PTR command = TrackAt(owner, menu.Get(), anchor);
   if (keys != nullptr) keys->Closed();
   if (command <= kHeadingCommand || command > kHeadingCommand + choices.size()) return {};
   return choices[command - kHeadingCommand - 1];
@@ -118,7 +123,7 @@ ConfigureCommand TrackConfigureMenu(HWND owner, const ConfigureMenu& model, std:
     AppendMenuW(menu.Get(), flags, static_cast<UINT_PTR>(entry.command), Utf8ToWide(entry.caption).c_str());
   }
   SetMenuDefaultItem(menu.Get(), static_cast<UINT>(ConfigureCommand::List), FALSE);
-  const UINT_PTR command = TrackAt(owner, menu.Get(), at);
+  const UINT_PTR command = TrackAt(owner, menu.Get(), Anchor(at));
   switch (static_cast<ConfigureCommand>(command)) {
     case ConfigureCommand::List:
     case ConfigureCommand::Clipboard:

@@ -75,6 +75,59 @@ TEST(FitMenuEntryText, ShortensInTheMiddleKeepingTheRootAndTheLastFolders) {
   }
 }
 
+// The same font at a display scale: each character's width at 96 dpi (6 pixels, 14 for "W" and "M",
+// 2 for "i", 8 for the ellipsis) grown with the scale, as the system's menu font grows with it.
+class ScaledMeasure final : public TextMeasure {
+ public:
+  explicit ScaledMeasure(int dpi) : dpi_(dpi) {}
+  int Width(std::string_view text) const override {
+    int width = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+      const std::size_t start = pos;
+      const auto cp = NextCodePoint(text, pos);
+      if (!cp) pos = start + 1;
+      int at96 = 6;
+      if (cp && (*cp == U'W' || *cp == U'M')) at96 = 14;
+      if (cp && *cp == U'i') at96 = 2;
+      if (cp && *cp == U'\u2026') at96 = 8;
+      width += at96 * dpi_ / 96;
+    }
+    return width;
+  }
+
+ private:
+  int dpi_;
+};
+
+TEST(FitMenuEntryText, ShowsTheSameTextAtEveryScaleWhereFontAndRoomGrowTogether) {
+  // A menu on a monitor at 150 % or 200 % is drawn in a font as much larger, on a monitor with as
+  // many more pixels: an entry keeps the text it has at 100 %.
+  struct Case {
+    const char* caption;
+    int maxWidthAt96;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {R"(C:\Users\me\Documents\)", 132, R"(C:\Users\me\Documents\)"},
+      {R"(C:\Users\me\Documents\Projects\Dashmarks\)", 96, R"(C:\…\Dashmarks\)"},
+      {R"(C:\Users\me\Documents\Projects\Dashmarks\)", 146, R"(C:\…\Projects\Dashmarks\)"},
+      {R"(C:\Users\me\Documents\Projects\Dashmarks\)", 200, R"(C:\Users\me\…\Projects\Dashmarks\)"},
+      {R"(\\server\share\one\two\three\)", 140, R"(\\server\share\…\three\)"},
+      {R"(C:\WWWW\MMMM\WinWin\)", 144, R"(C:\…\MMMM\WinWin\)"},
+      {R"(C:\WWWW\MMMM\WinWin\)", 100, R"(C:\…\WinWin\)"},
+  };
+  for (const Case& c : cases) {
+    for (const int dpi : {96, 144, 192}) {
+      const ScaledMeasure measure(dpi);
+      const int maxWidth = c.maxWidthAt96 * dpi / 96;
+      const std::string fitted = FitMenuEntryText(c.caption, maxWidth, measure);
+      EXPECT_EQ(fitted, c.expected) << c.caption << " at " << dpi << " dpi in " << maxWidth;
+      EXPECT_LE(measure.Width(ShownMenuText(fitted)), maxWidth) << c.caption << " at " << dpi << " dpi";
+    }
+  }
+}
+
 TEST(FitMenuEntryText, KeepsEachAccessKeyMarkerWithWhatItMarks) {
   struct Case {
     const char* caption;
