@@ -5,14 +5,18 @@ set(DASHMARKS_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 # Every function and datum in a section of its own, so the linker leaves out what is never used.
 add_compile_options(-ffunction-sections -fdata-sections)
 
+# The Windows headers' settings (cmake/WindowsDefinitions.cmake), for every target below.
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsDefinitions.cmake)
+add_library(dashmarks_windows_definitions INTERFACE)
+target_compile_definitions(dashmarks_windows_definitions INTERFACE ${DASHMARKS_WINDOWS_DEFINITIONS})
+
 file(GLOB_RECURSE DASHMARKS_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/*.cpp)
 list(FILTER DASHMARKS_WIN32_SOURCES EXCLUDE REGEX ".*/win_main\\.cpp$")
 add_library(dashmarks_win32 STATIC ${DASHMARKS_WIN32_SOURCES})
 target_link_libraries(dashmarks_win32 PUBLIC dashmarks_core)
 # The resource identifiers are shared by the resource script and the windows that load them.
 target_include_directories(dashmarks_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res)
-target_compile_definitions(dashmarks_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
-                                                  _WIN32_WINNT=0x0601 WINVER=0x0601)
+target_link_libraries(dashmarks_win32 PUBLIC dashmarks_windows_definitions)
 # uuid is a static library of interface and class identifiers (the shell's window list); it adds no import.
 target_link_libraries(dashmarks_win32 PUBLIC user32 gdi32 shell32 ole32 comctl32 advapi32 uuid)
 
@@ -65,8 +69,8 @@ file(GLOB DASHMARKS_FIXTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixture
 foreach(fixture ${DASHMARKS_FIXTURES})
   get_filename_component(name ${fixture} NAME_WE)
   add_executable(${name} ${fixture})
-  target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-  target_link_libraries(${name} PRIVATE user32 gdi32 shell32 ole32 comdlg32 comctl32 advapi32 uuid)
+  target_link_libraries(${name} PRIVATE dashmarks_windows_definitions
+                        user32 gdi32 shell32 ole32 comdlg32 comctl32 advapi32 uuid)
   target_link_options(${name} PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
 endforeach()
@@ -74,12 +78,16 @@ endforeach()
 # own prefix. Its exports keep their plain names (no stdcall decoration) for COM to find them.
 add_library(shell_windows_fixture SHARED ${CMAKE_SOURCE_DIR}/tests/fixtures/shell_windows/shell_windows_fixture.cpp)
 set_target_properties(shell_windows_fixture PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
-target_compile_definitions(shell_windows_fixture PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_link_libraries(shell_windows_fixture PRIVATE user32 ole32 oleaut32 advapi32 uuid)
+target_link_libraries(shell_windows_fixture PRIVATE dashmarks_windows_definitions user32 ole32 oleaut32 advapi32 uuid)
 target_link_options(shell_windows_fixture PRIVATE ${DASHMARKS_STATIC_RUNTIME} -Wl,--kill-at)
 # dmhelper's reader of another process's menu: a hook DLL loaded into the program that shows it.
 add_library(menu_reader SHARED ${CMAKE_SOURCE_DIR}/tests/fixtures/menu_reader/menu_reader.cpp)
 set_target_properties(menu_reader PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
-target_compile_definitions(menu_reader PRIVATE UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_link_libraries(menu_reader PRIVATE user32 comctl32)
+target_link_libraries(menu_reader PRIVATE dashmarks_windows_definitions user32 comctl32)
 target_link_options(menu_reader PRIVATE ${DASHMARKS_STATIC_RUNTIME} -Wl,--kill-at)
+
+# The Wine benchmarks' stopwatch (scripts/bench), built only when asked for.
+add_executable(bench_probe EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/wine/bench_probe.cpp)
+target_link_libraries(bench_probe PRIVATE dashmarks_windows_definitions user32 psapi)
+target_link_options(bench_probe PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode)
+set_target_properties(bench_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
