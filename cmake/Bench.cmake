@@ -1,5 +1,5 @@
 # Benchmarks of the portable core (Google Benchmark), built where the library is installed
-# (Debian: libbenchmark-dev). Measure in a Release tree: see docs/performance.md.
+# (Debian: libbenchmark-dev). Measure in a Release tree (preset bench): see docs/performance.md.
 find_package(benchmark QUIET)
 if(benchmark_FOUND)
   file(GLOB DASHMARKS_BENCH_SOURCES CONFIGURE_DEPENDS

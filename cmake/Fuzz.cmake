@@ -1,6 +1,6 @@
 # libFuzzer targets of the portable core, one per tests/fuzz/*_fuzz.cpp. Only a clang tree builds
-# them (configure with -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang); scripts/check runs
-# each over a copy of its seed corpus (tests/fuzz/corpus/<target>/).
+# them (preset fuzz: cmake --preset fuzz && cmake --build --preset fuzz); scripts/check runs each
+# over a copy of its seed corpus (tests/fuzz/corpus/<target>/).
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   set(DASHMARKS_FUZZ_SANITIZERS address,undefined)
   # The core again, instrumented for coverage and the sanitizers, so the ordinary core and the

@@ -4,11 +4,18 @@ through SendInput from the dmhelper fixture), the registry seeded and read back,
 
 Every wait polls for the condition it needs with a deadline; every process the harness starts is
 ended by its id.
+
+    harness.py run EXE [--artifacts DIR]
+
+runs a program for a person to use (scripts/run), with the same Wine set-up: in the user's own prefix,
+made when missing, on the current display or, with no DISPLAY, on a virtual one, where a screenshot
+(DIR/run-screen.png) is taken once the icon shows in the tray. Ends when the program ends; a
+signal ends the program, and with a virtual display, whatever Wine ran on it.
 """
 import os
-import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 from pathlib import Path
@@ -17,8 +24,6 @@ import wine_loader
 
 REGISTRY_KEY = r'HKCU\Software\Vantrel\Dashmarks'
 TRAY_TITLE = 'Wine System Tray'
-# Where Wine keeps its own fonts (MS Sans Serif, Tahoma, ...), by distribution.
-WINE_FONT_DIRS = ('/usr/share/wine/fonts', '/usr/lib/wine/fonts', '/opt/wine-stable/share/wine/fonts')
 
 
 class TestFailure(AssertionError):
@@ -67,6 +72,41 @@ class Window:
         return f'<{self.cls} "{self.title}" {self.hwnd} pid={self.pid} visible={self.visible} rect={self.rect}>'
 
 
+class VirtualDisplay:
+    """An Xvfb display of its own, on the first free display number from 90."""
+
+    def __init__(self, size=(1280, 800)):
+        self.size = size
+        self.number = None
+        self.process = None
+
+    def start(self):
+        """Starts the display and waits for its socket; returns its number."""
+        self.number = self._free_number()
+        width, height = self.size
+        self.process = subprocess.Popen(
+            ['Xvfb', f':{self.number}', '-screen', '0', f'{width}x{height}x24', '-nolisten', 'tcp'],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        Desktop.wait_for(lambda: Path(f'/tmp/.X11-unix/X{self.number}').exists(), 10, 'the virtual display')
+        return self.number
+
+    def stop(self):
+        if self.process:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+            self.process = None
+
+    @staticmethod
+    def _free_number():
+        for n in range(90, 200):
+            if not Path(f'/tmp/.X{n}-lock').exists() and not Path(f'/tmp/.X11-unix/X{n}').exists():
+                return n
+        raise RuntimeError('no free X display number')
+
+
 class Desktop:
     """One virtual display and one Wine prefix, shared by every test of a run."""
 
@@ -92,36 +132,18 @@ class Desktop:
         # Whatever an earlier, interrupted run left in the tests' prefix goes first.
         subprocess.run(['wineserver', '-k'], env={**os.environ, 'WINEPREFIX': str(self.prefix)},
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
-        self.display = self._free_display()
-        width, height = self.screen_size
-        self.xvfb = subprocess.Popen(
-            ['Xvfb', f':{self.display}', '-screen', '0', f'{width}x{height}x24', '-nolisten', 'tcp'],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.xvfb = VirtualDisplay(self.screen_size)
+        self.display = self.xvfb.start()
+        _, self.env = wine_loader.environment(self.exe, self.prefix, f':{self.display}')
         self.env.update({
-            'DISPLAY': f':{self.display}',
-            'WINEPREFIX': str(self.prefix),
+            # The prefixes of the tests are theirs alone, made for the build they run.
             'WINEARCH': self.wine_arch,
             'WINEDEBUG': '-all',
             'WINEDLLOVERRIDES': 'mscoree,mshtml=',
             'LC_ALL': 'C.UTF-8',
         })
-        self.wait_for(lambda: Path(f'/tmp/.X11-unix/X{self.display}').exists(), 10, 'the virtual display')
-        if self.wine_arch == 'win64':
-            # The programs Wine starts for itself go through the same loader.
-            self.env['WINELOADER'] = self.wine_command
-        if not (self.prefix / 'system.reg').exists():
-            self.prefix.mkdir(parents=True, exist_ok=True)
-            subprocess.run([self.wine_command, 'wineboot', '-i'], env=self.env, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL, timeout=300)
-            # With no window manager on the display, Wine draws the frames itself and does not wait
-            # for a manager to acknowledge each window.
-            subprocess.run([self.wine_command, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed', '/d', 'N',
-                            '/f'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
-            # What the prefix's making left running (its first session) slows every COM activation
-            # by seconds; the tests start in a session of their own, as on a reused prefix.
-            subprocess.run(['wineserver', '-k'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                           timeout=60)
-        self._install_wine_fonts()
+        # With no window manager on the display, Wine draws the frames itself.
+        wine_loader.prepare_prefix(self.wine_command, self.env, window_manager=False)
         # A persistent server keeps the prefix's services up between the many short helper runs.
         subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=60)
@@ -129,35 +151,12 @@ class Desktop:
         subprocess.run([self.wine_command, str(self.helper_exe), 'windows'], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=120)
 
-    def _install_wine_fonts(self):
-        """Puts Wine's own fonts in the prefix's Fonts folder, as a Windows installation has them.
-        Where Wine does not find them by itself, every face (MS Sans Serif, Tahoma, MS Shell Dlg)
-        falls back to a wider desktop font and the windows' labels clip."""
-        fonts = self.prefix / 'drive_c' / 'windows' / 'Fonts'
-        if not fonts.is_dir():
-            return
-        for source in WINE_FONT_DIRS:
-            for font in Path(source).glob('*'):
-                if font.suffix.lower() in ('.fon', '.ttf') and not (fonts / font.name).exists():
-                    shutil.copy2(font, fonts / font.name)
-
     def stop(self):
         self.kill_all()
         subprocess.run(['wineserver', '-k'], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=60)
         if self.xvfb:
-            self.xvfb.terminate()
-            try:
-                self.xvfb.wait(10)
-            except subprocess.TimeoutExpired:
-                self.xvfb.kill()
-
-    @staticmethod
-    def _free_display():
-        for n in range(90, 200):
-            if not Path(f'/tmp/.X{n}-lock').exists() and not Path(f'/tmp/.X11-unix/X{n}').exists():
-                return n
-        raise RuntimeError('no free X display number')
+            self.xvfb.stop()
 
     # --- processes ---------------------------------------------------------------------------
 
@@ -487,3 +486,66 @@ class Desktop:
                 self.move_pointer(x0 + cell * i + cell // 2 + 1, y0 + cell // 2)
             time.sleep(0.2)
         check(not self.tray_window(), 'the tray still holds icons of earlier programs')
+
+
+def run_program(exe, artifacts):
+    """Runs exe under Wine until it ends (see the module's description); returns its exit status."""
+    exe = Path(exe).resolve()
+    display = os.environ.get('DISPLAY')
+    virtual = None
+    process = None
+    env = None
+
+    def end(signum, _frame):
+        raise SystemExit(128 + signum)
+    for signum in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+        signal.signal(signum, end)
+    try:
+        if not display:
+            virtual = VirtualDisplay()
+            display = f':{virtual.start()}'
+            print(f'run: no DISPLAY, started a virtual one at {display} (xdotool and import can reach it there)',
+                  file=sys.stderr)
+        command, env = wine_loader.environment(exe, wine_loader.default_prefix(exe), display)
+        wine_loader.prepare_prefix(command, env)
+        print(f'run: starting {exe} (end it from its icon\'s right-click menu: Exit)', file=sys.stderr)
+        process = subprocess.Popen([command, str(exe)], env=env, start_new_session=True)
+        if virtual:
+            screenshot = Path(artifacts) / 'run-screen.png'
+            screenshot.parent.mkdir(parents=True, exist_ok=True)
+            deadline = time.monotonic() + 90
+            while process.poll() is None and time.monotonic() < deadline:
+                shown = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', TRAY_TITLE], env=env,
+                                       capture_output=True, timeout=30)
+                if shown.stdout.strip():
+                    taken = subprocess.run(['import', '-display', display, '-window', 'root', str(screenshot)],
+                                           env=env, capture_output=True, timeout=30)
+                    if taken.returncode == 0:
+                        print(f'run: Dashmarks runs on the virtual display {display}; screenshot: {screenshot}',
+                              file=sys.stderr)
+                    break
+                time.sleep(0.5)
+        return process.wait()
+    finally:
+        if process is not None and process.poll() is None:
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            process.wait()
+        if virtual:
+            # What Wine ran on the display (its desktop, its tray) goes with it.
+            if env is not None:
+                subprocess.run(['wineserver', '-k'], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               timeout=60)
+            virtual.stop()
+
+
+if __name__ == '__main__':
+    import argparse
+    parser = argparse.ArgumentParser(description='Runs a Windows program under Wine for a person to use.')
+    parser.add_argument('command', choices=['run'])
+    parser.add_argument('exe')
+    parser.add_argument('--artifacts', default=str(Path(__file__).resolve().parents[2] / 'artifacts'))
+    arguments = parser.parse_args()
+    sys.exit(run_program(arguments.exe, arguments.artifacts))

@@ -12,11 +12,11 @@
 #include <atomic>
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "win32/delivery/clipboard.h"
 #include "win32/delivery/clipboard_session.h"
+#include "win32/support/test_thread.h"
 
 namespace dm::win {
 namespace {
@@ -139,8 +139,8 @@ TEST(ClipboardTest, SaveGivesUpWhileAnotherWindowKeepsTheClipboardOpen) {
   ASSERT_TRUE(holder.IsOpen());
   // The clipboard belongs to one thread at a time; another thread must wait for it.
   ClipboardSaveResult saved{ClipboardSaveStatus::Saved, nullptr};
-  std::thread other([&saved] { saved = Win32Clipboard().Save(); });
-  other.join();
+  TestThread other([&saved] { saved = Win32Clipboard().Save(); });
+  other.Join();
   EXPECT_EQ(saved.status, ClipboardSaveStatus::Busy);
   EXPECT_EQ(saved.snapshot, nullptr);
 }
@@ -150,7 +150,7 @@ class SilentOwner {
  public:
   SilentOwner() : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, ready] {
+    thread_ = TestThread([this, ready] {
       HWND window =
           CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
       {
@@ -171,7 +171,7 @@ class SilentOwner {
   }
   ~SilentOwner() {
     SetEvent(release_);
-    thread_.join();
+    thread_.Join();
     CloseHandle(release_);
   }
   SilentOwner(const SilentOwner&) = delete;
@@ -179,7 +179,7 @@ class SilentOwner {
 
  private:
   HANDLE release_;
-  std::thread thread_;
+  TestThread thread_;
 };
 
 TEST(ClipboardTest, SaveGivesUpWhenTheClipboardsOwnerDoesNotAnswer) {
@@ -281,7 +281,7 @@ class PromisingOwner {
  public:
   PromisingOwner(DWORD renderDelayMs, bool renders) : delay_(renderDelayMs), renders_(renders) {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, ready] {
+    thread_ = TestThread([this, ready] {
       WNDCLASSW cls{};
       cls.lpfnWndProc = Proc;
       cls.hInstance = GetModuleHandleW(nullptr);
@@ -309,7 +309,7 @@ class PromisingOwner {
   }
   ~PromisingOwner() {
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    thread_.join();
+    thread_.Join();
   }
   PromisingOwner(const PromisingOwner&) = delete;
   PromisingOwner& operator=(const PromisingOwner&) = delete;
@@ -337,7 +337,7 @@ class PromisingOwner {
   DWORD delay_;
   bool renders_;
   std::atomic<bool> rendering_{false};
-  std::thread thread_;
+  TestThread thread_;
   HWND window_ = nullptr;
   DWORD threadId_ = 0;
 };

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "win32/base/file_system_redirection.h"
 #include "win32/base/text_conversion.h"
+#include "win32/support/test_thread.h"
 
 namespace dm::win {
 namespace {
@@ -70,14 +70,14 @@ TEST(FolderCheckTest, APathOffThisMachinesDisksIsNeverTakenForAFolderItIsNot) {
 
 // The redirection calls as the folder check makes them, with the thread that made each.
 struct RedirectionLog {
-  std::mutex mutex;
+  CriticalSection lock;
   std::vector<DWORD> offOn;   // threads that turned it off and have not turned it back on
   std::vector<DWORD> allOff;  // every thread that turned it off
 };
 RedirectionLog redirectionLog;
 
 BOOL LoggedDisable(void** previous) {
-  const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+  const CriticalSection::Lock locked(redirectionLog.lock);
   redirectionLog.offOn.push_back(GetCurrentThreadId());
   redirectionLog.allOff.push_back(GetCurrentThreadId());
   *previous = nullptr;
@@ -85,7 +85,7 @@ BOOL LoggedDisable(void** previous) {
 }
 
 BOOL LoggedRevert(void* /*previous*/) {
-  const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+  const CriticalSection::Lock locked(redirectionLog.lock);
   for (auto it = redirectionLog.offOn.begin(); it != redirectionLog.offOn.end(); ++it) {
     if (*it == GetCurrentThreadId()) {
       redirectionLog.offOn.erase(it);
@@ -102,7 +102,7 @@ bool AllTurnedBackOn(ULONGLONG deadlineMs) {
   const ULONGLONG until = GetTickCount64() + deadlineMs;
   for (;;) {
     {
-      const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+      const CriticalSection::Lock locked(redirectionLog.lock);
       if (redirectionLog.offOn.empty()) return true;
     }
     if (GetTickCount64() > until) return false;
@@ -128,7 +128,7 @@ TEST(FolderCheckTest, LooksWithRedirectionOffAndTurnsItBackOnOnTheThreadThatLook
   };
   for (const Case& c : cases) {
     {
-      const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+      const CriticalSection::Lock locked(redirectionLog.lock);
       redirectionLog.offOn.clear();
       redirectionLog.allOff.clear();
     }
@@ -137,7 +137,7 @@ TEST(FolderCheckTest, LooksWithRedirectionOffAndTurnsItBackOnOnTheThreadThatLook
     EXPECT_NE(check.Check(c.path), c.notExpected) << c.path;
     // A worker the check stopped waiting for finishes on its own, and turns it back on then.
     EXPECT_TRUE(AllTurnedBackOn(10000)) << c.path;
-    const std::lock_guard<std::mutex> lock(redirectionLog.mutex);
+    const CriticalSection::Lock locked(redirectionLog.lock);
     ASSERT_FALSE(redirectionLog.allOff.empty()) << c.path;
     bool byAnotherThread = false;
     for (const DWORD thread : redirectionLog.allOff) byAnotherThread |= thread != GetCurrentThreadId();

@@ -7,9 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "win32/delivery/dialog_controls.h"
+#include "win32/support/test_thread.h"
 
 namespace dm::win {
 namespace {
@@ -35,7 +34,7 @@ class BoxThread {
  public:
   BoxThread() {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, ready] {
+    thread_ = TestThread([this, ready] {
       WNDCLASSW cls{};
       cls.lpfnWndProc = FrameProc;
       cls.hInstance = GetModuleHandleW(nullptr);
@@ -58,7 +57,7 @@ class BoxThread {
   ~BoxThread() {
     PostMessageW(frame_, WM_CLOSE, 0, 0);
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    thread_.join();
+    thread_.Join();
   }
   BoxThread(const BoxThread&) = delete;
   BoxThread& operator=(const BoxThread&) = delete;
@@ -68,7 +67,7 @@ class BoxThread {
   LRESULT SetOpen(bool open) const { return SendMessageW(frame_, kSetOpen, open ? TRUE : FALSE, 0); }
 
  private:
-  std::thread thread_;
+  TestThread thread_;
   HWND frame_ = nullptr;
   HWND edit_ = nullptr;
   DWORD threadId_ = 0;

@@ -7,13 +7,13 @@
 
 #include <string>
 #include <string_view>
-#include <thread>
 
 #include "deliver/delivery_keys.h"
 #include "win32/base/text_conversion.h"
 #include "win32/delivery/activation.h"
 #include "win32/delivery/clipboard.h"
 #include "win32/delivery/send_input_keyboard.h"
+#include "win32/support/test_thread.h"
 
 namespace dm::win {
 namespace {
@@ -37,7 +37,7 @@ class EditWindowThread {
  public:
   EditWindowThread() {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, ready] {
+    thread_ = TestThread([this, ready] {
       WNDCLASSW cls{};
       cls.lpfnWndProc = FrameProc;
       cls.hInstance = GetModuleHandleW(nullptr);
@@ -63,7 +63,7 @@ class EditWindowThread {
   ~EditWindowThread() {
     PostMessageW(frame_, WM_CLOSE, 0, 0);
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    thread_.join();
+    thread_.Join();
   }
 
   HWND frame() const { return frame_; }
@@ -77,7 +77,7 @@ class EditWindowThread {
   }
 
  private:
-  std::thread thread_;
+  TestThread thread_;
   HWND frame_ = nullptr;
   HWND edit_ = nullptr;
   DWORD threadId_ = 0;

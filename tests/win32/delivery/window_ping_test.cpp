@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
+#include "win32/support/test_thread.h"
 
 namespace dm::win {
 namespace {
@@ -66,10 +66,10 @@ TEST(WindowPingTest, AnErrorThatWillNotChangeEndsTheWaitAtTheFirstAsk) {
 
 TEST(WindowPingTest, AWindowDestroyedByItsThreadIsGivenUp) {
   HWND gone = nullptr;
-  std::thread([&gone] {
+  TestThread([&gone] {
     gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
-  }).join();
+  }).Join();
   ASSERT_NE(gone, nullptr);
   EXPECT_EQ(Ping(gone, 250), PingResult::kNeverWill);
   EXPECT_FALSE(AnswersBefore(gone, GetTickCount64() + kFarDeadlineMs));

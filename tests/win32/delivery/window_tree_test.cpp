@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "win32/delivery/window_tree.h"
+#include "win32/support/test_thread.h"
 
 namespace dm::win {
 namespace {
@@ -27,7 +26,7 @@ class WindowThread {
  public:
   WindowThread(const wchar_t* title, bool minimised) {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, ready, title, minimised] {
+    thread_ = TestThread([this, ready, title, minimised] {
       WNDCLASSW cls{};
       cls.lpfnWndProc = StallingProc;
       cls.hInstance = GetModuleHandleW(nullptr);
@@ -47,7 +46,7 @@ class WindowThread {
   }
   ~WindowThread() {
     PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    thread_.join();
+    thread_.Join();
   }
   WindowThread(const WindowThread&) = delete;
   WindowThread& operator=(const WindowThread&) = delete;
@@ -56,7 +55,7 @@ class WindowThread {
   WindowHandle handle() const { return reinterpret_cast<WindowHandle>(window_); }
 
  private:
-  std::thread thread_;
+  TestThread thread_;
   HWND window_ = nullptr;
   DWORD threadId_ = 0;
 };
