@@ -3,12 +3,13 @@
 its memory and its GDI and USER objects read after the first ten of each activity and at the end of
 it. Whatever grows after the first ten is what a long session would pile up.
 
-Usage: memory_drill.py BUILD_DIR [--scale F] [--only NAME] [--artifacts DIR]
+Usage: memory_drill.py BUILD_DIR [--scale F] [--deliveries N] [--only NAME] [--artifacts DIR]
 
 The activities, in order: the Folders menu opened and closed, the About box, the list editor, and
 deliveries into every kind of target the end-to-end tests have, typed and then pasted (the
-Clipboard option switched through the Configure menu). --scale multiplies every count (0.1 makes a
-quick run); --only keeps the activities whose name holds NAME. The table goes to stdout and to
+Clipboard option switched through the Configure menu). --deliveries sets how many go into each
+kind of target (200); --scale multiplies every count, never below 10 (0.1 makes a quick run);
+--only keeps the activities whose name holds NAME. The table goes to stdout and to
 memory-drill.txt among the artefacts (artifacts/memory-drill by default).
 
 Memory is read from /proc (the resident set, and its anonymous part as the private bytes resident)
@@ -33,13 +34,14 @@ DIALOG_TITLE = 'Drill Dialog'
 # --- what is measured ----------------------------------------------------------------------------
 
 def figures(d):
-    """RSS and anonymous RSS (KB, from /proc), private bytes (KB, as Wine tells the program), GDI
-    and USER objects (counted inside the program)."""
+    """RSS and anonymous RSS (KB, from /proc; the anonymous part is the private bytes resident, since
+    Wine's GetProcessMemoryInfo answers 0 for them), GDI and USER objects (counted inside the
+    program)."""
     rss, anonymous = resident_kb(d)
     rc, out = d.helper('objects', d.main_window().hwnd, timeout=120)
     check(rc == 0, f'could not count the program\'s objects: {out}')
     numbers = {key: int(value) for key, value in re.findall(r'(\w+) (\d+)', out)}
-    return {'rss': rss, 'anon': anonymous, 'private': numbers['private'], 'gdi': numbers['gdi'],
+    return {'rss': rss, 'private': anonymous, 'gdi': numbers['gdi'],
             'user': numbers['user'], 'guigdi': numbers['guigdi'], 'guiuser': numbers['guiuser'],
             'detail': out.strip()}
 
@@ -49,6 +51,7 @@ def figures(d):
 # makes a round take a fraction of a second where a helper run per step takes several.
 
 def drill(d, activity, rounds, *extra):
+    check(d.main_window() is not None, 'the program has ended')
     x, y = d.tray_icon_point()
     rc, out = d.helper('drill', activity, rounds, x, y, *extra, timeout=60 + 40 * rounds)
     check(rc == 0, f'{activity}: {out.strip()}')
@@ -102,16 +105,16 @@ def run_activity(d, name, count, rounds, table, out):
     seconds = time.monotonic() - started
     table.append((name, count, warm, end, seconds))
     row = (f'{name}: {count} in {seconds:.0f} s ({seconds / max(count, 1):.2f} s each; the first 10 '
-           f'{warm_seconds:.0f} s, with the count); after 10 {warm["detail"]}, RSS {warm["rss"]} KB; at the end '
-           f'{end["detail"]}, RSS {end["rss"]} KB')
+           f'{warm_seconds:.0f} s, with the count); after 10 {warm["detail"]}, RSS {warm["rss"]} KB, anonymous '
+           f'{warm["private"]} KB; at the end {end["detail"]}, RSS {end["rss"]} KB, anonymous {end["private"]} KB')
     print(row, flush=True)
     out.write(row + '\n')
     out.flush()
 
 
 def markdown(table, start):
-    rows = ['| Activity | Count | RSS MB after 10 / end | Private MB after 10 / end | GDI after 10 / end | '
-            'USER after 10 / end | Growth after warm-up | Time |',
+    rows = ['| Activity | Count | RSS MB after 10 / end | Private (anonymous resident) MB after 10 / end | '
+            'GDI after 10 / end | USER after 10 / end | Growth after warm-up | Time |',
             '|---|---:|---|---|---|---|---|---:|']
     for name, count, warm, end, seconds in table:
         growth = (f'RSS {(end["rss"] - warm["rss"]) / 1024:+.1f} MB, private '
@@ -151,7 +154,8 @@ def main():
         with Scratch() as s, open(d.test_dir() / 'memory-drill.txt', 'w') as out:
             folders = [s.folder('first drill folder'), s.folder('second drill folder')]
             d.reg_seed_paths([windows_path(f) for f in folders], Clipboard='False')
-            d.start_dashmarks()
+            # Its trace lines and any exception it meets go to dashmarks.log among the artefacts.
+            d.start_dashmarks(env={'WINEDEBUG': 'warn+seh'})
             time.sleep(3)
             start = figures(d)
             out.write(f'start: {start["detail"]}\n')
