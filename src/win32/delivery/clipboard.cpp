@@ -123,7 +123,7 @@ bool WaitAnswering(HANDLE event, ULONGLONG deadline) {
   }
 }
 
-// Every format of the clipboard, which reader holds open, copied within the bounds.
+// Every format of the clipboard, which this thread holds open, copied within the bounds.
 ClipboardSaveResult CopyOpenClipboard(const ClipboardBounds& bounds) {
   const ULONGLONG deadline = GetTickCount64() + bounds.milliseconds;
   int skipped = 0;
