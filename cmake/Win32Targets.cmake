@@ -70,7 +70,7 @@ foreach(fixture ${DASHMARKS_FIXTURES})
   get_filename_component(name ${fixture} NAME_WE)
   add_executable(${name} ${fixture})
   target_link_libraries(${name} PRIVATE dashmarks_windows_definitions
-                        user32 gdi32 shell32 ole32 comdlg32 comctl32 advapi32 uuid)
+                        user32 gdi32 shell32 ole32 comdlg32 comctl32 advapi32 uuid psapi)
   target_link_options(${name} PRIVATE ${DASHMARKS_STATIC_RUNTIME} -municode)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
 endforeach()
@@ -83,7 +83,7 @@ target_link_options(shell_windows_fixture PRIVATE ${DASHMARKS_STATIC_RUNTIME} -W
 # dmhelper's reader of another process's menu: a hook DLL loaded into the program that shows it.
 add_library(menu_reader SHARED ${CMAKE_SOURCE_DIR}/tests/fixtures/menu_reader/menu_reader.cpp)
 set_target_properties(menu_reader PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures)
-target_link_libraries(menu_reader PRIVATE dashmarks_windows_definitions user32 comctl32)
+target_link_libraries(menu_reader PRIVATE dashmarks_windows_definitions user32 gdi32 comctl32 psapi)
 target_link_options(menu_reader PRIVATE ${DASHMARKS_STATIC_RUNTIME} -Wl,--kill-at)
 
 # The Wine benchmarks' stopwatch (scripts/bench), built only when asked for.

@@ -123,15 +123,8 @@ bool WaitAnswering(HANDLE event, ULONGLONG deadline) {
   }
 }
 
-// The snapshot itself, on the worker: the clipboard is opened for reading only, by a window of
-// the worker's own (the system tells openers apart by their window).
-ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
-  const UniqueWindow reader(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                            GetModuleHandleW(nullptr), nullptr));
-  ClipboardSession session(reader.Get());
-  if (!session.IsOpen()) {
-    return Busy("the clipboard stays open in another program; nothing is pasted");
-  }
+// Every format of the clipboard, which this thread holds open, copied within the bounds.
+ClipboardSaveResult CopyOpenClipboard(const ClipboardBounds& bounds) {
   const ULONGLONG deadline = GetTickCount64() + bounds.milliseconds;
   int skipped = 0;
   auto snapshot = std::make_unique<Win32ClipboardSnapshot>();
@@ -169,6 +162,25 @@ ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
           " clipboard format(s) could not be copied and will not come back");
   }
   return {ClipboardSaveStatus::Saved, std::move(snapshot)};
+}
+
+// The snapshot itself, on the worker: the clipboard is opened for reading only, by a window of
+// the worker's own (the system tells openers apart by their window).
+ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
+  const UniqueWindow reader(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+  ClipboardSaveResult result;
+  {
+    const ClipboardSession session(reader.Get());
+    if (!session.IsOpen()) return Busy("the clipboard stays open in another program; nothing is pasted");
+    result = CopyOpenClipboard(bounds);
+  }
+  // GetClipboardData copies another program's data into this process, and the system may keep
+  // that copy until this process opens the clipboard again (Wine does, even for a format refused
+  // by its size): a snapshot given up would hold as much as the clipboard holds, hundreds of
+  // megabytes, until the next paste. Opening it once more lets the copies go.
+  { const ClipboardSession again(reader.Get()); }
+  return result;
 }
 
 }  // namespace
