@@ -425,8 +425,18 @@ struct SavedFormat {
   std::vector<char> bytes;
 };
 
+// The clipboard, opened as the program opens it: Wine's own clipboard manager opens it for a
+// moment after every change, so an attempt that finds it open is made again after 25 ms.
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    if (attempt > 0) Sleep(25);
+    if (OpenClipboard(owner)) return true;
+  }
+  return false;
+}
+
 bool SaveClipboard(HWND owner, std::vector<SavedFormat>& saved) {
-  if (!OpenClipboard(owner)) return false;
+  if (!OpenClipboardSoon(owner)) return false;
   for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
     HANDLE data = GetClipboardData(format);
     const SIZE_T size = data != nullptr ? GlobalSize(data) : 0;
@@ -441,7 +451,7 @@ bool SaveClipboard(HWND owner, std::vector<SavedFormat>& saved) {
 }
 
 bool PutOnClipboard(HWND owner, const std::vector<SavedFormat>& formats) {
-  if (!OpenClipboard(owner)) return false;
+  if (!OpenClipboardSoon(owner)) return false;
   EmptyClipboard();
   bool all = true;
   for (const SavedFormat& saved : formats) {
@@ -503,33 +513,52 @@ int Deliver(const wchar_t* log, const std::wstring& mode, const std::wstring& pa
   // In front once the system says so and the dialog's thread has carried out its activation.
   SetForegroundWindow(found.dialog);
   while (GetForegroundWindow() != found.dialog) {
-    if (clock.Milliseconds() > kTimeoutMs) return 4;
+    if (clock.Milliseconds() > kTimeoutMs) {
+      Print(L"the dialog did not come to the front");
+      return 4;
+    }
     Sleep(1);
   }
-  if (!Answers(found.dialog, WM_NULL, 0, 0)) return 4;
+  if (!Answers(found.dialog, WM_NULL, 0, 0)) {
+    Print(L"the dialog does not answer");
+    return 4;
+  }
   // The dialog moves its focus to the box itself, and the text is selected so the keys replace it.
   const HWND edit = EditOf(found.box);
   if (!Answers(DialogOfControl(found.box, found.dialog), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(found.box),
                TRUE) ||
       !Answers(edit, EM_SETSEL, 0, -1)) {
+    Print(L"the name box was not focused");
     return 4;
   }
   std::vector<INPUT> inputs;
   if (pasted) {
     std::vector<SavedFormat> saved;
-    if (!SaveClipboard(own, saved)) return 4;
+    if (!SaveClipboard(own, saved)) {
+      Print(L"the clipboard could not be saved");
+      return 4;
+    }
     // The path as the clipboard's only content.
     std::vector<SavedFormat> text{{CF_UNICODETEXT, {}}};
     const char* first = reinterpret_cast<const char*>(path.c_str());
     text[0].bytes.assign(first, first + (path.size() + 1) * sizeof(wchar_t));
-    if (!PutOnClipboard(own, text)) return 4;
+    if (!PutOnClipboard(own, text)) {
+      Print(L"the path could not be put on the clipboard");
+      return 4;
+    }
     KeyTokenInputs(L"ctrl+v", inputs);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     // The earlier content goes back once the box has taken the paste.
     while (TextOf(edit) != path) {
-      if (clock.Milliseconds() > kTimeoutMs) return 4;
+      if (clock.Milliseconds() > kTimeoutMs) {
+        Print(L"the box holds \"" + TextOf(edit) + L"\", not the path");
+        return 4;
+      }
     }
-    if (!PutOnClipboard(own, saved)) return 4;
+    if (!PutOnClipboard(own, saved)) {
+      Print(L"the clipboard could not be put back");
+      return 4;
+    }
     inputs.clear();
   } else {
     KeyTokenInputs(L"text:" + path, inputs);
