@@ -425,8 +425,8 @@ struct SavedFormat {
   std::vector<char> bytes;
 };
 
-// The clipboard, opened as the program opens it: Wine's own clipboard manager opens it for a
-// moment after every change, so an attempt that finds it open is made again after 25 ms.
+// The clipboard, opened as the program opens it: another program may hold it open for a moment,
+// so an attempt that finds it open is made again after 25 ms, twenty times at most.
 bool OpenClipboardSoon(HWND owner) {
   for (int attempt = 0; attempt < 20; ++attempt) {
     if (attempt > 0) Sleep(25);
