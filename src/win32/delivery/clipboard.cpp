@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <new>
 #include <string>
@@ -56,8 +57,6 @@ void MarkForThisPasteAlone() {
 
 }  // namespace
 
-Win32Clipboard::~Win32Clipboard() { owner_.Reset(); }
-
 LRESULT CALLBACK Win32Clipboard::OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROYCLIPBOARD) {
     // The clipboard was emptied: what the private formats held is no longer anyone's.
@@ -95,6 +94,15 @@ struct Win32Clipboard::Reading {
   ClipboardBounds bounds;
   ClipboardSaveResult result;  // written by the worker before it signals done
   UniqueKernelHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+// The worker's side of the pair, shared the same way. The asking thread hands a reading over in
+// next, only while no earlier one is unfinished, and wakes the worker; quit ends the worker at
+// its next wake.
+struct Win32Clipboard::Reader {
+  UniqueKernelHandle wake{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+  std::shared_ptr<Reading> next;
+  std::atomic<bool> quit{false};
 };
 
 namespace {
@@ -164,14 +172,13 @@ ClipboardSaveResult CopyOpenClipboard(const ClipboardBounds& bounds) {
   return {ClipboardSaveStatus::Saved, std::move(snapshot)};
 }
 
+
 // The snapshot itself, on the worker: the clipboard is opened for reading only, by a window of
 // the worker's own (the system tells openers apart by their window).
-ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
-  const UniqueWindow reader(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                            GetModuleHandleW(nullptr), nullptr));
+ClipboardSaveResult TakeSnapshot(HWND reader, const ClipboardBounds& bounds) {
   ClipboardSaveResult result;
   {
-    const ClipboardSession session(reader.Get());
+    const ClipboardSession session(reader);
     if (!session.IsOpen()) return Busy("the clipboard stays open in another program; nothing is pasted");
     result = CopyOpenClipboard(bounds);
   }
@@ -179,18 +186,52 @@ ClipboardSaveResult TakeSnapshot(const ClipboardBounds& bounds) {
   // that copy until this process opens the clipboard again (Wine does, even for a format refused
   // by its size): a snapshot given up would hold as much as the clipboard holds, hundreds of
   // megabytes, until the next paste. Opening it once more lets the copies go.
-  { const ClipboardSession again(reader.Get()); }
+  { const ClipboardSession again(reader); }
   return result;
 }
 
 }  // namespace
 
 DWORD WINAPI Win32Clipboard::Read(void* parameter) {
-  const std::unique_ptr<std::shared_ptr<Reading>> held(static_cast<std::shared_ptr<Reading>*>(parameter));
-  Reading& reading = **held;
-  reading.result = TakeSnapshot(reading.bounds);
-  SetEvent(reading.done.Get());
-  return 0;
+  const std::unique_ptr<std::shared_ptr<Reader>> held(static_cast<std::shared_ptr<Reader>*>(parameter));
+  Reader& reader = **held;
+  const UniqueWindow window(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+  const HANDLE wake = reader.wake.Get();
+  for (;;) {
+    // Messages sent to the worker's window meanwhile are answered; none is ever posted to it.
+    const DWORD woke = MsgWaitForMultipleObjectsEx(1, &wake, INFINITE, QS_SENDMESSAGE, 0);
+    if (woke == WAIT_OBJECT_0 + 1) {
+      MSG ignored;
+      PeekMessageW(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+      continue;
+    }
+    if (woke != WAIT_OBJECT_0 || reader.quit.load()) return 0;
+    const std::shared_ptr<Reading> reading = std::exchange(reader.next, nullptr);
+    if (!reading) continue;
+    reading->result = TakeSnapshot(window.Get(), reading->bounds);
+    SetEvent(reading->done.Get());
+  }
+}
+
+Win32Clipboard::~Win32Clipboard() {
+  if (reader_) {
+    reader_->quit.store(true);
+    SetEvent(reader_->wake.Get());
+  }
+  owner_.Reset();
+}
+
+bool Win32Clipboard::StartReader() {
+  if (reader_) return true;
+  auto reader = std::make_shared<Reader>();
+  if (!reader->wake) return false;
+  auto held = std::make_unique<std::shared_ptr<Reader>>(reader);
+  const UniqueKernelHandle worker(CreateThread(nullptr, 0, &Read, held.get(), 0, nullptr));
+  if (!worker) return false;
+  static_cast<void>(held.release());  // the worker's now: it lets go of it
+  reader_ = std::move(reader);
+  return true;
 }
 
 ClipboardSaveResult Win32Clipboard::Save() {
@@ -216,10 +257,9 @@ ClipboardSaveResult Win32Clipboard::Save() {
   auto reading = std::make_shared<Reading>();
   reading->bounds = bounds_;
   if (!reading->done) return Busy("no event for the clipboard's copy; nothing is pasted");
-  auto held = std::make_unique<std::shared_ptr<Reading>>(reading);
-  const UniqueKernelHandle worker(CreateThread(nullptr, 0, &Read, held.get(), 0, nullptr));
-  if (!worker) return Busy("no thread for the clipboard's copy; nothing is pasted");
-  static_cast<void>(held.release());  // the worker's now: it lets go of it
+  if (!StartReader()) return Busy("no thread for the clipboard's copy; nothing is pasted");
+  reader_->next = reading;
+  SetEvent(reader_->wake.Get());
   // A little beyond the worker's own bound, which it checks between formats.
   if (!WaitAnswering(reading->done.Get(), GetTickCount64() + bounds_.milliseconds + kWorkerGraceMs)) {
     unfinished_ = std::move(reading);

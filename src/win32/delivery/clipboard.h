@@ -37,8 +37,10 @@ class Win32Clipboard : public Clipboard {
   // runs out; OwnersOwn when an OLE clipboard window owns it (an Office copy or cut: taking it
   // over would end a pending cut, and its data object cannot be rebuilt from bytes). The copy is
   // made on a worker thread, waited for within the time bound while this thread answers the
-  // messages other threads send it; a worker past the bound is left to end by itself (an owner
+  // messages other threads send it; a worker past the bound is left to finish by itself (an owner
   // that hangs while rendering holds it), and until it has, no new snapshot is begun (TooLarge).
+  // The worker is started at the first Save and kept for the next: a thread and its window take
+  // milliseconds to make (about 3 ms under Wine), which every paste would pay.
   // Every outcome but Saved is traced in one line.
   ClipboardSaveResult Save() override;
   // The text, marked to be kept out of the clipboard history, the cloud clipboard and clipboard
@@ -55,9 +57,13 @@ class Win32Clipboard : public Clipboard {
   HWND Owner();
 
   struct Reading;
+  struct Reader;
   static DWORD WINAPI Read(void* parameter);
+  // The worker, started once; false when it cannot be.
+  bool StartReader();
 
   ClipboardBounds bounds_;
+  std::shared_ptr<Reader> reader_;           // the worker, with what it is to read next
   std::shared_ptr<Reading> unfinished_;      // a snapshot left running past its time
   std::vector<UniqueGlobal> privateBlocks_;  // what the private formats put back hold
   UniqueWindow owner_;                       // destroyed first

@@ -13,6 +13,14 @@
 //                                     "MICROSECONDS LINE": from the token after "mark" to that line
 //   bench_probe menu TOKEN...         sends keys, then waits for a pop-up menu to show; prints
 //                                     "MICROSECONDS": from the token after "mark" to the menu
+//   bench_probe deliver LOG typed|pasted PATH
+//                                     the least a correct delivery does, in a straight line: with a
+//                                     window of its own in front (as the program's menu is), finds
+//                                     the file dialog, brings it to the front, focuses its name box
+//                                     by handle, types PATH (or saves the clipboard, puts PATH on
+//                                     it, sends Ctrl+V, waits until the box holds it and restores
+//                                     the clipboard) and Enter, then waits for LOG to grow by a
+//                                     line; prints "MICROSECONDS LINE" from the search to that line
 //
 // Tokens of "timed": down, up, enter, esc, alt+X, ctrl+X, text:LITERAL (typed as Unicode),
 // front:TITLE (brings that visible top-level window to the foreground and waits until it is),
@@ -349,6 +357,237 @@ int Timed(const wchar_t* log, int count, wchar_t** tokens) {
   return 1;
 }
 
+// --- the minimal deliverer --------------------------------------------------------------------
+
+// The file dialog the program would find: the first visible top-level dialog in Z-order with a
+// visible name box, which the search tells it by.
+struct FoundDialog {
+  HWND dialog = nullptr;
+  HWND box = nullptr;
+};
+
+HWND NameBoxOf(HWND dialog) {
+  HWND box = VisibleChild(dialog, 0x47C);
+  if (box == nullptr) box = VisibleChild(dialog, 0x480);
+  if (box == nullptr) box = VisibleChild(dialog, 0x3E9);
+  return box;
+}
+
+BOOL CALLBACK MatchFileDialog(HWND window, LPARAM param) {
+  auto* found = reinterpret_cast<FoundDialog*>(param);
+  wchar_t cls[16] = L"";
+  if (GetClassNameW(window, cls, 16) == 0 || lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(window)) {
+    return TRUE;
+  }
+  if (HWND box = NameBoxOf(window); box != nullptr) {
+    *found = {window, box};
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The dialog box that holds a control, and the edit field that takes its text.
+HWND DialogOfControl(HWND control, HWND root) {
+  for (HWND window = GetParent(control); window != nullptr; window = GetParent(window)) {
+    wchar_t cls[16] = L"";
+    GetClassNameW(window, cls, 16);
+    if (lstrcmpW(cls, L"#32770") == 0 || window == root) return window;
+  }
+  return root;
+}
+
+HWND EditOf(HWND box) {
+  wchar_t cls[16] = L"";
+  GetClassNameW(box, cls, 16);
+  if (lstrcmpW(cls, L"Edit") == 0) return box;
+  if (HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr)) return edit;
+  if (HWND combo = FindWindowExW(box, nullptr, L"ComboBox", nullptr))
+    return FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  return box;
+}
+
+bool Answers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs,
+                             result != nullptr ? result : &ignored) != 0;
+}
+
+std::wstring TextOf(HWND edit) {
+  wchar_t text[1024] = L"";
+  DWORD_PTR copied = 0;
+  if (!Answers(edit, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), &copied)) return {};
+  return std::wstring(text, copied < 1024 ? copied : 1023);
+}
+
+// The clipboard's formats that are memory blocks, copied, to be put back after the paste.
+struct SavedFormat {
+  UINT format;
+  std::vector<char> bytes;
+};
+
+// The clipboard, opened as the program opens it: another program may hold it open for a moment,
+// so an attempt that finds it open is made again after 25 ms, twenty times at most.
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    if (attempt > 0) Sleep(25);
+    if (OpenClipboard(owner)) return true;
+  }
+  return false;
+}
+
+bool SaveClipboard(HWND owner, std::vector<SavedFormat>& saved) {
+  if (!OpenClipboardSoon(owner)) return false;
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    HANDLE data = GetClipboardData(format);
+    const SIZE_T size = data != nullptr ? GlobalSize(data) : 0;
+    const void* bytes = size != 0 ? GlobalLock(data) : nullptr;
+    if (bytes == nullptr) continue;
+    const char* first = static_cast<const char*>(bytes);
+    saved.push_back({format, std::vector<char>(first, first + size)});
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return true;
+}
+
+bool PutOnClipboard(HWND owner, const std::vector<SavedFormat>& formats) {
+  if (!OpenClipboardSoon(owner)) return false;
+  EmptyClipboard();
+  bool all = true;
+  for (const SavedFormat& saved : formats) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, saved.bytes.size());
+    memcpy(GlobalLock(memory), saved.bytes.data(), saved.bytes.size());
+    GlobalUnlock(memory);
+    all = SetClipboardData(saved.format, memory) != nullptr && all;
+  }
+  CloseClipboard();
+  return all;
+}
+
+LRESULT CALLBACK PlainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+// The probe's own small window, in front, as the program's menu is when its entry is picked.
+HWND OwnWindowInFront() {
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = PlainWindow;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.lpszClassName = L"BenchProbeFront";
+  RegisterClassW(&cls);
+  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls.lpszClassName, L"Bench probe", WS_POPUP,
+                                0, 0, 8, 8, nullptr, nullptr, cls.hInstance, nullptr);
+  if (window == nullptr) return nullptr;
+  ShowWindow(window, SW_SHOW);
+  const Stopwatch clock;
+  while (GetForegroundWindow() != window && clock.Milliseconds() < 5000) {
+    SetForegroundWindow(window);
+    PumpMessages();
+    Sleep(20);
+  }
+  PumpMessages();
+  return GetForegroundWindow() == window ? window : nullptr;
+}
+
+int Deliver(const wchar_t* log, const std::wstring& mode, const std::wstring& path) {
+  const bool pasted = mode == L"pasted";
+  const HWND own = OwnWindowInFront();
+  if (own == nullptr) {
+    Print(L"the probe's window did not come to the front");
+    return 4;
+  }
+  const LONGLONG before = FileSize(log);
+  Sleep(kPersonGapMs);
+  const Stopwatch clock;
+  FoundDialog found;
+  EnumWindows(MatchFileDialog, reinterpret_cast<LPARAM>(&found));
+  if (found.dialog == nullptr) {
+    Print(L"no file dialog");
+    return 4;
+  }
+  // In front once the system says so and the dialog's thread has carried out its activation.
+  SetForegroundWindow(found.dialog);
+  while (GetForegroundWindow() != found.dialog) {
+    if (clock.Milliseconds() > kTimeoutMs) {
+      Print(L"the dialog did not come to the front");
+      return 4;
+    }
+    Sleep(1);
+  }
+  if (!Answers(found.dialog, WM_NULL, 0, 0)) {
+    Print(L"the dialog does not answer");
+    return 4;
+  }
+  // The dialog moves its focus to the box itself, and the text is selected so the keys replace it.
+  const HWND edit = EditOf(found.box);
+  if (!Answers(DialogOfControl(found.box, found.dialog), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(found.box),
+               TRUE) ||
+      !Answers(edit, EM_SETSEL, 0, -1)) {
+    Print(L"the name box was not focused");
+    return 4;
+  }
+  std::vector<INPUT> inputs;
+  if (pasted) {
+    std::vector<SavedFormat> saved;
+    if (!SaveClipboard(own, saved)) {
+      Print(L"the clipboard could not be saved");
+      return 4;
+    }
+    // The path as the clipboard's only content.
+    std::vector<SavedFormat> text{{CF_UNICODETEXT, {}}};
+    const char* first = reinterpret_cast<const char*>(path.c_str());
+    text[0].bytes.assign(first, first + (path.size() + 1) * sizeof(wchar_t));
+    if (!PutOnClipboard(own, text)) {
+      Print(L"the path could not be put on the clipboard");
+      return 4;
+    }
+    KeyTokenInputs(L"ctrl+v", inputs);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // The earlier content goes back once the box has taken the paste.
+    while (TextOf(edit) != path) {
+      if (clock.Milliseconds() > kTimeoutMs) {
+        Print(L"the box holds \"" + TextOf(edit) + L"\", not the path");
+        return 4;
+      }
+    }
+    if (!PutOnClipboard(own, saved)) {
+      Print(L"the clipboard could not be put back");
+      return 4;
+    }
+    inputs.clear();
+  } else {
+    KeyTokenInputs(L"text:" + path, inputs);
+  }
+  KeyTokenInputs(L"enter", inputs);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  while (clock.Milliseconds() < kTimeoutMs) {
+    if (FileSize(log) > before) {
+      const std::string added = ReadFrom(log, before);
+      const std::size_t end = added.find('\n');
+      if (end != std::string::npos) {
+        const long long us = clock.Microseconds();
+        std::string line = added.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string out = std::to_string(us) + " " + line + "\n";
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written,
+                  nullptr);
+        DestroyWindow(own);
+        return 0;
+      }
+    }
+    PumpMessages();
+    Sleep(1);
+  }
+  Print(L"timeout");
+  return 1;
+}
+
 int TimedMenu(int count, wchar_t** tokens) {
   Stopwatch clock;
   if (const int failed = SendTokens(count, tokens, clock); failed != 0) return failed;
@@ -374,5 +613,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"end" && argc >= 4) return End(static_cast<DWORD>(wcstoul(argv[2], nullptr, 10)), argv[3]);
   if (command == L"timed" && argc >= 4) return Timed(argv[2], argc - 3, argv + 3);
   if (command == L"menu" && argc >= 3) return TimedMenu(argc - 2, argv + 2);
+  if (command == L"deliver" && argc >= 5) return Deliver(argv[2], argv[3], argv[4]);
   return 2;
 }

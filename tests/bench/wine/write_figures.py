@@ -47,8 +47,10 @@ def figures_block(results):
     delivery = results.get('delivery')
     if delivery:
         for name, r in delivery.items():
-            lines.append(f'- Delivery, {name}, every run (ms): floor '
-                         f'{", ".join(f"{v:.0f}" for v in r["floor_all"])}; Dashmarks '
+            minimal = (f'; minimal deliverer {", ".join(f"{v:.0f}" for v in r["minimal_all"])}'
+                       if 'minimal_all' in r else '')
+            lines.append(f'- Delivery, {name}, every run (ms): keys only '
+                         f'{", ".join(f"{v:.0f}" for v in r["floor_all"])}{minimal}; Dashmarks '
                          f'{", ".join(f"{v:.0f}" for v in r["program_all"])}.')
     footprint = results.get('footprint')
     if footprint:

@@ -377,6 +377,55 @@ TEST(ClipboardTest, AnOwnerStillRenderingAtTheTimeBoundNoLongerHoldsTheProgram) 
   EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::TooLarge);
 }
 
+// One worker takes every snapshot of a clipboard object: each Save still reads the clipboard as it
+// is at that moment, and a copy left behind at the time bound holds up only the Saves made before
+// it has ended.
+TEST(ClipboardTest, EverySaveTakesTheClipboardOfItsMoment) {
+  Win32Clipboard clipboard;
+  for (const std::wstring text : {L"first", L"second", L"third"}) {
+    {
+      ClipboardSession session(nullptr);
+      ASSERT_TRUE(session.IsOpen());
+      ASSERT_TRUE(EmptyClipboard());
+      SetClipboardData(CF_UNICODETEXT, GlobalFrom(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+    }
+    const ClipboardSaveResult saved = clipboard.Save();
+    ASSERT_EQ(saved.status, ClipboardSaveStatus::Saved);
+    ASSERT_TRUE(clipboard.SetText("C:\\"));
+    ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    EXPECT_EQ(TextOf(GetClipboardData(CF_UNICODETEXT)), text);
+  }
+}
+
+TEST(ClipboardTest, ACopyLeftBehindAtTheTimeBoundHoldsUpNoSaveAfterItEnded) {
+  Win32Clipboard clipboard(ClipboardBounds{std::size_t{1} << 20, 100});
+  {
+    PromisingOwner owner(400, /*renders=*/true);
+    EXPECT_EQ(clipboard.Save().status, ClipboardSaveStatus::TooLarge);
+  }
+  {
+    ClipboardSession session(nullptr);
+    ASSERT_TRUE(session.IsOpen());
+    ASSERT_TRUE(EmptyClipboard());
+    const std::wstring text = L"after";
+    SetClipboardData(CF_UNICODETEXT, GlobalFrom(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+  }
+  // The owner has rendered and gone; the copy it held ends at once. A deadline stops a hang only.
+  ClipboardSaveResult saved;
+  for (const ULONGLONG deadline = GetTickCount64() + 5000; GetTickCount64() < deadline; Sleep(20)) {
+    saved = clipboard.Save();
+    if (saved.status == ClipboardSaveStatus::Saved) break;
+  }
+  ASSERT_EQ(saved.status, ClipboardSaveStatus::Saved);
+  ASSERT_TRUE(clipboard.SetText("C:\\"));
+  ASSERT_TRUE(clipboard.Restore(*saved.snapshot));
+  ClipboardSession session(nullptr);
+  ASSERT_TRUE(session.IsOpen());
+  EXPECT_EQ(TextOf(GetClipboardData(CF_UNICODETEXT)), L"after");
+}
+
 // A program's copy or cut through OLE (an Office program's) is owned by OLE's clipboard window,
 // here played by a window of that class.
 TEST(ClipboardTest, AnOleCopyOrCutIsLeftWithItsOwner) {
