@@ -172,7 +172,6 @@ ClipboardSaveResult CopyOpenClipboard(const ClipboardBounds& bounds) {
   return {ClipboardSaveStatus::Saved, std::move(snapshot)};
 }
 
-
 // The snapshot itself, on the worker: the clipboard is opened for reading only, by a window of
 // the worker's own (the system tells openers apart by their window).
 ClipboardSaveResult TakeSnapshot(HWND reader, const ClipboardBounds& bounds) {
