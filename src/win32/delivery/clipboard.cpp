@@ -20,7 +20,7 @@ namespace {
 constexpr ULONGLONG kOwnerDeadlineMs = 2000;
 // How much longer than its own time bound the worker is waited for: it checks the bound between
 // formats, and a format being copied is finished first.
-constexpr ULONGLONG kWorkerGraceMs = 150;
+constexpr ULONGLONG kWorkerGraceMs = 250;
 constexpr wchar_t kOwnerClassName[] = L"DashmarksClipboardOwner";
 
 class Win32ClipboardSnapshot : public ClipboardSnapshot {

@@ -16,10 +16,10 @@ namespace dm::win {
 // owner only promised can take seconds and hundreds of megabytes (a large spreadsheet range).
 // The time bound holds for the program's own thread too: the snapshot is taken on a worker that
 // is left to itself once the time is up and the path typed instead, so a click on the icon is
-// answered within a second of the choice. An ordinary clipboard is copied in a few milliseconds.
+// answered soon after. An ordinary clipboard is copied in a few milliseconds.
 struct ClipboardBounds {
   std::size_t bytes = std::size_t{64} << 20;
-  ULONGLONG milliseconds = 400;
+  ULONGLONG milliseconds = 750;
 };
 
 class Win32Clipboard : public Clipboard {
