@@ -331,11 +331,10 @@ int SendTokens(int count, wchar_t** tokens, Stopwatch& clock) {
   return 0;
 }
 
-int Timed(const wchar_t* log, int count, wchar_t** tokens) {
-  const LONGLONG before = FileSize(log);
-  Stopwatch clock;
-  if (const int failed = SendTokens(count, tokens, clock); failed != 0) return failed;
-  // The line is complete once its newline is in the file.
+// Waits for the next whole line the log gets after `before` (complete once its newline is in the
+// file) and prints the clock's microseconds at that moment with the line; idle runs between looks.
+template <typename Idle>
+int AwaitLogLine(const wchar_t* log, LONGLONG before, const Stopwatch& clock, Idle idle) {
   while (clock.Milliseconds() < kTimeoutMs) {
     if (FileSize(log) > before) {
       const std::string added = ReadFrom(log, before);
@@ -351,10 +350,18 @@ int Timed(const wchar_t* log, int count, wchar_t** tokens) {
         return 0;
       }
     }
+    idle();
     Sleep(1);
   }
   Print(L"timeout");
   return 1;
+}
+
+int Timed(const wchar_t* log, int count, wchar_t** tokens) {
+  const LONGLONG before = FileSize(log);
+  Stopwatch clock;
+  if (const int failed = SendTokens(count, tokens, clock); failed != 0) return failed;
+  return AwaitLogLine(log, before, clock, [] {});
 }
 
 // --- the minimal deliverer --------------------------------------------------------------------
@@ -565,27 +572,9 @@ int Deliver(const wchar_t* log, const std::wstring& mode, const std::wstring& pa
   }
   KeyTokenInputs(L"enter", inputs);
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  while (clock.Milliseconds() < kTimeoutMs) {
-    if (FileSize(log) > before) {
-      const std::string added = ReadFrom(log, before);
-      const std::size_t end = added.find('\n');
-      if (end != std::string::npos) {
-        const long long us = clock.Microseconds();
-        std::string line = added.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::string out = std::to_string(us) + " " + line + "\n";
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written,
-                  nullptr);
-        DestroyWindow(own);
-        return 0;
-      }
-    }
-    PumpMessages();
-    Sleep(1);
-  }
-  Print(L"timeout");
-  return 1;
+  const int result = AwaitLogLine(log, before, clock, [] { PumpMessages(); });
+  DestroyWindow(own);
+  return result;
 }
 
 int TimedMenu(int count, wchar_t** tokens) {
